@@ -1,0 +1,226 @@
+#include "database.h"
+
+#include <algorithm>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "engine_error.h"
+#include "table.h"
+
+namespace {
+
+const QStringList &requiredTables()
+{
+    static const QStringList names = {
+        "User",       "Client",         "FSPro",          "Cash",           "Investments",
+        "RealEstate", "Auto",           "LifeInsurance",  "PersonalAssets", "BusinessAssets",
+        "OtherAssets", "Autos2",        "Bank",           "CreditCards",    "Taxes",
+        "Other",      "Contingent",     "Incomes",        "Expenditure",    "Legal",
+    };
+    return names;
+}
+
+quint32 bigEndian(const QByteArray &bytes, int offset, int length)
+{
+    quint32 value = 0;
+    for (int i = 0; i < length; ++i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
+} // namespace
+
+Database::Database() = default;
+
+Database::~Database()
+{
+    try {
+        disconnect();
+    } catch (...) {
+    }
+}
+
+void Database::SetDatabaseFileName(const QString &path)
+{
+    if (Connected())
+        throw EngineError(QStringLiteral("Cannot change the database file while connected"));
+    m_fileName = path;
+}
+
+void Database::SetConnected(bool connected)
+{
+    if (connected == Connected())
+        return;
+    if (connected)
+        connect();
+    else
+        disconnect();
+}
+
+QString Database::checkFileHeader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The database file cannot be opened");
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return QStringLiteral("The file is not a database");
+    if (qint32(bigEndian(header, 68, 4)) != ApplicationId)
+        return QStringLiteral("The file is not a statement database");
+    quint32 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pageCount = bigEndian(header, 28, 4);
+    // A hot journal may legitimately leave the file at another size until SQLite rolls it
+    // back; otherwise the size in the header must match the file (a truncated copy does not).
+    if (!QFileInfo::exists(path + QStringLiteral("-journal"))
+        && (pageCount == 0 || qint64(pageCount) * pageSize != size))
+        return QStringLiteral("The database file is incomplete");
+    return {};
+}
+
+void Database::connect()
+{
+    if (m_fileName.isEmpty())
+        throw EngineError(QStringLiteral("No database file name is set"));
+    const QString problem = checkFileHeader(m_fileName);
+    if (!problem.isEmpty())
+        throw EngineError(problem + QStringLiteral(": ") + m_fileName);
+    try {
+        m_sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        m_sql->exec("PRAGMA journal_mode = DELETE");
+        m_sql->exec("PRAGMA synchronous = FULL");
+        checkSchema();
+    } catch (const SQLite::Exception &e) {
+        m_statements.clear();
+        m_sql.reset();
+        throw EngineError(QString::fromUtf8(e.what()) + QStringLiteral(": ") + m_fileName);
+    } catch (...) {
+        m_statements.clear();
+        m_sql.reset();
+        throw;
+    }
+}
+
+void Database::checkSchema()
+{
+    QSet<QString> present;
+    SQLite::Statement query(*m_sql, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    while (query.executeStep())
+        present.insert(QString::fromUtf8(query.getColumn(0).getText()).toLower());
+    for (const QString &name : requiredTables())
+        if (!present.contains(name.toLower()))
+            throw EngineError(QStringLiteral("The database has no table %1").arg(name));
+}
+
+void Database::disconnect()
+{
+    if (!m_sql)
+        return;
+    for (Table *table : std::vector<Table *>(m_tables))
+        table->Close();
+    if (m_depth > 0) {
+        try {
+            m_sql->exec("ROLLBACK");
+        } catch (...) {
+        }
+        m_depth = 0;
+        m_doomed = false;
+    }
+    m_statements.clear();
+    m_sql.reset();
+}
+
+SQLite::Database &Database::sql()
+{
+    if (!m_sql)
+        throw EngineError(QStringLiteral("The database is not connected"));
+    return *m_sql;
+}
+
+SQLite::Statement &Database::statement(const std::string &text)
+{
+    auto it = m_statements.find(text);
+    if (it == m_statements.end()) {
+        try {
+            it = m_statements.emplace(text, std::make_unique<SQLite::Statement>(sql(), text)).first;
+        } catch (const SQLite::Exception &e) {
+            throw EngineError(QString::fromUtf8(e.what()));
+        }
+    }
+    SQLite::Statement &stmt = *it->second;
+    stmt.reset();
+    stmt.clearBindings();
+    return stmt;
+}
+
+void Database::registerTable(Table *table)
+{
+    m_tables.push_back(table);
+}
+
+void Database::unregisterTable(Table *table)
+{
+    m_tables.erase(std::remove(m_tables.begin(), m_tables.end(), table), m_tables.end());
+}
+
+void Database::rollback()
+{
+    try {
+        sql().exec("ROLLBACK");
+    } catch (const SQLite::Exception &) {
+        // SQLite may already have rolled back on its own after an I/O error.
+    }
+    for (Table *table : m_tables)
+        table->discardAfterRollback();
+}
+
+Database::Transaction::Transaction(Database &db) : m_db(db)
+{
+    if (m_db.m_depth == 0) {
+        try {
+            m_db.sql().exec("BEGIN IMMEDIATE");
+        } catch (const SQLite::Exception &e) {
+            throw EngineError(QString::fromUtf8(e.what()));
+        }
+        m_db.m_doomed = false;
+    }
+    ++m_db.m_depth;
+}
+
+Database::Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    // Left by an exception: the outermost scope undoes the whole operation.
+    --m_db.m_depth;
+    m_db.m_doomed = true;
+    if (m_db.m_depth == 0 && m_db.m_sql)
+        m_db.rollback();
+}
+
+void Database::Transaction::Commit()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    --m_db.m_depth;
+    if (m_db.m_depth > 0)
+        return;
+    if (m_db.m_doomed) {
+        m_db.rollback();
+        throw EngineError(QStringLiteral("The operation was undone because a part of it failed"));
+    }
+    try {
+        m_db.sql().exec("COMMIT");
+    } catch (const SQLite::Exception &e) {
+        m_db.rollback();
+        throw EngineError(QString::fromUtf8(e.what()));
+    }
+}

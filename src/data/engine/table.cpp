@@ -1,0 +1,723 @@
+#include "table.h"
+
+#include <algorithm>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include "database.h"
+#include "engine_error.h"
+#include "filter.h"
+
+namespace {
+
+constexpr int FirstPageRows = 16;
+constexpr int LargestPageRows = 512;
+
+QString quoteIdentifier(const QString &name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+void bindValue(SQLite::Statement &stmt, int index, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull()) {
+        stmt.bind(index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        stmt.bind(index, static_cast<int64_t>(value.toLongLong()));
+        break;
+    case QMetaType::Double:
+        stmt.bind(index, value.toDouble());
+        break;
+    default:
+        stmt.bind(index, value.toString().toStdString());
+        break;
+    }
+}
+
+QVariant readColumn(const SQLite::Column &column)
+{
+    switch (column.getType()) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(column.getInt64()));
+    case SQLITE_FLOAT:
+        return QVariant(column.getDouble());
+    case SQLITE_TEXT:
+    case SQLITE_BLOB:
+        return QVariant(QString::fromUtf8(static_cast<const char *>(column.getBlob()), column.getBytes()));
+    default:
+        return QVariant();
+    }
+}
+
+// Every statement is reset when the scope ends, so no read stays open between calls.
+struct ResetOnExit
+{
+    SQLite::Statement &stmt;
+    ~ResetOnExit()
+    {
+        try {
+            stmt.reset();
+        } catch (...) {
+        }
+    }
+};
+
+[[noreturn]] void rethrow(const SQLite::Exception &e)
+{
+    throw EngineError(QString::fromUtf8(e.what()));
+}
+
+} // namespace
+
+Table::Table(Database &db, const QString &tableName, const QString &indexName)
+    : m_db(db), m_tableName(tableName), m_indexName(indexName)
+{
+    m_db.registerTable(this);
+}
+
+Table::~Table()
+{
+    m_db.unregisterTable(this);
+}
+
+void Table::SetTableName(const QString &name)
+{
+    if (Active())
+        throw EngineError(QStringLiteral("Cannot change the table name of an open table"));
+    m_tableName = name;
+}
+
+void Table::SetIndexName(const QString &name)
+{
+    if (Active())
+        throw EngineError(QStringLiteral("Cannot change the index of an open table"));
+    m_indexName = name;
+}
+
+void Table::requireActive() const
+{
+    if (!Active())
+        throw EngineError(QStringLiteral("Table %1 is not open").arg(m_tableName));
+}
+
+void Table::loadColumns()
+{
+    m_columns.clear();
+    m_orderColumn = -1;
+    m_orderCollation.clear();
+    try {
+        SQLite::Database &sql = m_db.sql();
+        SQLite::Statement info(sql, "SELECT name, type, pk FROM pragma_table_info(?)");
+        info.bind(1, m_tableName.toStdString());
+        while (info.executeStep()) {
+            ColumnInfo column;
+            column.name = QString::fromUtf8(info.getColumn(0).getText());
+            column.lowerName = column.name.toLower();
+            const QString type = QString::fromUtf8(info.getColumn(1).getText()).toUpper();
+            if (type.contains(QStringLiteral("INT")))
+                column.kind = info.getColumn(2).getInt() ? FieldKind::Key : FieldKind::Currency;
+            else if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
+                     || type.contains(QStringLiteral("DOUB")))
+                column.kind = FieldKind::Float;
+            else
+                column.kind = FieldKind::Text;
+            m_columns.push_back(column);
+        }
+        if (m_columns.empty())
+            throw EngineError(QStringLiteral("Table %1 not found").arg(m_tableName));
+
+        if (!m_indexName.isEmpty()) {
+            // Index names are per database in SQLite, so each is stored as <table>_<index>.
+            const QString wanted = (m_tableName + u'_' + m_indexName).toLower();
+            SQLite::Statement list(sql, "SELECT name FROM pragma_index_list(?)");
+            list.bind(1, m_tableName.toStdString());
+            QString found;
+            while (list.executeStep()) {
+                const QString name = QString::fromUtf8(list.getColumn(0).getText());
+                if (name.toLower() == wanted)
+                    found = name;
+            }
+            if (found.isEmpty())
+                throw EngineError(QStringLiteral("Index %1 not found for table %2").arg(m_indexName, m_tableName));
+            SQLite::Statement keys(sql, "SELECT name, coll FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+            keys.bind(1, found.toStdString());
+            int keyCount = 0;
+            while (keys.executeStep()) {
+                if (keys.getColumn(0).isNull())
+                    continue;
+                ++keyCount;
+                const QString name = QString::fromUtf8(keys.getColumn(0).getText()).toLower();
+                for (size_t i = 0; i < m_columns.size(); ++i)
+                    if (m_columns[i].lowerName == name)
+                        m_orderColumn = int(i);
+                m_orderCollation = QString::fromUtf8(keys.getColumn(1).getText());
+            }
+            if (keyCount != 1 || m_orderColumn < 0)
+                throw EngineError(QStringLiteral("Index %1 of table %2 must have one column").arg(m_indexName, m_tableName));
+        }
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+
+    QStringList names;
+    for (const ColumnInfo &c : m_columns)
+        names << quoteIdentifier(c.name);
+    m_selectList = QStringLiteral("rowid, ") + names.join(QStringLiteral(", "));
+}
+
+void Table::Open()
+{
+    if (Active())
+        return;
+    loadColumns();
+    m_state = State::Browse;
+    m_filterDirty = true;
+    fetchFirst();
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::Close()
+{
+    if (!Active())
+        return;
+    m_state = State::Inactive;
+    m_page.clear();
+    m_pos = 0;
+    m_eof = true;
+    m_stale = false;
+    m_modified = false;
+    m_buffer = {};
+    m_parsed.reset();
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::SetFilter(const QString &filter)
+{
+    if (filter == m_filter)
+        return;
+    if (Active())
+        checkBrowseMode();
+    m_filter = filter;
+    m_filterDirty = true;
+    if (Active() && m_filtered) {
+        m_stale = true;
+        notify(TableEvent::RowsChanged);
+    }
+}
+
+void Table::SetFiltered(bool filtered)
+{
+    if (filtered == m_filtered)
+        return;
+    if (Active())
+        checkBrowseMode();
+    m_filtered = filtered;
+    if (Active()) {
+        m_stale = true;
+        notify(TableEvent::RowsChanged);
+    }
+}
+
+const ParsedFilter &Table::parsedFilter()
+{
+    if (m_filterDirty || !m_parsed) {
+        m_parsed = std::make_unique<ParsedFilter>(parseFilter(m_filter, m_columns, m_tableName));
+        m_filterDirty = false;
+    }
+    return *m_parsed;
+}
+
+std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
+{
+    QStringList where;
+    std::vector<QVariant> parameters;
+    if (m_filtered) {
+        const ParsedFilter &filter = parsedFilter();
+        if (!filter.whereSql.isEmpty()) {
+            where << u'(' + filter.whereSql + u')';
+            parameters = filter.parameters;
+        }
+    }
+
+    QString order;
+    const bool descending = bound == KeyBound::Before;
+    if (m_orderColumn >= 0) {
+        const QString k = quoteIdentifier(m_columns[size_t(m_orderColumn)].name) + QStringLiteral(" COLLATE ")
+            + m_orderCollation;
+        if (bound != KeyBound::None) {
+            // Written so that SQLite seeks the index on the first comparison.
+            const QChar wide = descending ? u'<' : u'>';
+            const QString rowidCompare = bound == KeyBound::AtOrAfter ? QStringLiteral(">=") : QString(wide);
+            where << QStringLiteral("%1 %2= ? AND (%1 %2 ? OR rowid %3 ?)").arg(k, wide, rowidCompare);
+            parameters.push_back(key->order);
+            parameters.push_back(key->order);
+            parameters.push_back(key->rowid);
+        }
+        order = descending ? QStringLiteral("%1 DESC, rowid DESC").arg(k) : QStringLiteral("%1, rowid").arg(k);
+    } else {
+        if (bound != KeyBound::None) {
+            where << (bound == KeyBound::After ? QStringLiteral("rowid > ?")
+                      : bound == KeyBound::AtOrAfter ? QStringLiteral("rowid >= ?")
+                                                     : QStringLiteral("rowid < ?"));
+            parameters.push_back(key->rowid);
+        }
+        order = descending ? QStringLiteral("rowid DESC") : QStringLiteral("rowid");
+    }
+
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(m_selectList, quoteIdentifier(m_tableName));
+    if (!where.isEmpty())
+        text += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    text += QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ?");
+
+    std::vector<TableRow> rows;
+    try {
+        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        ResetOnExit guard{stmt};
+        int index = 1;
+        for (const QVariant &p : parameters)
+            bindValue(stmt, index++, p);
+        stmt.bind(index, limit);
+        const int columns = int(m_columns.size());
+        while (stmt.executeStep()) {
+            TableRow row;
+            row.rowid = stmt.getColumn(0).getInt64();
+            row.values.resize(columns);
+            for (int c = 0; c < columns; ++c)
+                row.values[c] = readColumn(stmt.getColumn(c + 1));
+            rows.push_back(std::move(row));
+        }
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+    return rows;
+}
+
+std::optional<TableRow> Table::readRowById(qint64 rowid)
+{
+    const QString text = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(m_selectList, quoteIdentifier(m_tableName));
+    try {
+        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        ResetOnExit guard{stmt};
+        stmt.bind(1, static_cast<int64_t>(rowid));
+        if (!stmt.executeStep())
+            return std::nullopt;
+        TableRow row;
+        row.rowid = stmt.getColumn(0).getInt64();
+        row.values.resize(int(m_columns.size()));
+        for (int c = 0; c < int(m_columns.size()); ++c)
+            row.values[c] = readColumn(stmt.getColumn(c + 1));
+        return row;
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+}
+
+void Table::setPage(std::vector<TableRow> rows, int requested)
+{
+    m_pageHasMore = int(rows.size()) == requested;
+    m_page = std::move(rows);
+    m_pos = 0;
+    m_eof = m_page.empty();
+}
+
+void Table::fetchFirst()
+{
+    m_stale = false;
+    m_nextFetch = FirstPageRows;
+    setPage(fetch(KeyBound::None, nullptr, FirstPageRows), FirstPageRows);
+    m_nextFetch = std::min(LargestPageRows, FirstPageRows * 2);
+}
+
+void Table::ensurePositioned()
+{
+    if (Active() && m_stale)
+        fetchFirst();
+}
+
+void Table::positionAt(const RowKey &key, bool inclusive)
+{
+    m_stale = false;
+    auto rows = fetch(inclusive ? KeyBound::AtOrAfter : KeyBound::After, &key, FirstPageRows);
+    if (!rows.empty()) {
+        setPage(std::move(rows), FirstPageRows);
+        m_nextFetch = FirstPageRows * 2;
+        return;
+    }
+    // Nothing follows: stay on the last row, at the end, as after Next past it.
+    setPage(fetch(KeyBound::Before, &key, 1), 1);
+    m_pageHasMore = false;
+    m_eof = true;
+}
+
+void Table::checkBrowseMode()
+{
+    if (m_state == State::Edit || m_state == State::Insert) {
+        if (m_modified)
+            Post();
+        else
+            Cancel();
+    }
+}
+
+void Table::First()
+{
+    requireActive();
+    checkBrowseMode();
+    fetchFirst();
+    notify(TableEvent::Scrolled);
+}
+
+void Table::Next()
+{
+    requireActive();
+    checkBrowseMode();
+    ensurePositioned();
+    if (m_page.empty())
+        return;
+    if (m_pos + 1 < m_page.size()) {
+        ++m_pos;
+    } else if (m_pageHasMore) {
+        const RowKey key = keyOf(m_page[m_pos]);
+        const int limit = m_nextFetch;
+        auto rows = fetch(KeyBound::After, &key, limit);
+        if (rows.empty()) {
+            m_pageHasMore = false;
+            m_eof = true;
+            return;
+        }
+        setPage(std::move(rows), limit);
+        m_nextFetch = std::min(LargestPageRows, limit * 2);
+    } else {
+        m_eof = true;
+        return;
+    }
+    notify(TableEvent::Scrolled);
+}
+
+bool Table::Eof()
+{
+    if (!Active())
+        return true;
+    ensurePositioned();
+    return m_eof;
+}
+
+bool Table::IsEmpty()
+{
+    if (!Active())
+        return true;
+    ensurePositioned();
+    return m_page.empty() && m_state != State::Insert;
+}
+
+void Table::Append()
+{
+    requireActive();
+    checkBrowseMode();
+    ensurePositioned();
+    m_buffer = {};
+    m_buffer.values.resize(int(m_columns.size()));
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].kind == FieldKind::Text)
+            m_buffer.values[int(i)] = QString();
+    m_changed.assign(m_columns.size(), false);
+    m_modified = false;
+    m_state = State::Insert;
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::Scrolled);
+}
+
+void Table::Edit()
+{
+    requireActive();
+    if (m_state == State::Edit || m_state == State::Insert)
+        return;
+    ensurePositioned();
+    if (m_page.empty()) {
+        Append();
+        return;
+    }
+    m_buffer = m_page[m_pos];
+    m_changed.assign(m_columns.size(), false);
+    m_modified = false;
+    m_state = State::Edit;
+    notify(TableEvent::StateChanged);
+}
+
+void Table::Post()
+{
+    requireActive();
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+
+    QStringList names;
+    std::vector<QVariant> values;
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_changed[i]) {
+            names << quoteIdentifier(m_columns[i].name);
+            values.push_back(m_buffer.values[int(i)]);
+        }
+    }
+
+    qint64 rowid = m_buffer.rowid;
+    try {
+        if (m_state == State::Insert) {
+            QString text;
+            if (names.isEmpty()) {
+                text = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_tableName));
+            } else {
+                QStringList marks;
+                for (qsizetype i = 0; i < names.size(); ++i)
+                    marks << QStringLiteral("?");
+                text = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(quoteIdentifier(m_tableName), names.join(QStringLiteral(", ")),
+                                marks.join(QStringLiteral(", ")));
+            }
+            SQLite::Statement &stmt = m_db.statement(text.toStdString());
+            ResetOnExit guard{stmt};
+            int index = 1;
+            for (const QVariant &v : values)
+                bindValue(stmt, index++, v);
+            stmt.exec();
+            rowid = m_db.sql().getLastInsertRowid();
+        } else if (!names.isEmpty()) {
+            QStringList sets;
+            for (const QString &n : names)
+                sets << n + QStringLiteral(" = ?");
+            const QString text = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                     .arg(quoteIdentifier(m_tableName), sets.join(QStringLiteral(", ")));
+            SQLite::Statement &stmt = m_db.statement(text.toStdString());
+            ResetOnExit guard{stmt};
+            int index = 1;
+            for (const QVariant &v : values)
+                bindValue(stmt, index++, v);
+            stmt.bind(index, static_cast<int64_t>(rowid));
+            stmt.exec();
+        }
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+
+    // The posted row stays current, even where it falls outside the filter (a new row
+    // whose key the filter does not name yet); Next goes on from its place in the order.
+    m_state = State::Browse;
+    m_modified = false;
+    if (auto row = readRowById(rowid)) {
+        m_page = {std::move(*row)};
+        m_pos = 0;
+        m_pageHasMore = true;
+        m_eof = false;
+        m_stale = false;
+        m_nextFetch = FirstPageRows;
+    } else {
+        m_stale = true;
+    }
+    m_buffer = {};
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::Cancel()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    m_state = State::Browse;
+    m_modified = false;
+    m_buffer = {};
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::Scrolled);
+}
+
+void Table::Delete()
+{
+    requireActive();
+    if (m_state == State::Insert) {
+        Cancel();
+        return;
+    }
+    if (m_state == State::Edit)
+        Cancel();
+    ensurePositioned();
+    if (m_page.empty())
+        throw EngineError(QStringLiteral("Cannot delete from an empty table %1").arg(m_tableName));
+
+    const TableRow doomed = m_page[m_pos];
+    try {
+        const QString text = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_tableName));
+        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        ResetOnExit guard{stmt};
+        stmt.bind(1, static_cast<int64_t>(doomed.rowid));
+        stmt.exec();
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+
+    m_page.erase(m_page.begin() + qsizetype(m_pos));
+    if (m_pos < m_page.size()) {
+        m_eof = false;
+    } else if (m_pageHasMore || m_page.empty()) {
+        positionAt(keyOf(doomed), false);
+    } else {
+        m_pos = m_page.size() - 1;
+        m_eof = true;
+    }
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::Refresh()
+{
+    requireActive();
+    discardAfterRollback();
+}
+
+void Table::discardAfterRollback()
+{
+    if (!Active())
+        return;
+    const bool wasEditing = m_state != State::Browse;
+    m_state = State::Browse;
+    m_modified = false;
+    m_buffer = {};
+    try {
+        if (!m_page.empty() && !m_stale)
+            positionAt(keyOf(m_page[m_pos]), true);
+        else
+            fetchFirst();
+    } catch (const EngineError &) {
+        // A table that cannot be read any more starts again from its first row when used.
+        m_page.clear();
+        m_stale = true;
+    }
+    if (wasEditing)
+        notify(TableEvent::StateChanged);
+    notify(TableEvent::RowsChanged);
+}
+
+std::optional<Field> Table::FindField(const QString &name)
+{
+    const QString lower = name.toLower();
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].lowerName == lower)
+            return Field(this, int(i));
+    return std::nullopt;
+}
+
+Field Table::FieldByName(const QString &name)
+{
+    requireActive();
+    if (auto field = FindField(name))
+        return *field;
+    throw EngineError(QStringLiteral("%1: Field '%2' not found").arg(m_tableName, name));
+}
+
+QVariant Table::value(int index)
+{
+    if (m_state == State::Edit || m_state == State::Insert)
+        return m_buffer.values[index];
+    ensurePositioned();
+    if (m_page.empty())
+        return {};
+    return m_page[m_pos].values[index];
+}
+
+void Table::setValue(int index, const QVariant &value)
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_tableName));
+    if (m_columns[size_t(index)].kind == FieldKind::Key)
+        throw EngineError(QStringLiteral("Field '%1' cannot be modified").arg(m_columns[size_t(index)].name));
+    m_buffer.values[index] = value;
+    m_changed[size_t(index)] = true;
+    m_modified = true;
+    notify(TableEvent::FieldChanged, index);
+}
+
+bool Table::hasCurrentRow()
+{
+    if (!Active())
+        return false;
+    ensurePositioned();
+    return !m_page.empty();
+}
+
+RowKey Table::keyOf(const TableRow &row) const
+{
+    RowKey key;
+    key.rowid = row.rowid;
+    if (m_orderColumn >= 0)
+        key.order = row.values[m_orderColumn];
+    return key;
+}
+
+RowKey Table::currentKey()
+{
+    ensurePositioned();
+    if (m_page.empty())
+        return {};
+    return keyOf(m_page[m_pos]);
+}
+
+std::vector<TableRow> Table::readRows(const std::optional<RowKey> &after, int limit)
+{
+    requireActive();
+    return after ? fetch(KeyBound::After, &*after, limit) : fetch(KeyBound::None, nullptr, limit);
+}
+
+void Table::GotoKey(const RowKey &key)
+{
+    requireActive();
+    checkBrowseMode();
+    positionAt(key, true);
+    notify(TableEvent::Scrolled);
+}
+
+void Table::addListener(TableListener *listener)
+{
+    m_listeners.push_back(listener);
+}
+
+void Table::removeListener(TableListener *listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void Table::DisableControls()
+{
+    ++m_disabled;
+}
+
+void Table::EnableControls()
+{
+    if (m_disabled == 0 || --m_disabled > 0)
+        return;
+    const bool rows = m_pendingRows, scroll = m_pendingScroll, state = m_pendingState;
+    m_pendingRows = m_pendingScroll = m_pendingState = false;
+    if (state)
+        notify(TableEvent::StateChanged);
+    if (rows)
+        notify(TableEvent::RowsChanged);
+    else if (scroll)
+        notify(TableEvent::Scrolled);
+}
+
+void Table::notify(TableEvent event, int field)
+{
+    if (m_disabled > 0) {
+        switch (event) {
+        case TableEvent::RowsChanged: m_pendingRows = true; break;
+        case TableEvent::Scrolled: m_pendingScroll = true; break;
+        case TableEvent::StateChanged: m_pendingState = true; break;
+        case TableEvent::FieldChanged: m_pendingScroll = true; break;
+        }
+        return;
+    }
+    for (TableListener *listener : std::vector<TableListener *>(m_listeners))
+        listener->tableChanged(event, field);
+}

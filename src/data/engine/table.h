@@ -1,0 +1,169 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include "field.h"
+
+class Database;
+struct ParsedFilter;
+
+struct ColumnInfo
+{
+    QString name;
+    QString lowerName;
+    FieldKind kind;
+};
+
+struct TableRow
+{
+    qint64 rowid = 0;
+    QVector<QVariant> values;
+};
+
+// Position of a row in the table's index order: the index column's value, then rowid.
+struct RowKey
+{
+    QVariant order;
+    qint64 rowid = 0;
+};
+
+enum class TableEvent {
+    RowsChanged, // the visible rows may differ: opened, closed, filter, post, delete, refresh
+    Scrolled,    // the current row moved
+    StateChanged,
+    FieldChanged, // a value of the edit buffer changed
+};
+
+class TableListener
+{
+public:
+    virtual ~TableListener() = default;
+    virtual void tableChanged(TableEvent event, int field) = 0;
+};
+
+// A cursor over one table, in the order of its index, narrowed by an optional filter.
+// Rows are fetched a page at a time, so opening a table or moving to its first row never
+// reads the whole table.
+class Table
+{
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    Table(Database &db, const QString &tableName = {}, const QString &indexName = {});
+    ~Table();
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
+
+    Database &database() const { return m_db; }
+    void SetTableName(const QString &name);
+    QString TableName() const { return m_tableName; }
+    void SetIndexName(const QString &name);
+    QString IndexName() const { return m_indexName; }
+
+    void Open();
+    void Close();
+    void SetActive(bool active) { active ? Open() : Close(); }
+    bool Active() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+
+    // Filter text forms: Field = 12, Field = "text", Field = "a" and Other = "b".
+    // Texts are compared exactly. An incomplete "Field = " matches no row.
+    void SetFilter(const QString &filter);
+    QString Filter() const { return m_filter; }
+    void SetFiltered(bool filtered);
+    bool Filtered() const { return m_filtered; }
+
+    // Moving while in Edit or Insert posts a modified buffer and cancels an unmodified one.
+    void First();
+    void Next();
+    bool Eof();
+    bool IsEmpty();
+
+    void Append();
+    void Edit(); // on an empty table this starts a new row, as Append does
+    void Post();
+    void Cancel();
+    void Delete(); // removes the current row; the next row becomes current
+    bool Modified() const { return m_modified; }
+    // Drops cached rows and re-reads the current position from the file.
+    void Refresh();
+
+    Field FieldByName(const QString &name);
+    std::optional<Field> FindField(const QString &name);
+    int FieldCount() const { return int(m_columns.size()); }
+    const ColumnInfo &column(int index) const { return m_columns[size_t(index)]; }
+
+    // For grids: read rows in order without moving the cursor, and move to a row read so.
+    bool hasCurrentRow();
+    RowKey currentKey();
+    RowKey keyOf(const TableRow &row) const;
+    std::vector<TableRow> readRows(const std::optional<RowKey> &after, int limit);
+    void GotoKey(const RowKey &key);
+
+    void addListener(TableListener *listener);
+    void removeListener(TableListener *listener);
+    // While disabled, listeners hear nothing; enabling again tells them once what changed.
+    void DisableControls();
+    void EnableControls();
+
+    // Used by Field.
+    QVariant value(int index);
+    void setValue(int index, const QVariant &value);
+
+    // Used by Database after a rolled-back transaction or when disconnecting.
+    void discardAfterRollback();
+
+private:
+    enum class KeyBound { None, After, AtOrAfter, Before };
+
+    void requireActive() const;
+    void checkBrowseMode();
+    void ensurePositioned();
+    void fetchFirst();
+    void positionAt(const RowKey &key, bool inclusive);
+    std::vector<TableRow> fetch(KeyBound bound, const RowKey *key, int limit);
+    std::optional<TableRow> readRowById(qint64 rowid);
+    const ParsedFilter &parsedFilter();
+    void notify(TableEvent event, int field = -1);
+    void loadColumns();
+    void setPage(std::vector<TableRow> rows, int requested);
+
+    Database &m_db;
+    QString m_tableName;
+    QString m_indexName;
+    QString m_filter;
+    bool m_filtered = false;
+    State m_state = State::Inactive;
+
+    std::vector<ColumnInfo> m_columns;
+    QString m_selectList;
+    int m_orderColumn = -1;
+    QString m_orderCollation;
+
+    std::unique_ptr<ParsedFilter> m_parsed;
+    bool m_filterDirty = true;
+
+    // The cursor: a page of rows in order, the current one at m_pos.
+    std::vector<TableRow> m_page;
+    size_t m_pos = 0;
+    bool m_pageHasMore = false;
+    int m_nextFetch = 16;
+    bool m_eof = true;
+    bool m_stale = false;
+
+    TableRow m_buffer;
+    std::vector<bool> m_changed;
+    bool m_modified = false;
+
+    std::vector<TableListener *> m_listeners;
+    int m_disabled = 0;
+    bool m_pendingRows = false;
+    bool m_pendingScroll = false;
+    bool m_pendingState = false;
+};
