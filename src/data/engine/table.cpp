@@ -175,6 +175,7 @@ void Table::Open()
     if (Active())
         return;
     loadColumns();
+    m_rowsRead = 0;
     m_state = State::Browse;
     m_filterDirty = true;
     fetchFirst();
@@ -296,6 +297,7 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
     } catch (const SQLite::Exception &e) {
         rethrow(e);
     }
+    m_rowsRead += qint64(rows.size());
     return rows;
 }
 

@@ -106,6 +106,10 @@ public:
     std::vector<TableRow> readRows(const std::optional<RowKey> &after, int limit);
     void GotoKey(const RowKey &key);
 
+    // How many rows this cursor has read from the file since it was opened: browsing a
+    // large table must stay proportional to what is looked at.
+    qint64 rowsRead() const { return m_rowsRead; }
+
     void addListener(TableListener *listener);
     void removeListener(TableListener *listener);
     // While disabled, listeners hear nothing; enabling again tells them once what changed.
@@ -160,6 +164,8 @@ private:
     TableRow m_buffer;
     std::vector<bool> m_changed;
     bool m_modified = false;
+
+    qint64 m_rowsRead = 0;
 
     std::vector<TableListener *> m_listeners;
     int m_disabled = 0;

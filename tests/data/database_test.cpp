@@ -1,0 +1,182 @@
+// Connecting to files, refusing files that are not ours, and transactions.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+
+#include "data/engine/engine_error.h"
+#include "data/schema.h"
+#include "support/recording_messages.h"
+#include "support/temp_database.h"
+
+namespace {
+
+QByteArray digest(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(DatabaseFile, SchemaHasEveryTableItsIndexesAndOurMark)
+{
+    TempDatabase db;
+    EXPECT_EQ(db.count("PRAGMA application_id"), Database::ApplicationId);
+    EXPECT_EQ(db.count("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name <> 'sqlite_sequence'"), 20);
+    // Each detail table and FSPro can be narrowed to a statement through an index.
+    EXPECT_EQ(db.count("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_ClientId'"), 18);
+    for (const char *index : {"Client_LastName", "Cash_REGISTEREDNAME", "LifeInsurance_Insured",
+                              "Autos2_Description", "Expenditure_Description"})
+        EXPECT_EQ(db.count(QString("SELECT count(*) FROM sqlite_master WHERE name = '%1'").arg(index)), 1) << index;
+    EXPECT_EQ(db.text("SELECT type FROM pragma_table_info('Incomes') WHERE name = 'MAmount'"), "INTEGER");
+    EXPECT_EQ(db.text("SELECT type FROM pragma_table_info('FSPro') WHERE name = '401K'"), "REAL");
+}
+
+TEST(DatabaseFile, DeliveryNeverOverwritesAFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("nested/folder/wks.ABS");
+    ASSERT_TRUE(createDatabaseFile(path));
+    const QByteArray before = digest(path);
+    QString error;
+    EXPECT_FALSE(createDatabaseFile(path, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(digest(path), before);
+}
+
+class ForeignFile : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(ForeignFile, IsRefusedAndLeftByteForByteUntouched)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wks.ABS");
+    const std::string kind = GetParam();
+    if (kind == "empty") {
+        writeBytes(path, {});
+    } else if (kind == "random") {
+        QByteArray bytes(8192, '\0');
+        for (char &c : bytes)
+            c = char(QRandomGenerator::global()->bounded(256));
+        writeBytes(path, bytes);
+    } else if (kind == "other program") {
+        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        other.exec("CREATE TABLE notes (body TEXT); INSERT INTO notes VALUES ('hello')");
+    } else if (kind == "our tables without our mark") {
+        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        other.exec(schemaSql());
+        other.exec("PRAGMA application_id = 0");
+    } else if (kind == "truncated copy") {
+        TempDatabase source;
+        source.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                    "INSERT INTO Cash (ClientId, RegisteredName) SELECT '1', printf('%0200d', i) FROM n");
+        QFile file(source.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        writeBytes(path, file.read(file.size() / 2));
+    }
+    const QByteArray before = digest(path);
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+
+    Database database;
+    database.SetDatabaseFileName(path);
+    EXPECT_THROW(database.SetConnected(true), EngineError);
+    EXPECT_FALSE(database.Connected());
+
+    EXPECT_EQ(digest(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ForeignFile,
+                         ::testing::Values("empty", "random", "other program",
+                                           "our tables without our mark", "truncated copy"));
+
+TEST(DatabaseFile, ConnectDatabaseShowsTheConnectionErrorForAMissingOrForeignFile)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    RecordingMessages messages;
+
+    std::unique_ptr<Tdm1> missing(ConnectDatabase(nullptr, messages));
+    EXPECT_FALSE(missing->db1.Connected());
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
+    EXPECT_EQ(messages.last(), "There was an error connecting to the database.\n\rIf problem persists, please "
+                               "contact technical support.");
+
+    const QString path = Tdm1::DatabaseFileCandidates().first();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    writeBytes(path, "not a database at all");
+    std::unique_ptr<Tdm1> foreign(ConnectDatabase(nullptr, messages));
+    EXPECT_FALSE(foreign->db1.Connected());
+    EXPECT_EQ(messages.shown().size(), 2u);
+
+    QFile::remove(path);
+    ASSERT_TRUE(createDatabaseFile(path));
+    std::unique_ptr<Tdm1> ours(ConnectDatabase(nullptr, messages));
+    EXPECT_TRUE(ours->db1.Connected());
+    EXPECT_TRUE(ours->tblLegal.Active());
+    EXPECT_EQ(messages.shown().size(), 2u);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+class TransactionTest : public DataModuleTest
+{
+};
+
+TEST_F(TransactionTest, FailureInsideUndoesEveryPostAndRefreshesTheCursors)
+{
+    const QString id = addClient("Ann", "Avery");
+    addTotalsRow(id);
+    Table &totals = dm->tblFSPro;
+    try {
+        Database::Transaction transaction(dm->db1);
+        totals.Edit();
+        totals.FieldByName("CashOnHand").SetAsFloat(100);
+        totals.Post();
+        {
+            Database::Transaction inner(dm->db1);
+            dm->tblCash.Append();
+            dm->tblCash.FieldByName("ClientId").SetAsString(id);
+            dm->tblCash.Post();
+            inner.Commit();
+        }
+        throw EngineError("failure in the middle");
+    } catch (const EngineError &) {
+    }
+    EXPECT_EQ(db.count("SELECT count(*) FROM FSPro WHERE CashOnHand IS NOT NULL"), 0);
+    EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), 0);
+    EXPECT_EQ(totals.FieldByName("CashOnHand").AsString(), "");
+    EXPECT_TRUE(dm->tblCash.IsEmpty());
+    EXPECT_EQ(totals.state(), Table::State::Browse);
+}
+
+TEST_F(TransactionTest, CommitWritesEverythingAtOnce)
+{
+    const QString id = addClient("Ann", "Avery");
+    {
+        Database::Transaction transaction(dm->db1);
+        for (int i = 0; i < 50; ++i) {
+            dm->tblCash.Append();
+            dm->tblCash.FieldByName("ClientId").SetAsString(id);
+            dm->tblCash.Post();
+        }
+        // Another connection sees nothing until the commit.
+        EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), 0);
+        transaction.Commit();
+    }
+    EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), 50);
+}
+
+} // namespace
