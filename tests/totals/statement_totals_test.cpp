@@ -1,0 +1,268 @@
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "data/engine/engine_error.h"
+#include "data/engine/table.h"
+#include "totals/totals.h"
+#include "totals_fixture.h"
+
+namespace {
+
+using Recalc = void (*)(Tdm1 &);
+using TypeFields = QList<std::pair<QString, QString>>; // type text, totals field
+
+const TypeFields InvestmentTypes = {{"SEP/IRA", "IRA"}, {"Stock", "Stocks"}, {"Bond", "Bonds"},
+                                    {"Mutual Fund", "MutualFunds"}, {"Retirement Account", "Retirement"},
+                                    {"401K", "401K"}, {"Other Retirement Account", "Other"}};
+const TypeFields OtherAssetTypes = {{"Restricted or Margin Account", "MarginAccounts"},
+                                    {"Accounts and Notes Receivable", "NotesReceivable"},
+                                    {"All Other Assets", "OtherAssets"}};
+const TypeFields IncomeTypes = {
+    {"Salaries and Wages (Individual)", "Salary"}, {"Salaries and Wages (Spouse)", "Salary_Spouse"},
+    {"Bonuses and Commissions", "Bonus"}, {"Dividends and Interest Income", "Dividends"},
+    {"Net Real Estate Income", "RealEstateIncome"}, {"Oil and Gas Income / Royalties", "OilIncome"},
+    {"All Other Income", "OtherIncome"}};
+const TypeFields ExpenseTypes = {
+    {"Alimony, Child Support, etc.", "Alimony_Exp"}, {"Auto, Life and Health Insurance Premium", "Insurance_Exp"},
+    {"Installment Payment (Auto, Credit Card, etc.)", "Installment_Exp"}, {"Lease Obligation", "Lease_Exp"},
+    {"Mortgage Payment", "Mortgage_Exp"}, {"Other Debt Service", "OtherDebt_Exp"},
+    {"Rental Payment", "Rental_Exp"}, {"All Other Obligations", "Other_Exp"}};
+
+void recalcEverything(Tdm1 &dm)
+{
+    for (Recalc recalc : {RecalcCashTotals, RecalcInvestmentTotals, RecalcRealEstateTotals, RecalcAutoTotals,
+                          RecalcLifeInsuranceTotals, RecalcPersonalAssetTotals, RecalcBusinessAssetTotals,
+                          RecalcOtherAssetTotals, RecalcAutoLoanTotals, RecalcBankNoteTotals, RecalcCreditCardTotals,
+                          RecalcTaxTotals, RecalcOtherLiabilityTotals, RecalcContingentTotals, RecalcIncomeTotals,
+                          RecalcExpenseTotals})
+        recalc(dm);
+}
+
+class StatementTotalsTest : public TotalsTest
+{
+protected:
+    // Rows in every table, each amount different; typed tables get one row of every listed
+    // type and one of a type that is not listed.
+    void fill(const QString &id, double scale)
+    {
+        double amount = 0;
+        const auto rows = [&](Table &table, std::vector<const char *> fields, const char *typeField = nullptr,
+                              const TypeFields &types = {{"", ""}}) {
+            for (const auto &type : types + TypeFields{{"Unlisted", ""}}) {
+                Values values;
+                if (typeField)
+                    values.emplace_back(typeField, type.first);
+                for (const char *field : fields)
+                    values.emplace_back(field, (amount += 1111.25) * scale);
+                addRow(table, id, values);
+            }
+        };
+        rows(dm->tblCash, {"Balance"});
+        rows(dm->tblInvestments, {"MarketValue", "PurchasePrice"}, "InvestmentType", InvestmentTypes);
+        rows(dm->tblAuto, {"CurrentValue", "PurchasePrice", "MonthlyPayment"});
+        rows(dm->tblLifeInsurance, {"FaceValue", "CashValue"});
+        rows(dm->tblPersonalAssets, {"Value"});
+        rows(dm->tblBusinessAssets, {"Value"});
+        rows(dm->tblOtherAssets, {"Value"}, "Type", OtherAssetTypes);
+        rows(dm->tblAuto2, {"LoanBalance"});
+        rows(dm->tblBank, {"Amount"});
+        rows(dm->tblCreditCards, {"CurrentBalance", "CreditLimit"});
+        rows(dm->tblTaxes, {"Amount"});
+        rows(dm->tblOther, {"Amount", "MonthlyPayment"});
+        rows(dm->tblContingent, {"Amount", "MonthlyPayment"});
+        rows(dm->tblIncomes, {"Amount"}, "Type", IncomeTypes);
+        rows(dm->tblExpenditure, {"Amount"}, "Type", ExpenseTypes);
+        for (double percent : {100.0, 25.0, 40.0})
+            addRow(dm->tblRealEstate, id, {{"PercentOwned", percent}, {"MarketValue", 400000 * scale},
+                                           {"PercentLiability", 140 - percent}, {"CurrentBalance", 80000 * scale}});
+        addRow(dm->tblLegal, id, {{"Will", "Yes"}});
+    }
+
+    // What every totals field must hold, summed by SQLite from the rows in the file.
+    std::map<QString, double> expected(const QString &id) const
+    {
+        std::map<QString, double> e;
+        const auto sum = [&](const QString &field, const QString &table, const QString &expression,
+                             const QString &where = "1") {
+            e[field] = db.number(QStringLiteral("SELECT TOTAL(%1) FROM \"%2\" WHERE ClientId = '%3' AND %4")
+                                     .arg(expression, table, id, where));
+        };
+        const auto byType = [&](const TypeFields &types, const QString &table, const QString &typeField,
+                                const QString &expression) {
+            for (const auto &[type, field] : types)
+                sum(field, table, expression, typeField + " = '" + type + "'");
+        };
+        sum("CashOnHand", "Cash", "Balance");
+        sum("InvestmentTotals", "Investments", "MarketValue");
+        sum("InvestmentPurchasePrice", "Investments", "PurchasePrice");
+        byType(InvestmentTypes, "Investments", "InvestmentType", "MarketValue");
+        sum("RealEstateTotalsAsset", "RealEstate", "MarketValue");
+        sum("RealEstateTotals", "RealEstate", "MarketValue * PercentOwned / 100");
+        sum("TMortgageLiabilitiesTotals", "RealEstate", "CurrentBalance");
+        sum("MortgageLiabilitiesTotals", "RealEstate", "CurrentBalance * PercentLiability / 100");
+        sum("AutoTotal", "Auto", "CurrentValue");
+        sum("AutoPurchasePrice", "Auto", "PurchasePrice");
+        sum("AutoPaymentTotal", "Auto", "MonthlyPayment");
+        sum("AutoPayments", "Auto", "MonthlyPayment * 12");
+        sum("LifeFace", "LifeInsurance", "FaceValue");
+        sum("LifeCash", "LifeInsurance", "CashValue");
+        sum("PersonalAssets", "PersonalAssets", "Value");
+        sum("BusinessAssets", "BusinessAssets", "Value");
+        byType(OtherAssetTypes, "OtherAssets", "Type", "Value");
+        sum("OtherAssetsTotal", "OtherAssets", "Value");
+        sum("AutoLiability", "Autos2", "LoanBalance");
+        sum("BankLiability", "Bank", "Amount");
+        sum("CreditCardLiability", "CreditCards", "CurrentBalance");
+        sum("CreditCardLimit", "CreditCards", "CreditLimit");
+        sum("TaxLiability", "Taxes", "Amount");
+        sum("OtherLiability", "Other", "Amount");
+        sum("OtherLiabilityMonthlyPayment", "Other", "MonthlyPayment");
+        sum("ContingentLiability", "Contingent", "Amount");
+        sum("ContingentLiabilityMonthlyPayment", "Contingent", "MonthlyPayment");
+        sum("IncomeTotal", "Incomes", "Amount");
+        byType(IncomeTypes, "Incomes", "Type", "Amount");
+        sum("ExpenseTotal", "Expenditure", "Amount");
+        byType(ExpenseTypes, "Expenditure", "Type", "Amount");
+        for (const auto &[type, field] : IncomeTypes + ExpenseTypes + TypeFields{{"", "IncomeTotal"}, {"", "ExpenseTotal"}})
+            e["M" + field] = e[field] / 12;
+
+        e["TotalAssets"] = e["CashOnHand"] + e["InvestmentTotals"] + e["RealEstateTotals"] + e["AutoTotal"]
+            + e["LifeCash"] + e["PersonalAssets"] + e["BusinessAssets"] + e["OtherAssetsTotal"];
+        e["TotalLiabilities"] = e["AutoLiability"] + e["BankLiability"] + e["CreditCardLiability"]
+            + e["MortgageLiabilitiesTotals"] + e["TaxLiability"] + e["OtherLiability"];
+        e["NetWorth"] = e["TotalAssets"] - e["TotalLiabilities"];
+        e["TotalLiabilitiesandNetWorth"] = e["TotalAssets"];
+        return e;
+    }
+
+    QStringList totalsFields() const
+    {
+        QStringList names;
+        for (int i = 0; i < dm->tblFSPro.FieldCount(); ++i)
+            if (dm->tblFSPro.column(i).kind == FieldKind::Float)
+                names << dm->tblFSPro.column(i).name;
+        return names;
+    }
+
+    void expectTotals(const QString &id, const std::map<QString, double> &expected)
+    {
+        for (const QString &field : totalsFields()) {
+            SCOPED_TRACE(field.toStdString());
+            ASSERT_TRUE(expected.count(field)) << "no expectation for this totals field";
+            EXPECT_FALSE(storedIsEmpty(id, field));
+            EXPECT_NEAR(stored(id, field), expected.at(field), 1e-6);
+        }
+    }
+};
+
+TEST_F(StatementTotalsTest, EveryTotalsFieldMatchesSumsFormedIndependently)
+{
+    const QString id = addStatement("Ann", "Baker");
+    fill(id, 1.0);
+    recalcEverything(*dm);
+    const auto e = expected(id);
+    expectTotals(id, e);
+    EXPECT_NEAR(db.number("SELECT SUM(TMarketValue) FROM RealEstate"), e.at("RealEstateTotals"), 1e-6);
+    EXPECT_NEAR(db.number("SELECT SUM(TCurrentLiability) FROM RealEstate"), e.at("MortgageLiabilitiesTotals"), 1e-6);
+}
+
+TEST_F(StatementTotalsTest, TwoStatementsNeverTouchEachOthersTotals)
+{
+    const QString first = addStatement("Ann", "Baker");
+    const QString second = addStatement("Carl", "Dunn");
+    fill(first, 1.0);
+    fill(second, 3.0);
+
+    select(first);
+    recalcEverything(*dm);
+    for (const QString &field : totalsFields())
+        EXPECT_TRUE(storedIsEmpty(second, field)) << field.toStdString();
+
+    select(second);
+    recalcEverything(*dm);
+    expectTotals(first, expected(first));
+    expectTotals(second, expected(second));
+}
+
+TEST_F(StatementTotalsTest, EmptyCategoriesWriteZeroNotEmpty)
+{
+    const QString id = addStatement("Ann", "Baker");
+    recalcEverything(*dm);
+    expectTotals(id, expected(id));
+}
+
+// Counts what bound controls would hear from a table.
+struct HeardEvents : TableListener
+{
+    void tableChanged(TableEvent, int) override { ++count; }
+    int count = 0;
+};
+
+TEST_F(StatementTotalsTest, BoundControlsHearOfAWalkOnceNotPerRow)
+{
+    const QString id = addStatement("Ann", "Baker");
+    for (int i = 0; i < 40; ++i)
+        addRow(dm->tblRealEstate, id, {{"Description", QString::number(i)}, {"MarketValue", 100.0}});
+    HeardEvents heard;
+    dm->tblRealEstate.addListener(&heard);
+    RecalcRealEstateTotals(*dm);
+    dm->tblRealEstate.removeListener(&heard);
+    EXPECT_LE(heard.count, 3);
+}
+
+// A failure must leave the file exactly as it was: nothing of the operation is kept.
+class RecalcFailureTest : public StatementTotalsTest
+{
+protected:
+    void SetUp() override
+    {
+        StatementTotalsTest::SetUp();
+        id = addStatement("Ann", "Baker");
+        fill(id, 1.0);
+        recalcEverything(*dm);
+    }
+    void expectFailureLeavesFileUnchanged(Recalc recalc)
+    {
+        const QString before = snapshot();
+        EXPECT_THROW(recalc(*dm), EngineError);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_FALSE(dm->db1.inTransaction());
+        EXPECT_EQ(dm->tblFSPro.state(), Table::State::Browse);
+    }
+    QString id;
+};
+
+TEST_F(RecalcFailureTest, AValueThatIsNotANumberEndsTheOperation)
+{
+    addRow(dm->tblCash, id, {{"RegisteredName", "zz"}, {"Balance", 5.0}});
+    execBehindEngine("UPDATE Cash SET Balance = 'twelve' WHERE RegisteredName = 'zz'");
+    expectFailureLeavesFileUnchanged(RecalcCashTotals);
+}
+
+TEST_F(RecalcFailureTest, AFailingFollowUpUndoesTheCategoryTotals)
+{
+    addRow(dm->tblCash, id, {{"Balance", 5.0}});
+    execBehindEngine("UPDATE FSPro SET TotalLiabilities = 'unknown'"); // net worth reads without a guard
+    expectFailureLeavesFileUnchanged(RecalcCashTotals);
+}
+
+TEST_F(RecalcFailureTest, PlainAdditionsThatOverflowEndTheOperation)
+{
+    for (const char *description : {"a", "b"}) {
+        addRow(dm->tblInvestments, id, {{"InvestmentType", "Bond"}, {"MarketValue", 1e308}});
+        addRow(dm->tblRealEstate, id, {{"Description", description}, {"PercentOwned", 100.0}, {"MarketValue", 1e308}});
+    }
+    expectFailureLeavesFileUnchanged(RecalcInvestmentTotals);
+    expectFailureLeavesFileUnchanged(RecalcRealEstateTotals); // the first row's shares are undone too
+}
+
+TEST_F(RecalcFailureTest, AStatementWithoutTotalsRowGetsNoStrayTotalsRow)
+{
+    execBehindEngine("DELETE FROM FSPro");
+    for (Recalc recalc : {RecalcCashTotals, RecalcRealEstateTotals, RecalcContingentTotals, RecalcIncomeTotals,
+                          RecalcTotalAssets, RecalcNetWorth})
+        expectFailureLeavesFileUnchanged(recalc);
+}
+
+} // namespace
