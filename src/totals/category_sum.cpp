@@ -22,60 +22,62 @@ SummedField byType(const char *rowField, const char *typeField, const char *type
 
 const std::map<Category, CategorySum> &categories()
 {
-    const std::vector<void (*)(Tdm1 &)> assets = {RecalcTotalAssets, RecalcNetWorth};
-    const std::vector<void (*)(Tdm1 &)> liabilities = {RecalcTotalLiabilities, RecalcNetWorth};
-    // The per-type investment sums are plain additions: their overflow is an error, unlike
-    // the all-row sums, whose faulty terms are dropped.
-    const char *investmentType = "InvestmentType";
-    static const std::map<Category, CategorySum> table = {
-        {Category::Cash, {&Tdm1::tblCash, {{"Balance", "CashOnHand"}}, assets}},
-        {Category::Investments,
-         {&Tdm1::tblInvestments,
-          {{"MarketValue", "InvestmentTotals"},
-           {"PurchasePrice", "InvestmentPurchasePrice"},
-           byType("MarketValue", investmentType, "SEP/IRA", "IRA", false),
-           byType("MarketValue", investmentType, "Stock", "Stocks", false),
-           byType("MarketValue", investmentType, "Bond", "Bonds", false),
-           byType("MarketValue", investmentType, "Mutual Fund", "MutualFunds", false),
-           byType("MarketValue", investmentType, "Retirement Account", "Retirement", false),
-           byType("MarketValue", investmentType, "401K", "401K", false),
-           byType("MarketValue", investmentType, "Other Retirement Account", "Other", false)},
-          assets}},
-        {Category::Auto,
-         {&Tdm1::tblAuto,
-          {{"CurrentValue", "AutoTotal"},
-           {"MonthlyPayment", "AutoPayments", 12.0},
-           {"PurchasePrice", "AutoPurchasePrice"},
-           {"MonthlyPayment", "AutoPaymentTotal"}},
-          assets}},
-        {Category::LifeInsurance,
-         {&Tdm1::tblLifeInsurance, {{"FaceValue", "LifeFace"}, {"CashValue", "LifeCash"}}, assets}},
-        {Category::PersonalAssets, {&Tdm1::tblPersonalAssets, {{"Value", "PersonalAssets"}}, assets}},
-        {Category::BusinessAssets, {&Tdm1::tblBusinessAssets, {{"Value", "BusinessAssets"}}, assets}},
-        {Category::OtherAssets,
-         {&Tdm1::tblOtherAssets,
-          {byType("Value", "Type", "Restricted or Margin Account", "MarginAccounts", true),
-           byType("Value", "Type", "Accounts and Notes Receivable", "NotesReceivable", true),
-           byType("Value", "Type", "All Other Assets", "OtherAssets", true),
-           {"Value", "OtherAssetsTotal"}},
-          assets}},
-        {Category::AutoLoans, {&Tdm1::tblAuto2, {{"LoanBalance", "AutoLiability"}}, liabilities}},
-        {Category::BankNotes, {&Tdm1::tblBank, {{"Amount", "BankLiability"}}, liabilities}},
-        {Category::CreditCards,
-         {&Tdm1::tblCreditCards,
-          {{"CurrentBalance", "CreditCardLiability"}, {"CreditLimit", "CreditCardLimit"}},
-          liabilities}},
-        {Category::Taxes, {&Tdm1::tblTaxes, {{"Amount", "TaxLiability"}}, liabilities}},
-        {Category::OtherLiabilities,
-         {&Tdm1::tblOther,
-          {{"Amount", "OtherLiability"}, {"MonthlyPayment", "OtherLiabilityMonthlyPayment"}},
-          liabilities}},
-        // Contingent liabilities stay outside total liabilities and net worth.
-        {Category::Contingent,
-         {&Tdm1::tblContingent,
-          {{"Amount", "ContingentLiability"}, {"MonthlyPayment", "ContingentLiabilityMonthlyPayment"}},
-          {}}},
-    };
+    static const std::map<Category, CategorySum> table = [] {
+        const std::vector<void (*)(Tdm1 &)> assets = {RecalcTotalAssets, RecalcNetWorth};
+        const std::vector<void (*)(Tdm1 &)> liabilities = {RecalcTotalLiabilities, RecalcNetWorth};
+        // The per-type investment sums are plain additions: their overflow is an error, unlike
+        // the all-row sums, whose faulty terms are dropped.
+        const char *investmentType = "InvestmentType";
+        return std::map<Category, CategorySum>{
+            {Category::Cash, {&Tdm1::tblCash, {{"Balance", "CashOnHand"}}, assets}},
+            {Category::Investments,
+             {&Tdm1::tblInvestments,
+              {{"MarketValue", "InvestmentTotals"},
+               {"PurchasePrice", "InvestmentPurchasePrice"},
+               byType("MarketValue", investmentType, "SEP/IRA", "IRA", false),
+               byType("MarketValue", investmentType, "Stock", "Stocks", false),
+               byType("MarketValue", investmentType, "Bond", "Bonds", false),
+               byType("MarketValue", investmentType, "Mutual Fund", "MutualFunds", false),
+               byType("MarketValue", investmentType, "Retirement Account", "Retirement", false),
+               byType("MarketValue", investmentType, "401K", "401K", false),
+               byType("MarketValue", investmentType, "Other Retirement Account", "Other", false)},
+              assets}},
+            {Category::Auto,
+             {&Tdm1::tblAuto,
+              {{"CurrentValue", "AutoTotal"},
+               {"MonthlyPayment", "AutoPayments", 12.0},
+               {"PurchasePrice", "AutoPurchasePrice"},
+               {"MonthlyPayment", "AutoPaymentTotal"}},
+              assets}},
+            {Category::LifeInsurance,
+             {&Tdm1::tblLifeInsurance, {{"FaceValue", "LifeFace"}, {"CashValue", "LifeCash"}}, assets}},
+            {Category::PersonalAssets, {&Tdm1::tblPersonalAssets, {{"Value", "PersonalAssets"}}, assets}},
+            {Category::BusinessAssets, {&Tdm1::tblBusinessAssets, {{"Value", "BusinessAssets"}}, assets}},
+            {Category::OtherAssets,
+             {&Tdm1::tblOtherAssets,
+              {byType("Value", "Type", "Restricted or Margin Account", "MarginAccounts", true),
+               byType("Value", "Type", "Accounts and Notes Receivable", "NotesReceivable", true),
+               byType("Value", "Type", "All Other Assets", "OtherAssets", true),
+               {"Value", "OtherAssetsTotal"}},
+              assets}},
+            {Category::AutoLoans, {&Tdm1::tblAuto2, {{"LoanBalance", "AutoLiability"}}, liabilities}},
+            {Category::BankNotes, {&Tdm1::tblBank, {{"Amount", "BankLiability"}}, liabilities}},
+            {Category::CreditCards,
+             {&Tdm1::tblCreditCards,
+              {{"CurrentBalance", "CreditCardLiability"}, {"CreditLimit", "CreditCardLimit"}},
+              liabilities}},
+            {Category::Taxes, {&Tdm1::tblTaxes, {{"Amount", "TaxLiability"}}, liabilities}},
+            {Category::OtherLiabilities,
+             {&Tdm1::tblOther,
+              {{"Amount", "OtherLiability"}, {"MonthlyPayment", "OtherLiabilityMonthlyPayment"}},
+              liabilities}},
+            // Contingent liabilities stay outside total liabilities and net worth.
+            {Category::Contingent,
+             {&Tdm1::tblContingent,
+              {{"Amount", "ContingentLiability"}, {"MonthlyPayment", "ContingentLiabilityMonthlyPayment"}},
+              {}}},
+        };
+    }();
     return table;
 }
 
