@@ -1,0 +1,154 @@
+#include "overview_page.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+
+#include "data/tdm1.h"
+#include "ui/db_grid.h"
+#include "ui/db_text.h"
+#include "ui/format_money.h"
+#include "ui/image_button.h"
+
+namespace {
+
+constexpr int FirstTotalY = 134;
+constexpr int TotalRowHeight = 20;
+
+} // namespace
+
+const std::vector<OverviewPage::Total> &OverviewPage::assetTotals()
+{
+    static const std::vector<Total> totals = {
+        {"Cash (A):", "CashOnHand", "dbE1", "TfrmCash"},
+        {"Real Estate (B):", "RealEstateTotals", "dbE2", "TfrmRealEstate"},
+        {"Investments (C):", "InvestmentTotals", "dbE3", "TfrmInvestments"},
+        {"Automobiles (D):", "AutoTotal", "dbE4", "TfrmAutos"},
+        {"Life Insurance (E):", "LifeCash", "dbE5", "TfrmLifeInsurance"},
+        {"Personal Assets (F):", "PersonalAssets", "dbE6", "TfrmPersonal"},
+        {"Business Assets (G):", "BusinessAssets", "dbE7", "TfrmBusiness"},
+        {"Notes Receivable (H):", "NotesReceivable", "dbE8", "TfrmOther"},
+        {"Margin Accounts (H):", "MarginAccounts", "dbE9", "TfrmOther"},
+        {"All Other Assets (H):", "OtherAssetsTotal", "dbE10", "TfrmOther"},
+        {"Total Assets:", "TotalAssets", "", ""},
+    };
+    return totals;
+}
+
+const std::vector<OverviewPage::Total> &OverviewPage::liabilityTotals()
+{
+    static const std::vector<Total> totals = {
+        {"Notes Payable (I):", "BankLiability", "dbE11", "TfrmBank_Liabilities"},
+        {"Mortgages Payable (J):", "MortgageLiabilitiesTotals", "dbE12", "TfrmRealEstate_Liabilities"},
+        {"Credit Card Liability (K):", "CreditCardLiability", "dbE13", "TfrmCreditCard_Liabilities"},
+        {"Auto Liability (L):", "AutoLiability", "dbE14", "TfrmAutos_Liabilities"},
+        {"Tax Liability (M):", "TaxLiability", "dbE15", "TfrmTax_Liabilities"},
+        {"All Other Liabilities (N):", "OtherLiability", "dbE16", "TfrmOther_Liabilities"},
+        {"Contingent Liabilities (O):", "ContingentLiability", "dbE17", "TfrmContingent_Liabilities"},
+        {"Total Liabilities:", "TotalLiabilities", "", ""},
+        {"Liabilities/Net Worth:", "TotalLiabilitiesandNetWorth", "", ""},
+        {"Net Worth:", "NetWorth", "", ""},
+    };
+    return totals;
+}
+
+OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm)
+{
+    setObjectName(QStringLiteral("tsOverview"));
+    setMouseTracking(true);
+
+    m_grid = new DBGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setGeometry(1, 4, 507, 120);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(15);
+    m_grid->horizontalHeader()->setFont(titleFont);
+    m_grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: navy; }"));
+    m_grid->setColumns({{QStringLiteral("LastName"), QStringLiteral("Last Name"), 230},
+                        {QStringLiteral("FirstName"), QStringLiteral("First Name"), 229},
+                        {QStringLiteral("MiddleInitial"), QStringLiteral("MI"), 27}});
+    m_grid->setDataSource(&m_dm.dsClient);
+
+    // Assets on the left, liabilities on the right; the bold totals close each column.
+    addColumn(assetTotals(), 0, 120, 122);
+    addColumn(liabilityTotals(), 262, 145, 409);
+
+    m_delete = actionButton({222, 398}, QStringLiteral("imDelete"));
+    m_add = actionButton({322, 398}, QStringLiteral("imAdd"));
+    m_edit = actionButton({422, 398}, QStringLiteral("imEdit"));
+    m_print = actionButton({5, 365}, QStringLiteral("imPrint"));
+}
+
+void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    QFont bold = font;
+    bold.setBold(true);
+
+    int y = FirstTotalY;
+    bool previousClickable = false;
+    for (const Total &total : totals) {
+        const bool clickable = *total.control != '\0';
+        if (!clickable && previousClickable) {
+            auto *rule = new QFrame(this);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setStyleSheet(QStringLiteral("color: #9aa9c2;"));
+            rule->setGeometry(captionX, y - 2, valueX + 110 - captionX, 2);
+        }
+        auto *caption = new QLabel(QString::fromLatin1(total.caption), this);
+        caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(total.field));
+        caption->setFont(clickable ? font : bold);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setGeometry(captionX, y, captionWidth, TotalRowHeight - 2);
+        caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+        auto *value = new DBText(this);
+        value->setObjectName(clickable ? QString::fromLatin1(total.control)
+                                       : QStringLiteral("db") + QString::fromLatin1(total.field));
+        value->setFont(clickable ? font : bold);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setGeometry(valueX, y, 110, TotalRowHeight - 2);
+        value->setDataSource(&m_dm.dsFSPro);
+        value->setDataField(QString::fromLatin1(total.field));
+        value->setFormatter(FormatMoneyField);
+        if (clickable) {
+            value->setCursor(Qt::PointingHandCursor);
+            const QString window = QString::fromLatin1(total.window);
+            connect(value, &DBText::clicked, this, [this, window] { emit totalClicked(window); });
+            connect(value, &DBText::hovered, this, [this, value] {
+                restHover();
+                value->setStyleSheet(QStringLiteral("color: blue;"));
+            });
+            m_clickable.push_back(value);
+        } else {
+            value->setMouseTracking(false);
+        }
+        previousClickable = clickable;
+        y += TotalRowHeight;
+    }
+}
+
+ImageButton *OverviewPage::actionButton(QPoint position, const QString &name)
+{
+    auto *button = new ImageButton(this, position, name, name + QStringLiteral("_Up"));
+    connect(button, &ImageButton::normalHovered, this, [this, button] {
+        restHover();
+        button->showHover();
+    });
+    return button;
+}
+
+void OverviewPage::restHover()
+{
+    for (DBText *total : m_clickable)
+        total->setStyleSheet(QStringLiteral("color: black;"));
+    for (ImageButton *button : {m_delete, m_add, m_edit, m_print})
+        button->rest();
+}
+
+void OverviewPage::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    restHover();
+}

@@ -1,0 +1,35 @@
+#include "settings_page.h"
+
+#include "ui/image_button.h"
+
+SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tsSettings"));
+    setMouseTracking(true);
+    m_checkUpdate = button(61, QStringLiteral("imCheckUpdate"));
+    m_updateLogin = button(115, QStringLiteral("imUpdateLogin"));
+    m_backup = button(171, QStringLiteral("imBackup"));
+    m_restore = button(226, QStringLiteral("imRestore"));
+}
+
+ImageButton *SettingsPage::button(int y, const QString &name)
+{
+    auto *b = new ImageButton(this, {115, y}, name, name + QStringLiteral("_up"));
+    connect(b, &ImageButton::normalHovered, this, [this, b] {
+        restHover();
+        b->showHover();
+    });
+    return b;
+}
+
+void SettingsPage::restHover()
+{
+    for (ImageButton *b : {m_checkUpdate, m_updateLogin, m_backup, m_restore})
+        b->rest();
+}
+
+void SettingsPage::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    restHover();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+
+#include "window_registry.h"
+
+class QStackedWidget;
+class ClickLabel;
+class DBEdit;
+class ImageButton;
+class LoginPages;
+class OverviewPage;
+class Picture;
+class SettingsPage;
+class StatementPage;
+class Tdm1;
+
+// The main window: the login, the statement list with the selected statement's totals,
+// the links to the sections of a statement and the settings, on one page control whose
+// tabs are hidden. Every other window is opened from here and hides it while shown.
+class TfrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(WindowRegistry registry = {}, QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    Tdm1 &dm1() const { return *m_dm1; }
+    bool OnOverview() const { return m_onOverview; }
+    bool OnStatement() const { return m_onStatement; }
+    bool OnSettings() const { return m_onSettings; }
+    QString LoginState() const { return m_loginState; }
+    LoginPages &login() const { return *m_login; }
+
+    void FormShow();
+    void ShowOverviewPage();
+    void ShowStatementPage();
+    void ShowSettingsPage();
+    // The way back from a section, backup, restore or about window.
+    void ReturnToMainWindow();
+    void EnterProgram();
+
+    // Every section link and clickable total: selects the statement, checks, opens.
+    void openSection(const QString &link);
+    // Opens a registered window, hiding the main window while it is shown.
+    void openWindow(const QString &name);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildTabButtons();
+    void tabsAtRest();
+    void hoverTab(ImageButton *tab);
+    void setPageFlags(bool overview, bool statement, bool settings);
+    void setTabsEnabled(bool enabled);
+    void dbIDChange();
+
+    void imAdd_UpClick();
+    void imEdit_UpClick();
+    void imDelete_UpClick();
+    void imPrint_UpClick();
+    void lblInfoClick();
+    void lblHelpClick();
+    void imUpdateLogin_upClick();
+
+    WindowRegistry m_registry;
+    Tdm1 *m_dm1 = nullptr;
+    bool m_onOverview = false;
+    bool m_onStatement = false;
+    bool m_onSettings = false;
+    QString m_loginState;
+    bool m_closing = false;
+
+    Picture *m_imBackground = nullptr;
+    ImageButton *m_overviewTab = nullptr;
+    ImageButton *m_statementTab = nullptr;
+    ImageButton *m_settingsTab = nullptr;
+    ImageButton *m_exit = nullptr;
+    QStackedWidget *m_pc1 = nullptr;
+    OverviewPage *m_overview = nullptr;
+    StatementPage *m_statement = nullptr;
+    SettingsPage *m_settings = nullptr;
+    LoginPages *m_login = nullptr;
+    DBEdit *m_dbID = nullptr;
+};

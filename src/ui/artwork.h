@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QStringList>
+
+// The program's pictures, painted in code at the size of the control that shows them and
+// named like it ("imover_blue", "imAdd_Up"). Unknown names give a null pixmap.
+namespace Artwork {
+QPixmap picture(const QString &name);
+QSize pictureSize(const QString &name);
+QStringList pictureNames();
+} // namespace Artwork

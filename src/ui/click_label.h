@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports clicks and the mouse arriving over it: the click areas, links,
+// pictures and clickable totals of the windows.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+    void hovered();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include "data/engine/data_source.h"
+
+// The rows of a table, read a batch at a time as the view scrolls; never the whole table.
+class TableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    struct Column
+    {
+        QString field;
+        QString title;
+        int width = 64;
+    };
+
+    explicit TableModel(QObject *parent = nullptr);
+
+    void setDataSource(DataSource *source);
+    void setColumns(const std::vector<Column> &columns);
+    const std::vector<Column> &columns() const { return m_columns; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
+
+    // Reads the rows again from the first.
+    void reload();
+    // The row of the table's current row, reading further batches until it is found.
+    std::optional<int> rowOfCurrent();
+    const TableRow *rowAt(int row) const;
+    Table *table() const;
+
+private:
+    std::vector<Column> m_columns;
+    std::vector<int> m_fieldIndexes;
+    DataSource *m_source = nullptr;
+    std::vector<TableRow> m_rows;
+    bool m_atEnd = true;
+};
+
+// A read-only grid over a data source: whole-row selection, and selecting a row moves the
+// table's current row. A window can refuse to leave a row (its own check before saving).
+class DBGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit DBGrid(QWidget *parent = nullptr);
+
+    void setDataSource(DataSource *source);
+    void setColumns(const std::vector<TableModel::Column> &columns);
+    TableModel *tableModel() const { return m_model; }
+    // Runs before the selection leaves a row in Edit or Insert state; false keeps it there.
+    void setLeaveRowCheck(std::function<bool()> check) { m_leaveRowCheck = std::move(check); }
+    void selectRow(int row);
+
+private:
+    void followTable();
+    void onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous);
+
+    TableModel *m_model;
+    std::function<bool()> m_leaveRowCheck;
+    bool m_following = false;
+};

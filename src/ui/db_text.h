@@ -1,0 +1,24 @@
+#pragma once
+
+#include "click_label.h"
+#include "field_link.h"
+
+// A read-only text showing one field of a data source, optionally through a formatter
+// (the money totals show "$#,###.00").
+class DBText : public ClickLabel
+{
+    Q_OBJECT
+
+public:
+    explicit DBText(QWidget *parent = nullptr);
+
+    void setDataSource(DataSource *source) { m_link.setDataSource(source); }
+    void setDataField(const QString &name) { m_link.setDataField(name); }
+    void setFormatter(std::function<QString(const Field &)> formatter);
+    FieldLink &link() { return m_link; }
+
+private:
+    void refresh();
+
+    FieldLink m_link;
+};

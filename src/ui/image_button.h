@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include "picture.h"
+
+// Two or three pictures at one place: the normal one, the hover one shown instead while
+// the mouse is over the button (it is the one that takes the click), and for tab buttons
+// a white one marking the active page. Stacked normal, white, hover, bottom to top.
+class ImageButton : public QObject
+{
+    Q_OBJECT
+
+public:
+    ImageButton(QWidget *parent, QPoint position, const QString &normalName, const QString &hoverName,
+                const QString &whiteName = {});
+
+    Picture *normal() const { return m_normal; }
+    Picture *hover() const { return m_hover; }
+    Picture *white() const { return m_white; }
+
+    // At rest: the white picture when active (tab buttons only), else the normal one.
+    void rest(bool active = false);
+    void showHover();
+    bool isHovered() const { return m_hover->isVisible(); }
+
+signals:
+    // The mouse arrived over the normal picture; the owner decides what lights up.
+    void normalHovered();
+    void clicked();
+
+private:
+    Picture *m_normal;
+    Picture *m_white = nullptr;
+    Picture *m_hover;
+};

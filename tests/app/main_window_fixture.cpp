@@ -1,0 +1,119 @@
+#include "main_window_fixture.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "data/schema.h"
+#include "data/tdm1.h"
+
+void MainWindowTest::SetUp()
+{
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    databasePath = Tdm1::DatabaseFileCandidates().first();
+    ASSERT_TRUE(createDatabaseFile(databasePath));
+    messages = std::make_unique<RecordingMessages>();
+}
+
+void MainWindowTest::TearDown()
+{
+    if (lastOpened)
+        lastOpened->close();
+    main.reset();
+    messages.reset();
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void MainWindowTest::exec(const QString &sql)
+{
+    SQLite::Database connection(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+    connection.exec(sql.toStdString());
+}
+
+qint64 MainWindowTest::count(const QString &sql)
+{
+    SQLite::Database connection(databasePath.toStdString(), SQLite::OPEN_READONLY);
+    return connection.execAndGet(sql.toStdString()).getInt64();
+}
+
+QString MainWindowTest::text(const QString &sql)
+{
+    SQLite::Database connection(databasePath.toStdString(), SQLite::OPEN_READONLY);
+    return QString::fromStdString(connection.execAndGet(sql.toStdString()).getString());
+}
+
+TfrmMain &MainWindowTest::start()
+{
+    WindowRegistry registry;
+    for (const char *name :
+         {"TfrmPersonalInfo", "TfrmPersonalEmployment", "TfrmPersonalContacts", "TfrmSpouseInfo", "TfrmSpouseEmployment",
+          "TfrmSpouseContacts", "TfrmCash", "TfrmOther", "TfrmRealEstate_Liabilities", "TfrmLegal2", "TfrmPrint",
+          "TfrmInfo", "TfrmBackup"}) {
+        registry.add(QString::fromLatin1(name), [this, name](Tdm1 &, TfrmMain &) -> QWidget * {
+            opened << QString::fromLatin1(name);
+            lastOpened = new QWidget;
+            lastOpened->setObjectName(QString::fromLatin1(name));
+            lastOpened->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(lastOpened, &QObject::destroyed, [this] { lastOpened = nullptr; });
+            return lastOpened;
+        });
+    }
+    main = std::make_unique<TfrmMain>(std::move(registry));
+    main->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    return *main;
+}
+
+TfrmMain &MainWindowTest::restart()
+{
+    main->close();
+    main.reset();
+    return start();
+}
+
+void MainWindowTest::enterWithoutLogin()
+{
+    child<QWidget>("cbLogin_continue")->setProperty("checked", true);
+    click("btnLoginOK");
+}
+
+QString MainWindowTest::currentPage()
+{
+    return child<QStackedWidget>("pc1")->currentWidget()->objectName();
+}
+
+QColor MainWindowTest::colour(const QString &labelName)
+{
+    return child<QLabel>(labelName)->palette().color(QPalette::WindowText);
+}
+
+void MainWindowTest::clickImage(const QString &normalName, const QString &hoverName)
+{
+    QWidget *normal = child(normalName);
+    QWidget *hover = child(hoverName);
+    ASSERT_TRUE(normal && hover);
+    // Qt drops a move to where the mouse already is; come from the window's header first.
+    QTest::mouseMove(main.get(), {400, 5});
+    QTest::mouseMove(normal, normal->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([hover] { return hover->isVisible(); }, 1000)) << hoverName.toStdString();
+    QTest::mouseClick(hover, Qt::LeftButton, {}, hover->rect().center());
+}
+
+void MainWindowTest::click(const QString &name)
+{
+    QWidget *widget = child(name);
+    ASSERT_TRUE(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void MainWindowTest::type(const QString &editName, const QString &value)
+{
+    auto *edit = child<QLineEdit>(editName);
+    ASSERT_TRUE(edit);
+    edit->clear();
+    QTest::keyClicks(edit, value);
+}
