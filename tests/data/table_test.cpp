@@ -33,7 +33,7 @@ protected:
 TEST_F(TableTest, FiltersSelectExactlyTheMatchingRows)
 {
     addCash("1", "Alpha");
-    addCash("17", "Beta");
+    addCash("17", "Beta", "5");
     addCash("171", "Gamma");
     addCash("", "Orphan");
     addCash("17", "Delta");
@@ -45,6 +45,10 @@ TEST_F(TableTest, FiltersSelectExactlyTheMatchingRows)
 
     cash.SetFilter(R"(ClientId = "")");
     EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"Orphan"}));
+
+    // An empty number field matches "" too.
+    cash.SetFilter(R"(ClientId = "17" and Balance = "")");
+    EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"Delta"}));
 
     cash.SetFilter(R"(ClientId = "17" and RegisteredName = "Delta")");
     EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"Delta"}));

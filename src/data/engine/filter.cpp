@@ -134,12 +134,14 @@ ParsedFilter parseFilter(const QString &filter, const std::vector<ColumnInfo> &c
         QString text;
         QString literal;
         if (reader.quoted(&text)) {
-            if (text.isEmpty()) {
-                clauses << QStringLiteral("(%1 = ? OR %1 IS NULL)").arg(sqlName);
+            if (text.isEmpty() && column->kind != FieldKind::Text) {
+                // An empty number is NULL; text columns hold '' and never NULL, and an OR
+                // here would keep SQLite from using the column's index.
+                clauses << QStringLiteral("%1 IS NULL").arg(sqlName);
             } else {
                 clauses << QStringLiteral("%1 = ? COLLATE BINARY").arg(sqlName);
+                result.parameters.emplace_back(text);
             }
-            result.parameters.emplace_back(text);
         } else if (reader.number(&literal)) {
             clauses << QStringLiteral("%1 = ?").arg(sqlName);
             bool isInteger = false;
