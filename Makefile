@@ -17,7 +17,8 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target worthsheet deliver-database
 	@$(BUILD)/deliver-database
 	@$(BUILD)/worthsheet
 
