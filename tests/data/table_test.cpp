@@ -171,6 +171,36 @@ TEST_F(TableTest, CursorReadsOnlyWhatIsVisitedAndWalksEveryRowOnce)
     EXPECT_EQ(count, 2500);
 }
 
+TEST_F(TableTest, WalkThatPostsEveryRowVisitsEachOnceWithoutRereading)
+{
+    db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+            "INSERT INTO Cash (ClientId, RegisteredName, Balance) SELECT '1', printf('Name %03d', i), i FROM n");
+    reopen();
+    Table &cash = dm->tblCash;
+    cash.SetFilter(R"(ClientId = "1")");
+    cash.SetFiltered(true);
+    const qint64 before = cash.rowsRead();
+    int visited = 0;
+    for (cash.First(); !cash.Eof(); cash.Next()) {
+        cash.Edit();
+        cash.FieldByName("Balance").SetAsFloat(cash.FieldByName("Balance").AsFloat() * 2);
+        cash.Post();
+        ++visited;
+    }
+    EXPECT_EQ(visited, 300);
+    EXPECT_EQ(db.number("SELECT sum(Balance) FROM Cash"), 300.0 * 301);
+    // Each row is read once by the walk and once more after its post.
+    EXPECT_LE(cash.rowsRead() - before, 2 * 300 + 32);
+
+    // A post that moves the row in the order goes on from its new place.
+    cash.First();
+    cash.Edit();
+    cash.FieldByName("RegisteredName").SetAsString("Name 150a");
+    cash.Post();
+    cash.Next();
+    EXPECT_EQ(cash.FieldByName("RegisteredName").AsString(), "Name 151");
+}
+
 TEST_F(TableTest, AppendPostAssignsFreshKeysThatAreNeverReused)
 {
     const QString a = addClient("Ann", "Avery");

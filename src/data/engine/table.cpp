@@ -509,9 +509,16 @@ void Table::Post()
 
     // The posted row stays current, even where it falls outside the filter (a new row
     // whose key the filter does not name yet); Next goes on from its place in the order.
+    const bool wasEdit = m_state == State::Edit;
     m_state = State::Browse;
     m_modified = false;
-    if (auto row = readRowById(rowid)) {
+    auto row = readRowById(rowid);
+    if (row && wasEdit && !m_page.empty() && !m_stale && m_page[m_pos].rowid == rowid
+        && (m_orderColumn < 0 || row->values[m_orderColumn] == m_page[m_pos].values[m_orderColumn])) {
+        // Still in its place: the page read so far stays valid, so a walk that posts each
+        // row does not read its rows again.
+        m_page[m_pos] = std::move(*row);
+    } else if (row) {
         m_page = {std::move(*row)};
         m_pos = 0;
         m_pageHasMore = true;
