@@ -47,6 +47,7 @@ TEST_F(MainWindowPagesTest, WindowHasItsFixedSizeTitleAndPages)
 {
     start();
     EXPECT_EQ(main->windowTitle(), "Norvale");
+    EXPECT_EQ(QApplication::applicationName(), "Worthsheet");
     EXPECT_EQ(main->size(), QSize(714, 513));
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
     auto *pc1 = child<QStackedWidget>("pc1");

@@ -1,5 +1,6 @@
-// The main() of every test executable: an offscreen application object, then GoogleTest.
-#include <QApplication>
+// The main() of every test executable: the program's own application object, offscreen,
+// then GoogleTest.
+#include "ui/application.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }
