@@ -4,8 +4,12 @@
 int main(int argc, char **argv)
 {
     Application app(argc, argv);
+    // The main window hides while another window is shown; the program ends when the main
+    // window closes, not when the last visible window does.
+    app.setQuitOnLastWindowClosed(false);
     WindowRegistry windows;
     TfrmMain frmMain(std::move(windows));
+    QObject::connect(&frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     frmMain.show();
     return app.exec();
 }

@@ -241,6 +241,7 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 {
     m_dm1->db1.Close();
     event->accept();
+    emit closed();
 }
 
 void TfrmMain::ShowOverviewPage()

@@ -46,6 +46,10 @@ public:
     // Opens a registered window, hiding the main window while it is shown.
     void openWindow(const QString &name);
 
+signals:
+    // The main window closed: the program ends.
+    void closed();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -11,6 +11,8 @@ class TfrmMain;
 
 // How the main window opens its secondary windows: each is registered under its class
 // name ("TfrmCash") by the folder that builds it. A name with no entry opens nothing.
+// The main window hides while the window is shown; the window brings it back through
+// TfrmMain::ReturnToMainWindow when it closes.
 class WindowRegistry
 {
 public:
