@@ -1,10 +1,31 @@
 #include "section_frame.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
 #include "picture.h"
+
+namespace {
+
+constexpr int Margin = 14;
+
+QLabel *headerLabel(const QString &name, int pixels, Qt::Alignment alignment, QWidget *parent)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
 
 SectionFrame::SectionFrame(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -16,33 +37,17 @@ SectionFrame::SectionFrame(QWidget *parent)
     setFont(font);
     new Picture(QStringLiteral("imSectionBackground"), this);
 
-    QFont captionFont(QStringLiteral("Arial"));
-    captionFont.setPixelSize(18);
-    captionFont.setBold(true);
-    m_caption = new QLabel(this);
-    m_caption->setObjectName(QStringLiteral("lblCaption"));
-    m_caption->setFont(captionFont);
-    m_caption->setStyleSheet(QStringLiteral("color: white;"));
-    m_caption->setGeometry(14, 0, 300, 40);
-    m_caption->setTextFormat(Qt::PlainText);
-
-    QFont nameFont(QStringLiteral("Arial"));
-    nameFont.setPixelSize(15);
-    nameFont.setBold(true);
-    m_fullName = new QLabel(this);
-    m_fullName->setObjectName(QStringLiteral("lblFullName2"));
-    m_fullName->setFont(nameFont);
-    m_fullName->setStyleSheet(QStringLiteral("color: white;"));
-    m_fullName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_fullName->setGeometry(Width - 254, 0, 240, 40);
-    m_fullName->setTextFormat(Qt::PlainText);
+    m_caption = headerLabel(QStringLiteral("lblCaption"), 18, Qt::AlignLeft | Qt::AlignVCenter, this);
+    m_fullName = headerLabel(QStringLiteral("lblFullName2"), 15, Qt::AlignRight | Qt::AlignVCenter, this);
     m_fullName->hide();
+    placeHeaderLabels();
 }
 
 void SectionFrame::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
     m_caption->setText(caption);
+    placeHeaderLabels();
 }
 
 void SectionFrame::setFullName(const QString &fullName)
@@ -55,9 +60,34 @@ void SectionFrame::showFullName(bool show)
     m_fullName->setVisible(show);
 }
 
+// The caption takes the width of its text and the name the rest of the band, so a long
+// name never runs over the caption.
+void SectionFrame::placeHeaderLabels()
+{
+    const int captionWidth =
+        std::min(m_caption->fontMetrics().horizontalAdvance(m_caption->text()) + 4, Width - 2 * Margin);
+    m_caption->setGeometry(Margin, 0, captionWidth, HeaderHeight);
+    const int nameLeft = Margin + captionWidth + 12;
+    m_fullName->setGeometry(nameLeft, 0, std::max(0, Width - Margin - nameLeft), HeaderHeight);
+}
+
 void SectionFrame::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (event->spontaneous())
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void SectionFrame::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }

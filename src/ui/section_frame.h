@@ -7,7 +7,8 @@ class QLabel;
 // The common frame of the secondary windows (sections, backup, restore, about, print):
 // a fixed 553 x 447 client area centred on the screen, no title-bar buttons, the section
 // background, a caption at the top left and, when asked, the statement's name at the top
-// right. The window deletes itself when closed.
+// right. These windows are left only through their own buttons, so a close request from
+// the window system is refused; close() from code closes, and the window deletes itself.
 class SectionFrame : public QWidget
 {
     Q_OBJECT
@@ -15,17 +16,24 @@ class SectionFrame : public QWidget
 public:
     static constexpr int Width = 553;
     static constexpr int Height = 447;
+    // The band at the top that holds the caption and the name.
+    static constexpr int HeaderHeight = 40;
 
     explicit SectionFrame(QWidget *parent = nullptr);
 
+    // The window title and the large caption at the top left.
     void setCaption(const QString &caption);
+    // The statement's FullName2 at the top right; hidden until showFullName(true).
     void setFullName(const QString &fullName);
     void showFullName(bool show);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void placeHeaderLabels();
+
     QLabel *m_caption;
     QLabel *m_fullName;
 };
