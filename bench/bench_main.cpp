@@ -1,12 +1,55 @@
 // The benchmarks run with an offscreen application object, as the program's windows need one.
+//
+// Started as "worthsheet_bench --probe-startup-memory <database>" (StartupMemoryProbeOption)
+// the process instead creates the application object, connects the data module and opens
+// every table on the database, and prints its resident memory in kB: after the
+// application object, after connecting, and the high-water mark.
+#include <cstdio>
+#include <cstring>
+
 #include <QApplication>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
+
+#include "data/tdm1.h"
+#include "fixture.h"
+
+namespace {
+
+qint64 statusKilobytes(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+int probeStartupMemory(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    const qint64 before = statusKilobytes("VmRSS:");
+    Tdm1 dm;
+    dm.db1.SetDatabaseFileName(path);
+    dm.db1.SetConnected(true);
+    dm.OpenTables();
+    std::printf("%lld %lld %lld\n", static_cast<long long>(before), static_cast<long long>(statusKilobytes("VmRSS:")),
+                static_cast<long long>(statusKilobytes("VmHWM:")));
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::strcmp(argv[1], StartupMemoryProbeOption) == 0)
+        return probeStartupMemory(argc, argv);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

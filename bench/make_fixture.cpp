@@ -1,10 +1,10 @@
-// make_fixture N PATH: writes a statement database of N statements for the benchmarks.
+// make_fixture N PATH: writes a benchmark database of N statements (see fixture.h) and
+// prints what it holds and how long it took.
 #include <cstdio>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-
-#include <SQLiteCpp/SQLiteCpp.h>
+#include <QFileInfo>
 
 #include "fixture.h"
 
@@ -12,25 +12,39 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3 || args.at(1).toInt() <= 0) {
-        std::fprintf(stderr, "usage: make_fixture STATEMENTS PATH\n");
+    bool ok = false;
+    const int statements = args.size() == 3 ? args.at(1).toInt(&ok) : 0;
+    if (!ok || statements < FixtureMinimumStatements) {
+        std::fprintf(stderr, "usage: make_fixture STATEMENTS PATH   (STATEMENTS >= %d)\n", FixtureMinimumStatements);
         return 2;
     }
+    const QString path = args.at(2);
+
     QElapsedTimer timer;
     timer.start();
     QString error;
-    if (!writeFixture(args.at(2), args.at(1).toInt(), &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!writeFixture(path, statements, &error)) {
+        std::fprintf(stderr, "make_fixture: %s\n", qPrintable(error));
         return 1;
     }
-    SQLite::Database db(args.at(2).toStdString(), SQLite::OPEN_READONLY);
-    qint64 detail = 0;
-    for (const char *table : {"Cash", "Investments", "RealEstate", "Auto", "LifeInsurance", "PersonalAssets",
-                              "BusinessAssets", "OtherAssets", "Autos2", "Bank", "CreditCards", "Taxes", "Other",
-                              "Contingent", "Incomes", "Expenditure", "Legal"})
-        detail += db.execAndGet(std::string("SELECT count(*) FROM ") + table).getInt64();
-    std::printf("%s: %lld statements, %lld detail rows, written in %lld ms\n", qPrintable(args.at(2)),
-                static_cast<long long>(db.execAndGet("SELECT count(*) FROM Client").getInt64()),
-                static_cast<long long>(detail), static_cast<long long>(timer.elapsed()));
+    const qint64 elapsed = timer.elapsed();
+
+    const std::vector<FixtureTableCount> counts = fixtureRowCounts(path, &error);
+    if (counts.empty()) {
+        std::fprintf(stderr, "make_fixture: %s\n", qPrintable(error));
+        return 1;
+    }
+    qint64 detailRows = 0, orphans = 0;
+    std::printf("%-16s %9s %8s\n", "table", "rows", "orphans");
+    for (const FixtureTableCount &c : counts) {
+        std::printf("%-16s %9lld %8lld\n", qPrintable(c.table), static_cast<long long>(c.rows),
+                    static_cast<long long>(c.orphans));
+        if (fixtureDetailTables().contains(c.table))
+            detailRows += c.rows - c.orphans;
+        orphans += c.orphans;
+    }
+    std::printf("%s: %d statements, %lld detail rows of statements, %lld orphan rows, %.1f MB, written in %lld ms\n",
+                qPrintable(path), statements, static_cast<long long>(detailRows), static_cast<long long>(orphans),
+                double(QFileInfo(path).size()) / (1024.0 * 1024.0), static_cast<long long>(elapsed));
     return 0;
 }
