@@ -10,7 +10,7 @@
 #include <QStackedWidget>
 
 #include "data/tdm1.h"
-#include "ui/messages.h"
+#include "base/messages.h"
 #include "ui/picture.h"
 
 const QString LoginPages::NewLoginTitle = QStringLiteral("Enter a NEW Username and Password");

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include "connect_database.h"
 #include "data/tdm1.h"
 #include "login_pages.h"
 #include "overview_page.h"
@@ -14,7 +15,7 @@
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
 #include "ui/image_button.h"
-#include "ui/messages.h"
+#include "base/messages.h"
 #include "ui/picture.h"
 
 namespace {

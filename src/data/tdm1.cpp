@@ -1,15 +1,9 @@
 #include "tdm1.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "engine/engine_error.h"
-#include "ui/messages.h"
-
-const QString Tdm1::ConnectionErrorText = QStringLiteral(
-    "There was an error connecting to the database.\n\rIf problem persists, please contact technical support.");
 
 Tdm1::Tdm1(QObject *parent)
     : QObject(parent),
@@ -167,29 +161,4 @@ void Tdm1::EditOrAppendClient()
         tblClient.Append();
     else
         tblClient.Edit();
-}
-
-Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
-{
-    auto *dm1 = new Tdm1(owner);
-    dm1->db1.SetConnected(false);
-    const QString path = Tdm1::LocateDatabaseFile();
-    if (path.isEmpty()) {
-        messages.show(Messages::Kind::Error, Tdm1::ConnectionErrorText);
-        return dm1;
-    }
-    try {
-        dm1->db1.SetDatabaseFileName(path);
-        dm1->db1.SetDatabaseName(QStringLiteral("wks.ABS"));
-        dm1->db1.SetKeepConnection(false);
-        dm1->db1.SetConnected(true);
-        dm1->OpenTables();
-    } catch (const EngineError &) {
-        // A file that is not a complete statement database is left exactly as it is.
-        dm1->db1.SetConnected(false);
-        messages.show(Messages::Kind::Error, Tdm1::ConnectionErrorText);
-        return dm1;
-    }
-    QCoreApplication::processEvents();
-    return dm1;
 }

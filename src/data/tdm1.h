@@ -10,8 +10,6 @@
 #include "engine/database.h"
 #include "engine/table.h"
 
-class Messages;
-
 // The data module: the database, its twenty tables with a data source each, and the
 // statement context that narrows every table to one statement. One instance per run;
 // windows and operations receive it by reference.
@@ -20,8 +18,6 @@ class Tdm1 : public QObject
     Q_OBJECT
 
 public:
-    static const QString ConnectionErrorText;
-
     explicit Tdm1(QObject *parent = nullptr);
     ~Tdm1() override;
 
@@ -103,8 +99,3 @@ private:
     std::vector<Table *> m_filterOrder;
     std::vector<Table *> m_unfilterOrder;
 };
-
-// Creates the data module, finds the database file, connects and opens every table. When
-// no usable file is found it shows the connection error; the module is then returned
-// unconnected.
-Tdm1 *ConnectDatabase(QObject *owner, Messages &messages);

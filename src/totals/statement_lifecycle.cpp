@@ -9,7 +9,7 @@
 #include "data/engine/engine_error.h"
 #include "data/tdm1.h"
 #include "totals/totals_support.h"
-#include "ui/messages.h"
+#include "base/messages.h"
 
 namespace {
 

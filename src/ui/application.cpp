@@ -1,13 +1,16 @@
 #include "application.h"
 
+#include "base/messages.h"
 #include "data/engine/engine_error.h"
-#include "messages.h"
+#include "message_boxes.h"
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Worthsheet"));
-    setApplicationDisplayName(QStringLiteral("Worthsheet"));
     setOrganizationName(QStringLiteral("Norvale"));
+    static MessageBoxes boxes;
+    if (!Messages::installed())
+        Messages::install(&boxes);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -102,35 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ForeignFile,
                          ::testing::Values("empty", "random", "other program",
                                            "our tables without our mark", "truncated copy"));
 
-TEST(DatabaseFile, ConnectDatabaseShowsTheConnectionErrorForAMissingOrForeignFile)
-{
-    QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-    RecordingMessages messages;
-
-    std::unique_ptr<Tdm1> missing(ConnectDatabase(nullptr, messages));
-    EXPECT_FALSE(missing->db1.Connected());
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
-    EXPECT_EQ(messages.last(), "There was an error connecting to the database.\n\rIf problem persists, please "
-                               "contact technical support.");
-
-    const QString path = Tdm1::DatabaseFileCandidates().first();
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-    writeBytes(path, "not a database at all");
-    std::unique_ptr<Tdm1> foreign(ConnectDatabase(nullptr, messages));
-    EXPECT_FALSE(foreign->db1.Connected());
-    EXPECT_EQ(messages.shown().size(), 2u);
-
-    QFile::remove(path);
-    ASSERT_TRUE(createDatabaseFile(path));
-    std::unique_ptr<Tdm1> ours(ConnectDatabase(nullptr, messages));
-    EXPECT_TRUE(ours->db1.Connected());
-    EXPECT_TRUE(ours->tblLegal.Active());
-    EXPECT_EQ(messages.shown().size(), 2u);
-    qunsetenv("XDG_DATA_HOME");
-}
-
 class TransactionTest : public DataModuleTest
 {
 };

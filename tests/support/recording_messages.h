@@ -3,7 +3,7 @@
 #include <deque>
 #include <vector>
 
-#include "ui/messages.h"
+#include "base/messages.h"
 
 // Stands in for the message boxes: records every message and answers questions from a
 // script (Yes when the script is empty). Installs itself for its lifetime.

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a layer above its own.
+# Dependencies point one way: app -> sections, print -> totals -> data -> base, and every
+# window folder -> ui -> data.
+set -u
+src=${1:-$(dirname "$0")/../src}
+status=0
+
+check() { # folder, then the include prefixes it may use
+  local folder=$1; shift
+  local allowed=("$@")
+  [ -d "$src/$folder" ] || return 0
+  while IFS= read -r line; do
+    local file=${line%%:*}
+    local header
+    header=$(sed -E 's/.*#include +"([^"]+)".*/\1/' <<<"${line#*:}")
+    [[ $header == */* ]] || continue
+    # A path below the file's own folder ("engine/table.h") is not a layer.
+    case ${header%%/*} in base|data|totals|ui|sections|print|app|tools) ;; *) continue ;; esac
+    local ok=0
+    for prefix in "${allowed[@]}"; do
+      [[ $header == "$prefix"/* ]] && ok=1
+    done
+    if [ $ok -eq 0 ]; then
+      echo "upward include: $file includes \"$header\""
+      status=1
+    fi
+  done < <(grep -rnE --include='*.h' --include='*.cpp' '^#include +"' "$src/$folder" $([ "$folder" = print ] && echo --exclude-dir=engine) | sed -E 's/^([^:]+):[0-9]+:/\1:/')
+}
+
+check base base
+check data/engine base data/engine
+check data base data
+check totals base data totals
+check ui base data ui
+check sections base data totals ui sections
+check print/engine base data print/engine
+check print base data totals ui print
+check tools base data
+exit $status

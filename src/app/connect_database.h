@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class Messages;
+class QObject;
+class Tdm1;
+
+extern const QString ConnectionErrorText;
+
+// Creates the data module, finds the database file, connects and opens every table. When
+// no usable file is found it shows the connection error; the module is then returned
+// unconnected.
+Tdm1 *ConnectDatabase(QObject *owner, Messages &messages);

@@ -1,0 +1,8 @@
+#include "pending_messages.h"
+
+#include <QCoreApplication>
+
+void letPendingMessagesRun()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
