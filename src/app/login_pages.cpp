@@ -1,6 +1,5 @@
 #include "login_pages.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -10,7 +9,9 @@
 #include <QStackedWidget>
 
 #include "data/tdm1.h"
+#include "base/guarded.h"
 #include "base/messages.h"
+#include "base/pending_messages.h"
 #include "ui/picture.h"
 
 const QString LoginPages::NewLoginTitle = QStringLiteral("Enter a NEW Username and Password");
@@ -148,9 +149,11 @@ void LoginPages::buildLoginPage(QWidget *page)
     QWidget::setTabOrder(m_cbLoginContinue, m_btnLoginOK);
     QWidget::setTabOrder(m_btnLoginOK, m_btnLoginCancel);
 
-    connect(m_btnLoginOK, &QPushButton::clicked, this, &LoginPages::btnLoginOKClick);
-    connect(m_btnLoginCancel, &QPushButton::clicked, this, &LoginPages::btnLoginCancelClick);
-    connect(m_edLoginUser, &QLineEdit::returnPressed, m_btnLoginOK, &QPushButton::click);
+    connect(m_btnLoginOK, &QPushButton::clicked, this, guard([this] { btnLoginOKClick(); }));
+    connect(m_btnLoginCancel, &QPushButton::clicked, this, guard([this] { btnLoginCancelClick(); }));
+    // Enter in any field submits the page, as on the password page.
+    for (QLineEdit *edit : {m_edLoginUser, m_edLoginPassword, m_cbHint->lineEdit(), m_edAnswer})
+        connect(edit, &QLineEdit::returnPressed, m_btnLoginOK, &QPushButton::click);
 }
 
 void LoginPages::buildSecurePage(QWidget *page)
@@ -174,11 +177,11 @@ void LoginPages::buildSecurePage(QWidget *page)
     setColour(forgot, Qt::blue);
     forgot->setCursor(Qt::PointingHandCursor);
     forgot->setGeometry(30, 144, 200, 18);
-    connect(forgot, &ClickLabel::clicked, this, &LoginPages::ShowForgotPage);
+    connect(forgot, &ClickLabel::clicked, this, guard([this] { ShowForgotPage(); }));
 
     auto *ok = button(page, QStringLiteral("btnSecureOK"), QStringLiteral("OK"), {424, 402});
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &LoginPages::btnSecureOKClick);
+    connect(ok, &QPushButton::clicked, this, guard([this] { btnSecureOKClick(); }));
     connect(m_edLoginPassword1, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(m_edLoginUser1, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }
@@ -208,9 +211,9 @@ void LoginPages::buildForgotPage(QWidget *page)
     auto *cancel = button(page, QStringLiteral("btnForgotCancel"), QStringLiteral("Cancel"), {343, 402});
     auto *ok = button(page, QStringLiteral("btnForgotOK"), QStringLiteral("OK"), {424, 402});
     ok->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &LoginPages::ShowLoginPage);
-    connect(ok, &QPushButton::clicked, this, &LoginPages::btnForgotOKClick);
-    connect(m_edAnswerForgot, &QLineEdit::textChanged, this, &LoginPages::edAnswerForgotChange);
+    connect(cancel, &QPushButton::clicked, this, guard([this] { ShowLoginPage(); }));
+    connect(ok, &QPushButton::clicked, this, guard([this] { btnForgotOKClick(); }));
+    connect(m_edAnswerForgot, &QLineEdit::textChanged, this, guard([this](const QString &text) { edAnswerForgotChange(text); }));
     connect(m_edAnswerForgot, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }
 
@@ -233,7 +236,7 @@ void LoginPages::StartLogin()
         ShowLoginPage();
     if (m_changeMode)
         ShowChangeLoginPage();
-    QApplication::processEvents();
+    letPendingMessagesRun();
 }
 
 void LoginPages::ShowNewLoginPage()

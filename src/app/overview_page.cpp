@@ -20,17 +20,17 @@ constexpr int TotalRowHeight = 20;
 const std::vector<OverviewPage::Total> &OverviewPage::assetTotals()
 {
     static const std::vector<Total> totals = {
-        {"Cash (A):", "CashOnHand", "dbE1", "TfrmCash"},
-        {"Real Estate (B):", "RealEstateTotals", "dbE2", "TfrmRealEstate"},
-        {"Investments (C):", "InvestmentTotals", "dbE3", "TfrmInvestments"},
-        {"Automobiles (D):", "AutoTotal", "dbE4", "TfrmAutos"},
-        {"Life Insurance (E):", "LifeCash", "dbE5", "TfrmLifeInsurance"},
-        {"Personal Assets (F):", "PersonalAssets", "dbE6", "TfrmPersonal"},
-        {"Business Assets (G):", "BusinessAssets", "dbE7", "TfrmBusiness"},
-        {"Notes Receivable (H):", "NotesReceivable", "dbE8", "TfrmOther"},
-        {"Margin Accounts (H):", "MarginAccounts", "dbE9", "TfrmOther"},
-        {"All Other Assets (H):", "OtherAssetsTotal", "dbE10", "TfrmOther"},
-        {"Total Assets:", "TotalAssets", "", ""},
+        {"Cash (A):", "CashOnHand", "dbE1"},
+        {"Real Estate (B):", "RealEstateTotals", "dbE2"},
+        {"Investments (C):", "InvestmentTotals", "dbE3"},
+        {"Automobiles (D):", "AutoTotal", "dbE4"},
+        {"Life Insurance (E):", "LifeCash", "dbE5"},
+        {"Personal Assets (F):", "PersonalAssets", "dbE6"},
+        {"Business Assets (G):", "BusinessAssets", "dbE7"},
+        {"Notes Receivable (H):", "NotesReceivable", "dbE8"},
+        {"Margin Accounts (H):", "MarginAccounts", "dbE9"},
+        {"All Other Assets (H):", "OtherAssetsTotal", "dbE10"},
+        {"Total Assets:", "TotalAssets", ""},
     };
     return totals;
 }
@@ -38,16 +38,16 @@ const std::vector<OverviewPage::Total> &OverviewPage::assetTotals()
 const std::vector<OverviewPage::Total> &OverviewPage::liabilityTotals()
 {
     static const std::vector<Total> totals = {
-        {"Notes Payable (I):", "BankLiability", "dbE11", "TfrmBank_Liabilities"},
-        {"Mortgages Payable (J):", "MortgageLiabilitiesTotals", "dbE12", "TfrmRealEstate_Liabilities"},
-        {"Credit Card Liability (K):", "CreditCardLiability", "dbE13", "TfrmCreditCard_Liabilities"},
-        {"Auto Liability (L):", "AutoLiability", "dbE14", "TfrmAutos_Liabilities"},
-        {"Tax Liability (M):", "TaxLiability", "dbE15", "TfrmTax_Liabilities"},
-        {"All Other Liabilities (N):", "OtherLiability", "dbE16", "TfrmOther_Liabilities"},
-        {"Contingent Liabilities (O):", "ContingentLiability", "dbE17", "TfrmContingent_Liabilities"},
-        {"Total Liabilities:", "TotalLiabilities", "", ""},
-        {"Liabilities/Net Worth:", "TotalLiabilitiesandNetWorth", "", ""},
-        {"Net Worth:", "NetWorth", "", ""},
+        {"Notes Payable (I):", "BankLiability", "dbE11"},
+        {"Mortgages Payable (J):", "MortgageLiabilitiesTotals", "dbE12"},
+        {"Credit Card Liability (K):", "CreditCardLiability", "dbE13"},
+        {"Auto Liability (L):", "AutoLiability", "dbE14"},
+        {"Tax Liability (M):", "TaxLiability", "dbE15"},
+        {"All Other Liabilities (N):", "OtherLiability", "dbE16"},
+        {"Contingent Liabilities (O):", "ContingentLiability", "dbE17"},
+        {"Total Liabilities:", "TotalLiabilities", ""},
+        {"Liabilities/Net Worth:", "TotalLiabilitiesandNetWorth", ""},
+        {"Net Worth:", "NetWorth", ""},
     };
     return totals;
 }
@@ -114,8 +114,8 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
         value->setFormatter(FormatMoneyField);
         if (clickable) {
             value->setCursor(Qt::PointingHandCursor);
-            const QString window = QString::fromLatin1(total.window);
-            connect(value, &DBText::clicked, this, [this, window] { emit totalClicked(window); });
+            const QString control = value->objectName();
+            connect(value, &DBText::clicked, this, [this, control] { emit totalClicked(control); });
             connect(value, &DBText::hovered, this, [this, value] {
                 restHover();
                 value->setStyleSheet(QStringLiteral("color: blue;"));

@@ -21,7 +21,6 @@ public:
         const char *caption;
         const char *field;
         const char *control; // empty for the bold totals, which take no click
-        const char *window;  // the section window a click opens
     };
     static const std::vector<Total> &assetTotals();
     static const std::vector<Total> &liabilityTotals();
@@ -38,8 +37,8 @@ public:
     void restHover();
 
 signals:
-    // A clickable total was clicked: the name of the window it opens.
-    void totalClicked(const QString &window);
+    // A clickable total was clicked: its control's name (dbE1 ...).
+    void totalClicked(const QString &control);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -1,9 +1,12 @@
 #include "statement_page.h"
 
+#include <vector>
+
 #include <QFontMetrics>
 #include <QLabel>
 
 #include "data/tdm1.h"
+#include "sections/window_catalogue.h"
 #include "ui/click_label.h"
 #include "ui/db_text.h"
 #include "ui/format_money.h"
@@ -14,38 +17,6 @@ namespace {
 constexpr int RowY[] = {62, 139, 216, 292, 366};
 
 } // namespace
-
-const std::vector<StatementPage::Link> &StatementPage::links()
-{
-    static const std::vector<Link> all = {
-        {"lblPersonalInformation", "Information", 0},
-        {"lblPersonalEmployment", "Employment", 0},
-        {"lblContacts", "Contacts", 0},
-        {"lblSpouseInfo", "Information", 0},
-        {"lblSpouseEmployment", "Employment", 0},
-        {"lblSpouseContacts", "Contacts", 0},
-        {"lblCash", "Cash", 1},
-        {"lblInvestments", "Investments", 1},
-        {"lblRealEstate", "Real Estate", 1},
-        {"lblAutos", "Autos", 1},
-        {"lblLifeInsurance", "Life Insurance", 1},
-        {"lblPersonal", "Personal", 1},
-        {"lblBusiness", "Business", 1},
-        {"lblOther", "Other", 1},
-        {"lblBank_Liability", "Bank", 2},
-        {"lblMortgages_Liability", "Mortgages", 2},
-        {"lblCreditCard_Liability", "Credit Cards", 2},
-        {"lblAuto_Liability", "Autos", 2},
-        {"lblTaxes_Liability", "Taxes", 2},
-        {"lblOther_Liability", "Other", 2},
-        {"lblContingent_Liability", "Contingent", 2},
-        {"lblIncome", "Income", 3},
-        {"lblExpenses", "Expenses", 3},
-        {"lblLegal1", "Legal 1", 4},
-        {"lblLegal2", "Legal 2", 4},
-    };
-    return all;
-}
 
 StatementPage::StatementPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm)
 {
@@ -59,29 +30,30 @@ StatementPage::StatementPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(
 
     // Each row spreads its links evenly; the first row holds two groups of three, the
     // person's on the left half and the spouse's on the right.
-    const auto placeRow = [&](const std::vector<const Link *> &row, int left, int right) {
+    const auto placeRow = [&](const std::vector<const CatalogueEntry *> &row, int left, int right) {
         int textWidth = 0;
-        for (const Link *link : row)
-            textWidth += metrics.horizontalAdvance(QString::fromLatin1(link->caption)) + 4;
+        for (const CatalogueEntry *link : row)
+            textWidth += metrics.horizontalAdvance(QString::fromLatin1(link->linkCaption)) + 4;
         const int gap = row.size() > 1 ? std::min(40, (right - left - textWidth) / int(row.size() - 1)) : 0;
         int x = left;
-        for (const Link *link : row) {
+        for (const CatalogueEntry *link : row) {
             auto *label = new ClickLabel(this);
-            label->setObjectName(QString::fromLatin1(link->control));
-            label->setText(QString::fromLatin1(link->caption));
+            label->setObjectName(QString::fromLatin1(link->link));
+            label->setText(QString::fromLatin1(link->linkCaption));
             label->setFont(linkFont);
             label->setStyleSheet(QStringLiteral("color: blue;"));
             label->setCursor(Qt::PointingHandCursor);
             const int width = metrics.horizontalAdvance(label->text()) + 4;
-            label->setGeometry(x, RowY[link->row], width, metrics.height() + 2);
+            label->setGeometry(x, RowY[link->linkRow], width, metrics.height() + 2);
             const QString name = label->objectName();
             connect(label, &ClickLabel::clicked, this, [this, name] { emit linkClicked(name); });
             x += width + gap;
         }
     };
-    std::vector<const Link *> rows[5];
-    for (const Link &link : links())
-        rows[link.row].push_back(&link);
+    std::vector<const CatalogueEntry *> rows[5];
+    for (const CatalogueEntry &entry : windowCatalogue())
+        if (entry.link)
+            rows[entry.linkRow].push_back(&entry);
     placeRow({rows[0].begin(), rows[0].begin() + 3}, 22, 245);
     placeRow({rows[0].begin() + 3, rows[0].end()}, 272, 500);
     for (int r = 1; r < 5; ++r)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
 
 class ClickLabel;
@@ -14,14 +12,6 @@ class StatementPage : public QWidget
     Q_OBJECT
 
 public:
-    struct Link
-    {
-        const char *control;
-        const char *caption;
-        int row;
-    };
-    static const std::vector<Link> &links();
-
     StatementPage(Tdm1 &dm, QWidget *parent = nullptr);
 
 signals:

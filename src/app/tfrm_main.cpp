@@ -4,66 +4,25 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 
+#include "base/guarded.h"
+#include "base/messages.h"
+#include "base/pending_messages.h"
 #include "connect_database.h"
 #include "data/tdm1.h"
 #include "login_pages.h"
 #include "overview_page.h"
+#include "sections/window_catalogue.h"
 #include "settings_page.h"
 #include "statement_page.h"
 #include "totals/statement_lifecycle.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
 #include "ui/image_button.h"
-#include "base/messages.h"
 #include "ui/picture.h"
 
 namespace {
-
-enum class LinkKind { PersonalInformation, Particulars, Spouse, Section };
-
-struct SectionLink
-{
-    const char *link;
-    const char *window;
-    LinkKind kind;
-};
-
-const SectionLink sectionLinks[] = {
-    {"lblPersonalInformation", "TfrmPersonalInfo", LinkKind::PersonalInformation},
-    {"lblPersonalEmployment", "TfrmPersonalEmployment", LinkKind::Particulars},
-    {"lblContacts", "TfrmPersonalContacts", LinkKind::Particulars},
-    {"lblSpouseInfo", "TfrmSpouseInfo", LinkKind::Spouse},
-    {"lblSpouseEmployment", "TfrmSpouseEmployment", LinkKind::Spouse},
-    {"lblSpouseContacts", "TfrmSpouseContacts", LinkKind::Spouse},
-    {"lblCash", "TfrmCash", LinkKind::Section},
-    {"lblInvestments", "TfrmInvestments", LinkKind::Section},
-    {"lblRealEstate", "TfrmRealEstate", LinkKind::Section},
-    {"lblAutos", "TfrmAutos", LinkKind::Section},
-    {"lblLifeInsurance", "TfrmLifeInsurance", LinkKind::Section},
-    {"lblPersonal", "TfrmPersonal", LinkKind::Section},
-    {"lblBusiness", "TfrmBusiness", LinkKind::Section},
-    {"lblOther", "TfrmOther", LinkKind::Section},
-    {"lblBank_Liability", "TfrmBank_Liabilities", LinkKind::Section},
-    {"lblMortgages_Liability", "TfrmRealEstate_Liabilities", LinkKind::Section},
-    {"lblCreditCard_Liability", "TfrmCreditCard_Liabilities", LinkKind::Section},
-    {"lblAuto_Liability", "TfrmAutos_Liabilities", LinkKind::Section},
-    {"lblTaxes_Liability", "TfrmTax_Liabilities", LinkKind::Section},
-    {"lblOther_Liability", "TfrmOther_Liabilities", LinkKind::Section},
-    {"lblContingent_Liability", "TfrmContingent_Liabilities", LinkKind::Section},
-    {"lblIncome", "TfrmIncome", LinkKind::Section},
-    {"lblExpenses", "TfrmExpenses", LinkKind::Section},
-    {"lblLegal1", "TfrmLegal", LinkKind::Section},
-    {"lblLegal2", "TfrmLegal2", LinkKind::Section},
-};
-
-const SectionLink *findLink(const QString &name)
-{
-    for (const SectionLink &link : sectionLinks)
-        if (name == QLatin1String(link.link) || name == QLatin1String(link.window))
-            return &link;
-    return nullptr;
-}
 
 const QString SpouseWarning = QStringLiteral(
     "This is a \"PERSONAL\" Financial Statement: \n\r\"SPOUSE\" information is disabled.\n\r\n\rTo change the status "
@@ -99,18 +58,18 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
 
     m_exit = new ImageButton(this, {40, 436}, QStringLiteral("imExit"), QStringLiteral("imExit_Up"));
     connect(m_exit, &ImageButton::normalHovered, m_exit, &ImageButton::showHover);
-    connect(m_exit, &ImageButton::clicked, this, &QWidget::close);
+    connect(m_exit, &ImageButton::clicked, this, guard([this] { close(); }));
 
     auto *info = new ClickLabel(this);
     info->setObjectName(QStringLiteral("lblInfo"));
     info->setGeometry(629, 21, 32, 28);
     info->setCursor(Qt::PointingHandCursor);
-    connect(info, &ClickLabel::clicked, this, &TfrmMain::lblInfoClick);
+    connect(info, &ClickLabel::clicked, this, guard([this] { lblInfoClick(); }));
     auto *help = new ClickLabel(this);
     help->setObjectName(QStringLiteral("lblHelp"));
     help->setGeometry(669, 19, 32, 30);
     help->setCursor(Qt::PointingHandCursor);
-    connect(help, &ClickLabel::clicked, this, &TfrmMain::lblHelpClick);
+    connect(help, &ClickLabel::clicked, this, guard([this] { lblHelpClick(); }));
 
     m_pc1 = new QStackedWidget(this);
     m_pc1->setObjectName(QStringLiteral("pc1"));
@@ -127,29 +86,30 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     for (QWidget *page : {tsLogin, static_cast<QWidget *>(m_overview), static_cast<QWidget *>(m_statement),
                           static_cast<QWidget *>(m_settings), tsSecureLogin, tsForgot})
         m_pc1->addWidget(page);
+    // No page shows until the login gate has chosen one.
+    m_pc1->hide();
     m_login = new LoginPages(*m_dm1, m_pc1, tsLogin, tsSecureLogin, tsForgot);
-    connect(m_login, &LoginPages::EnterProgram, this, &TfrmMain::EnterProgram);
-    connect(m_login, &LoginPages::changeCancelled, this, &TfrmMain::ShowSettingsPage);
+    connect(m_login, &LoginPages::EnterProgram, this, guard([this] { EnterProgram(); }));
+    connect(m_login, &LoginPages::changeCancelled, this, guard([this] { ShowSettingsPage(); }));
 
-    connect(m_overview, &OverviewPage::totalClicked, this, [this](const QString &window) {
-        m_dm1->StatementEditMode = QStringLiteral("Edit");
-        openSection(window);
-    });
-    connect(m_overview->addButton(), &ImageButton::clicked, this, &TfrmMain::imAdd_UpClick);
-    connect(m_overview->editButton(), &ImageButton::clicked, this, &TfrmMain::imEdit_UpClick);
-    connect(m_overview->deleteButton(), &ImageButton::clicked, this, &TfrmMain::imDelete_UpClick);
-    connect(m_overview->printButton(), &ImageButton::clicked, this, &TfrmMain::imPrint_UpClick);
-    connect(m_statement, &StatementPage::linkClicked, this, [this](const QString &link) {
-        // The links work on the statement shown; only Add starts a new one.
-        m_dm1->StatementEditMode = QStringLiteral("Edit");
-        openSection(link);
-    });
-    connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this,
-            [this] { openWindow(QStringLiteral("UpdateCheck")); });
-    connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, &TfrmMain::imUpdateLogin_upClick);
-    connect(m_settings->backupButton(), &ImageButton::clicked, this, [this] { openWindow(QStringLiteral("TfrmBackup")); });
+    connect(m_overview, &OverviewPage::totalClicked, this, guard([this](const QString &total) {
+                // The totals work on the statement shown; only Add starts a new one.
+                m_dm1->StatementEditMode = QStringLiteral("Edit");
+                openSection(total);
+            }));
+    connect(m_overview->addButton(), &ImageButton::clicked, this, guard([this] { imAdd_UpClick(); }));
+    connect(m_overview->editButton(), &ImageButton::clicked, this, guard([this] { imEdit_UpClick(); }));
+    connect(m_overview->deleteButton(), &ImageButton::clicked, this, guard([this] { imDelete_UpClick(); }));
+    connect(m_overview->printButton(), &ImageButton::clicked, this, guard([this] { imPrint_UpClick(); }));
+    connect(m_statement, &StatementPage::linkClicked, this, guard([this](const QString &link) {
+                m_dm1->StatementEditMode = QStringLiteral("Edit");
+                openSection(link);
+            }));
+    connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this, guard([this] { imCheckUpdate_upClick(); }));
+    connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, guard([this] { imUpdateLogin_upClick(); }));
+    connect(m_settings->backupButton(), &ImageButton::clicked, this, guard([this] { open(QStringLiteral("TfrmBackup")); }));
     connect(m_settings->restoreButton(), &ImageButton::clicked, this,
-            [this] { openWindow(QStringLiteral("TfrmRestore")); });
+            guard([this] { open(QStringLiteral("TfrmRestore")); }));
 
     m_dbID = new DBEdit(this);
     m_dbID->setObjectName(QStringLiteral("dbID"));
@@ -157,13 +117,20 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     m_dbID->hide();
     m_dbID->setDataSource(&m_dm1->dsClient);
     m_dbID->setDataField(QStringLiteral("id"));
-    connect(m_dbID, &QLineEdit::textChanged, this, &TfrmMain::dbIDChange);
+    connect(m_dbID, &QLineEdit::textChanged, this, guard([this] { dbIDChange(); }));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    // A secondary window still open goes with the main window.
+    if (m_openWindow) {
+        disconnect(m_openWindow, nullptr, this, nullptr);
+        delete m_openWindow;
+    }
+}
 
 void TfrmMain::FormCreate()
 {
@@ -182,9 +149,9 @@ void TfrmMain::buildTabButtons()
         connect(tab, &ImageButton::normalHovered, this, [this, tab] { hoverTab(tab); });
         connect(tab->white(), &Picture::hovered, this, &TfrmMain::tabsAtRest);
     }
-    connect(m_overviewTab, &ImageButton::clicked, this, &TfrmMain::ShowOverviewPage);
-    connect(m_statementTab, &ImageButton::clicked, this, &TfrmMain::ShowStatementPage);
-    connect(m_settingsTab, &ImageButton::clicked, this, &TfrmMain::ShowSettingsPage);
+    connect(m_overviewTab, &ImageButton::clicked, this, guard([this] { ShowOverviewPage(); }));
+    connect(m_statementTab, &ImageButton::clicked, this, guard([this] { ShowStatementPage(); }));
+    connect(m_settingsTab, &ImageButton::clicked, this, guard([this] { ShowSettingsPage(); }));
 }
 
 void TfrmMain::tabsAtRest()
@@ -210,36 +177,61 @@ void TfrmMain::setPageFlags(bool overview, bool statement, bool settings)
 void TfrmMain::setTabsEnabled(bool enabled)
 {
     for (ImageButton *tab : {m_overviewTab, m_statementTab, m_settingsTab})
-        tab->normal()->setEnabled(enabled);
+        tab->setEnabled(enabled);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        guarded([this] { FormShow(); });
+}
+
+void TfrmMain::endProgram()
+{
+    m_closing = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TfrmMain::FormShow()
 {
     if (Tdm1::LocateDatabaseFile().isEmpty() || !m_dm1->db1.Connected()) {
         // No usable database file: the connection error has been shown; the program ends.
-        m_closing = true;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        endProgram();
         return;
     }
     tabsAtRest();
     m_exit->rest();
-    if (m_loginState.isEmpty()) {
-        setTabsEnabled(false);
+    if (m_loginState.isEmpty())
+        startLoginGate();
+}
+
+// Until the login is passed nothing shows or changes a statement or the login: whatever
+// fails on the way (a damaged or unwritable file) ends the program after its message.
+void TfrmMain::startLoginGate()
+{
+    setTabsEnabled(false);
+    const bool passed = guarded([this] {
         PurgeOrphanRows(*m_dm1);
         m_login->setChangeMode(m_onSettings);
         m_login->StartLogin();
+    });
+    if (!passed) {
+        Messages::current().show(Messages::Kind::Error, ConnectionErrorText);
+        endProgram();
+        return;
     }
+    m_pc1->show();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    m_closing = true;
+    if (m_openWindow) {
+        disconnect(m_openWindow, nullptr, this, nullptr);
+        m_openWindow->close();
+        m_openWindow = nullptr;
+    }
     m_dm1->db1.Close();
     event->accept();
     emit closed();
@@ -253,7 +245,7 @@ void TfrmMain::ShowOverviewPage()
     m_dm1->ClearStatementFilters();
     m_pc1->setCurrentWidget(m_overview);
     m_overview->restHover();
-    QApplication::processEvents();
+    letPendingMessagesRun();
     m_dm1->SelectStatementDetails();
 }
 
@@ -282,6 +274,7 @@ void TfrmMain::ShowSettingsPage()
 
 void TfrmMain::ReturnToMainWindow()
 {
+    m_openWindow = nullptr;
     show();
     if (m_closing)
         return;
@@ -306,7 +299,7 @@ void TfrmMain::EnterProgram()
         ShowSettingsPage();
     else
         ShowOverviewPage();
-    QApplication::processEvents();
+    letPendingMessagesRun();
 }
 
 void TfrmMain::dbIDChange()
@@ -318,28 +311,56 @@ void TfrmMain::dbIDChange()
         m_dm1->SelectStatementDetails();
 }
 
-void TfrmMain::openWindow(const QString &name)
+void TfrmMain::open(const QString &className)
 {
-    const WindowRegistry::Opener *opener = m_registry.find(name);
+    // Before the login is passed only the about window opens; nothing once the program ends.
+    if (m_closing || (m_loginState.isEmpty() && className != QLatin1String("TfrmInfo")))
+        return;
+    const WindowRegistry::Opener *opener = m_registry.find(className);
     if (!opener)
         return;
     QWidget *window = (*opener)(*m_dm1, *this);
     if (!window)
         return;
+    m_openWindow = window;
+    connect(window, &QObject::destroyed, this, [this](QObject *gone) { windowGone(gone); });
     window->show();
     hide();
 }
 
+void TfrmMain::windowGone(QObject *window)
+{
+    if (window != m_openWindow)
+        return;
+    // The window went away without opening another or returning: come back.
+    m_openWindow = nullptr;
+    if (!m_closing)
+        guarded([this] { ReturnToMainWindow(); });
+}
+
+void TfrmMain::returnToMain()
+{
+    ReturnToMainWindow();
+}
+
+void TfrmMain::returnToOverview()
+{
+    m_openWindow = nullptr;
+    show();
+    if (!m_closing)
+        ShowOverviewPage();
+}
+
 void TfrmMain::openSection(const QString &name)
 {
-    const SectionLink *link = findLink(name);
-    if (!link)
+    const CatalogueEntry *entry = findWindow(name);
+    if (!entry || entry->family == WindowFamily::Other)
         return;
     m_dm1->SelectStatement();
-    const QString window = QString::fromLatin1(link->window);
-    if (link->kind == LinkKind::PersonalInformation) {
+    const QString window = QString::fromLatin1(entry->className);
+    if (entry->family == WindowFamily::PersonalInformation) {
         m_dm1->EditOrAppendClient();
-        openWindow(window);
+        open(window);
         return;
     }
     if (m_dm1->HasStatement() != QLatin1String("Yes")) {
@@ -347,21 +368,13 @@ void TfrmMain::openSection(const QString &name)
                                  QStringLiteral("Personal Information must be entered before continuing."));
         return;
     }
-    switch (link->kind) {
-    case LinkKind::Particulars:
+    if (entry->family == WindowFamily::Particulars || entry->family == WindowFamily::Spouse)
         m_dm1->EditOrAppendClient();
-        break;
-    case LinkKind::Spouse:
-        m_dm1->EditOrAppendClient();
-        if (m_dm1->IsJointStatement() != QLatin1String("Yes")) {
-            Messages::current().show(Messages::Kind::Warning, SpouseWarning);
-            return;
-        }
-        break;
-    default:
-        break;
+    if (entry->family == WindowFamily::Spouse && m_dm1->IsJointStatement() != QLatin1String("Yes")) {
+        Messages::current().show(Messages::Kind::Warning, SpouseWarning);
+        return;
     }
-    openWindow(window);
+    open(window);
 }
 
 void TfrmMain::imAdd_UpClick()
@@ -392,13 +405,18 @@ void TfrmMain::imPrint_UpClick()
         m_dm1->ClearStatementFilters();
         return;
     }
-    openWindow(QStringLiteral("TfrmPrint"));
+    open(QStringLiteral("TfrmPrint"));
+}
+
+void TfrmMain::imCheckUpdate_upClick()
+{
+    open(QStringLiteral("UpdateCheck"));
 }
 
 void TfrmMain::lblInfoClick()
 {
     m_dm1->SelectStatement();
-    openWindow(QStringLiteral("TfrmInfo"));
+    open(QStringLiteral("TfrmInfo"));
 }
 
 void TfrmMain::lblHelpClick()

@@ -2,10 +2,10 @@
 
 #include <QWidget>
 
-#include "window_registry.h"
+#include "ui/navigator.h"
+#include "ui/window_registry.h"
 
 class QStackedWidget;
-class ClickLabel;
 class DBEdit;
 class ImageButton;
 class LoginPages;
@@ -17,8 +17,9 @@ class Tdm1;
 
 // The main window: the login, the statement list with the selected statement's totals,
 // the links to the sections of a statement and the settings, on one page control whose
-// tabs are hidden. Every other window is opened from here and hides it while shown.
-class TfrmMain : public QWidget
+// tabs are hidden. Every other window is opened from here and hides it while shown; the
+// main window keeps track of that window and comes back when it goes away.
+class TfrmMain : public QWidget, public Navigator
 {
     Q_OBJECT
 
@@ -32,6 +33,8 @@ public:
     bool OnSettings() const { return m_onSettings; }
     QString LoginState() const { return m_loginState; }
     LoginPages &login() const { return *m_login; }
+    // The secondary window now shown, if any.
+    QWidget *shownWindow() const { return m_openWindow; }
 
     void FormShow();
     void ShowOverviewPage();
@@ -43,8 +46,11 @@ public:
 
     // Every section link and clickable total: selects the statement, checks, opens.
     void openSection(const QString &link);
-    // Opens a registered window, hiding the main window while it is shown.
-    void openWindow(const QString &name);
+
+    // Navigator
+    void open(const QString &className) override;
+    void returnToMain() override;
+    void returnToOverview() override;
 
 signals:
     // The main window closed: the program ends.
@@ -61,12 +67,16 @@ private:
     void hoverTab(ImageButton *tab);
     void setPageFlags(bool overview, bool statement, bool settings);
     void setTabsEnabled(bool enabled);
+    void startLoginGate();
+    void endProgram();
     void dbIDChange();
+    void windowGone(QObject *window);
 
     void imAdd_UpClick();
     void imEdit_UpClick();
     void imDelete_UpClick();
     void imPrint_UpClick();
+    void imCheckUpdate_upClick();
     void lblInfoClick();
     void lblHelpClick();
     void imUpdateLogin_upClick();
@@ -78,6 +88,7 @@ private:
     bool m_onSettings = false;
     QString m_loginState;
     bool m_closing = false;
+    QWidget *m_openWindow = nullptr;
 
     Picture *m_imBackground = nullptr;
     ImageButton *m_overviewTab = nullptr;

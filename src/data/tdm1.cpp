@@ -1,5 +1,7 @@
 #include "tdm1.h"
 
+#include "engine/filter.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -100,10 +102,10 @@ void Tdm1::DisconnectDatabase()
 
 QString Tdm1::StatementFilter() const
 {
-    return QStringLiteral("ClientId = \"") + CurrentClientId + u'"';
+    return QStringLiteral("ClientId = ") + quoteFilterText(CurrentClientId);
 }
 
-void Tdm1::filterDetails()
+void Tdm1::filterDetailTables()
 {
     const QString filter = StatementFilter();
     for (Table *table : m_filterOrder) {
@@ -119,19 +121,19 @@ void Tdm1::SelectStatement()
     tblClient.SetFilter(QStringLiteral("Id = ") + CurrentClientId);
     tblClient.SetFiltered(true);
     tblClient.First();
-    filterDetails();
+    filterDetailTables();
 }
 
 void Tdm1::SelectStatementDetails()
 {
     CurrentClientId = tblClient.FieldByName(QStringLiteral("Id")).AsString();
-    filterDetails();
+    filterDetailTables();
 }
 
 void Tdm1::SelectNoStatement()
 {
     CurrentClientId.clear();
-    filterDetails();
+    filterDetailTables();
 }
 
 void Tdm1::ClearStatementFilters()

@@ -92,8 +92,10 @@ public:
     const std::vector<Table *> &filterOrder() const { return m_filterOrder; }
     const std::vector<Table *> &unfilterOrder() const { return m_unfilterOrder; }
 
+    // Filters FSPro and every detail table on CurrentClientId, each on its first row.
+    void filterDetailTables();
+
 private:
-    void filterDetails();
 
     std::vector<Table *> m_openOrder;
     std::vector<Table *> m_filterOrder;

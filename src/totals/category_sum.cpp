@@ -7,6 +7,7 @@
 
 #include "data/engine/database.h"
 #include "data/engine/field.h"
+#include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "totals/asset_totals.h"
 #include "totals/liability_totals.h"
@@ -34,12 +35,12 @@ const std::map<Category, CategorySum> &categories()
              {&Tdm1::tblInvestments,
               {{"MarketValue", "InvestmentTotals"},
                {"PurchasePrice", "InvestmentPurchasePrice"},
-               byType("MarketValue", investmentType, "SEP/IRA", "IRA", false),
-               byType("MarketValue", investmentType, "Stock", "Stocks", false),
-               byType("MarketValue", investmentType, "Bond", "Bonds", false),
-               byType("MarketValue", investmentType, "Mutual Fund", "MutualFunds", false),
-               byType("MarketValue", investmentType, "Retirement Account", "Retirement", false),
-               byType("MarketValue", investmentType, "401K", "401K", false),
+               byType("MarketValue", investmentType, InvestmentType::SepIra, "IRA", false),
+               byType("MarketValue", investmentType, InvestmentType::Stock, "Stocks", false),
+               byType("MarketValue", investmentType, InvestmentType::Bond, "Bonds", false),
+               byType("MarketValue", investmentType, InvestmentType::MutualFund, "MutualFunds", false),
+               byType("MarketValue", investmentType, InvestmentType::Retirement, "Retirement", false),
+               byType("MarketValue", investmentType, InvestmentType::K401, "401K", false),
                byType("MarketValue", investmentType, "Other Retirement Account", "Other", false)},
               assets}},
             {Category::Auto,
@@ -55,9 +56,9 @@ const std::map<Category, CategorySum> &categories()
             {Category::BusinessAssets, {&Tdm1::tblBusinessAssets, {{"Value", "BusinessAssets"}}, assets}},
             {Category::OtherAssets,
              {&Tdm1::tblOtherAssets,
-              {byType("Value", "Type", "Restricted or Margin Account", "MarginAccounts", true),
-               byType("Value", "Type", "Accounts and Notes Receivable", "NotesReceivable", true),
-               byType("Value", "Type", "All Other Assets", "OtherAssets", true),
+              {byType("Value", "Type", OtherAssetType::Margin, "MarginAccounts", true),
+               byType("Value", "Type", OtherAssetType::NotesReceivable, "NotesReceivable", true),
+               byType("Value", "Type", OtherAssetType::AllOther, "OtherAssets", true),
                {"Value", "OtherAssetsTotal"}},
               assets}},
             {Category::AutoLoans, {&Tdm1::tblAuto2, {{"LoanBalance", "AutoLiability"}}, liabilities}},

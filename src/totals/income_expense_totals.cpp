@@ -5,6 +5,8 @@
 #include <QString>
 
 #include "data/engine/database.h"
+#include "data/engine/filter.h"
+#include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "totals/asset_totals.h"
 #include "totals/totals_support.h"
@@ -32,13 +34,13 @@ const ItemTotals &incomeTotals()
         &Tdm1::tblIncomes,
         {nullptr, "IncomeTotal", "MIncomeTotal"},
         {
-            {"Salaries and Wages (Individual)", "Salary", "MSalary"},
-            {"Salaries and Wages (Spouse)", "Salary_Spouse", "MSalary_Spouse"},
-            {"Bonuses and Commissions", "Bonus", "MBonus"},
-            {"Dividends and Interest Income", "Dividends", "MDividends"},
-            {"Net Real Estate Income", "RealEstateIncome", "MRealEstateIncome"},
-            {"Oil and Gas Income / Royalties", "OilIncome", "MOilIncome"},
-            {"All Other Income", "OtherIncome", "MOtherIncome"},
+            {IncomeType::SalaryIndividual, "Salary", "MSalary"},
+            {IncomeType::SalarySpouse, "Salary_Spouse", "MSalary_Spouse"},
+            {IncomeType::Bonus, "Bonus", "MBonus"},
+            {IncomeType::Dividends, "Dividends", "MDividends"},
+            {IncomeType::RealEstate, "RealEstateIncome", "MRealEstateIncome"},
+            {IncomeType::Oil, "OilIncome", "MOilIncome"},
+            {IncomeType::AllOther, "OtherIncome", "MOtherIncome"},
         },
         RecalcTotalAssets,
     };
@@ -51,14 +53,14 @@ const ItemTotals &expenseTotals()
         &Tdm1::tblExpenditure,
         {nullptr, "ExpenseTotal", "MExpenseTotal"},
         {
-            {"Alimony, Child Support, etc.", "Alimony_Exp", "MAlimony_Exp"},
-            {"Auto, Life and Health Insurance Premium", "Insurance_Exp", "MInsurance_Exp"},
-            {"Installment Payment (Auto, Credit Card, etc.)", "Installment_Exp", "MInstallment_Exp"},
-            {"Lease Obligation", "Lease_Exp", "MLease_Exp"},
-            {"Mortgage Payment", "Mortgage_Exp", "MMortgage_Exp"},
-            {"Other Debt Service", "OtherDebt_Exp", "MOtherDebt_Exp"},
-            {"Rental Payment", "Rental_Exp", "MRental_Exp"},
-            {"All Other Obligations", "Other_Exp", "MOther_Exp"},
+            {ExpenseType::Alimony, "Alimony_Exp", "MAlimony_Exp"},
+            {ExpenseType::Insurance, "Insurance_Exp", "MInsurance_Exp"},
+            {ExpenseType::Installment, "Installment_Exp", "MInstallment_Exp"},
+            {ExpenseType::Lease, "Lease_Exp", "MLease_Exp"},
+            {ExpenseType::Mortgage, "Mortgage_Exp", "MMortgage_Exp"},
+            {ExpenseType::OtherDebt, "OtherDebt_Exp", "MOtherDebt_Exp"},
+            {ExpenseType::Rental, "Rental_Exp", "MRental_Exp"},
+            {ExpenseType::AllOther, "Other_Exp", "MOther_Exp"},
         },
         nullptr,
     };
@@ -127,7 +129,7 @@ void recalcItemTotals(Tdm1 &dm, const ItemTotals &items)
     byType.reserve(items.types.size());
     const QString statementFilter = dm.StatementFilter();
     for (const TypeTotal &type : items.types) {
-        table.SetFilter(statementFilter + QStringLiteral(" and Type = \"") + QString::fromLatin1(type.type) + u'"');
+        table.SetFilter(statementFilter + QStringLiteral(" and Type = ") + quoteFilterText(QString::fromLatin1(type.type)));
         table.SetFiltered(true);
         byType.push_back(sumAmounts(table, amount));
     }

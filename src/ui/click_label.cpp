@@ -15,7 +15,8 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && isEnabled() && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
@@ -26,11 +27,14 @@ void ClickLabel::mouseMoveEvent(QMouseEvent *event)
 {
     // Taken here, so that the surface below does not also see the move and reset.
     event->accept();
-    emit hovered();
+    if (isEnabled())
+        emit hovered();
 }
 
 void ClickLabel::enterEvent(QEnterEvent *event)
 {
     QLabel::enterEvent(event);
-    emit hovered();
+    // A disabled widget still hears the mouse arrive; it must not light up.
+    if (isEnabled())
+        emit hovered();
 }

@@ -1,12 +1,27 @@
 #include "db_edit.h"
 
+#include <cmath>
+
 #include <QValidator>
 
+#include "base/guarded.h"
+#include "base/messages.h"
 #include "data/engine/field.h"
+#include "upper_case_validator.h"
+
+const QString DBEdit::AmountRangeMessage =
+    QStringLiteral("Please enter an amount between -1,000,000,000,000,000 and 1,000,000,000,000,000.");
 
 namespace {
 
-// Accepts what reads as a number, and the beginnings of one while it is being typed.
+bool isAmount(const QString &text)
+{
+    double value = 0.0;
+    return Field::parseNumber(text, &value) && std::fabs(value) <= DBEdit::MaxAmount;
+}
+
+// Accepts amounts, and the beginnings of a number while it is being typed. A number too
+// large to be an amount is let stand as typed, so that the user can be told.
 class NumberValidator : public QValidator
 {
 public:
@@ -15,12 +30,19 @@ public:
     State validate(QString &input, int &) const override
     {
         const QString text = input.trimmed();
-        if (text.isEmpty() || Field::parseNumber(text, nullptr))
+        if (text.isEmpty() || isAmount(text))
             return Acceptable;
-        static const QStringList beginnings = {"-", "+", ".", "-.", "+."};
-        if (beginnings.contains(text) || text.endsWith(u'e') || text.endsWith(u'E')
-            || text.endsWith(QStringLiteral("e-")) || text.endsWith(QStringLiteral("E-")))
+        if (Field::parseNumber(text, nullptr))
             return Intermediate;
+        static const QStringList beginnings = {"-", "+", ".", "-.", "+."};
+        if (beginnings.contains(text))
+            return Intermediate;
+        // "1e", "1e-", "1.5E+": an exponent on its way.
+        for (const char *tail : {"e", "E", "e-", "E-", "e+", "E+"}) {
+            const QString stem = text.chopped(qsizetype(qstrlen(tail)));
+            if (text.endsWith(QLatin1String(tail)) && Field::parseNumber(stem, nullptr))
+                return Intermediate;
+        }
         return Invalid;
     }
 };
@@ -30,17 +52,42 @@ public:
 DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 {
     connect(&m_link, &FieldLink::refreshNeeded, this, &DBEdit::refresh);
-    connect(this, &QLineEdit::textEdited, this, &DBEdit::onEdited);
+    connect(this, &QLineEdit::textEdited, this, guard([this](const QString &text) { onEdited(text); }));
+}
+
+void DBEdit::setDataSource(DataSource *source)
+{
+    m_link.setDataSource(source);
+}
+
+void DBEdit::setDataField(const QString &name)
+{
+    m_link.setDataField(name);
+}
+
+void DBEdit::setUpperCase(bool upper)
+{
+    m_upperCase = upper;
+    updateValidator();
+}
+
+void DBEdit::updateValidator()
+{
+    const QValidator *current = validator();
+    if (m_link.isFloat()) {
+        if (!dynamic_cast<const NumberValidator *>(current))
+            setValidator(new NumberValidator(this));
+    } else if (m_upperCase) {
+        if (!dynamic_cast<const UpperCaseValidator *>(current))
+            setValidator(new UpperCaseValidator(this));
+    } else if (current) {
+        setValidator(nullptr);
+    }
 }
 
 void DBEdit::refresh()
 {
-    if (m_link.isFloat()) {
-        if (!validator())
-            setValidator(new NumberValidator(this));
-    } else if (validator()) {
-        setValidator(nullptr);
-    }
+    updateValidator();
     const QString value = m_link.text();
     if (value != text())
         setText(value);
@@ -51,7 +98,19 @@ void DBEdit::onEdited(const QString &text)
     if (isReadOnly())
         return;
     // The beginning of a number ("-") is kept on screen until it reads as one.
-    if (m_link.isFloat() && !text.trimmed().isEmpty() && !Field::parseNumber(text, nullptr))
+    if (m_link.isFloat() && !text.trimmed().isEmpty() && !isAmount(text))
         return;
     m_link.write(text);
+}
+
+void DBEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!m_link.isFloat() || text().trimmed().isEmpty() || isAmount(text()))
+        return;
+    // What stands is not an amount the field holds: show the stored value again.
+    const bool tooLarge = Field::parseNumber(text(), nullptr);
+    refresh();
+    if (tooLarge)
+        Messages::current().show(Messages::Kind::Error, AmountRangeMessage);
 }

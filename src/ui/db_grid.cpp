@@ -1,8 +1,11 @@
 #include "db_grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
+#include "base/guarded.h"
 #include "data/engine/field.h"
 
 namespace {
@@ -120,9 +123,12 @@ void TableModel::fetchMore(const QModelIndex &parent)
     endInsertRows();
 }
 
-const TableRow *TableModel::rowAt(int row) const
+std::optional<RowKey> TableModel::keyAt(int row) const
 {
-    return row >= 0 && size_t(row) < m_rows.size() ? &m_rows[size_t(row)] : nullptr;
+    const Table *t = table();
+    if (!t || row < 0 || size_t(row) >= m_rows.size())
+        return std::nullopt;
+    return t->keyOf(m_rows[size_t(row)]);
 }
 
 std::optional<int> TableModel::rowOfCurrent()
@@ -195,22 +201,73 @@ void DBGrid::followTable()
     m_following = false;
 }
 
+bool DBGrid::mayLeaveRow()
+{
+    Table *t = m_model->table();
+    if (!t || !t->Active())
+        return false;
+    if (t->state() == Table::State::Browse || !t->Modified() || !m_leaveRowCheck)
+        return true;
+    return m_leaveRowCheck();
+}
+
+bool DBGrid::moveToRow(int row)
+{
+    // The key is taken before the check runs: a check that saves reads the rows again.
+    const std::optional<RowKey> key = m_model->keyAt(row);
+    Table *t = m_model->table();
+    if (!key || !t)
+        return false;
+    if (!mayLeaveRow())
+        return false;
+    t->GotoKey(*key);
+    return true;
+}
+
+void DBGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !target.isValid() || target.row() == currentIndex().row()) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    setFocus(Qt::MouseFocusReason);
+    guarded([&] { moveToRow(target.row()); });
+}
+
+void DBGrid::keyPressEvent(QKeyEvent *event)
+{
+    CursorAction action;
+    switch (event->key()) {
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    default:
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex target = moveCursor(action, event->modifiers());
+    event->accept();
+    if (target.isValid() && target.row() != currentIndex().row())
+        guarded([&] { moveToRow(target.row()); });
+}
+
 void DBGrid::onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     if (m_following || !current.isValid())
         return;
-    Table *t = m_model->table();
-    const TableRow *row = m_model->rowAt(current.row());
-    if (!t || !row || !t->Active())
-        return;
-    if (t->state() != Table::State::Browse && t->Modified() && m_leaveRowCheck && !m_leaveRowCheck()) {
-        // The window's check refused: stay on the row being edited.
+    // A move that came another way than the mouse or the keys (selectRow).
+    bool moved = false;
+    guarded([&] { moved = moveToRow(current.row()); });
+    if (!moved) {
         QTimer::singleShot(0, this, [this, previous] {
             m_following = true;
             setCurrentIndex(previous);
             m_following = false;
         });
-        return;
     }
-    t->GotoKey(t->keyOf(*row));
 }

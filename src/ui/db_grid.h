@@ -39,7 +39,8 @@ public:
     void reload();
     // The row of the table's current row, reading further batches until it is found.
     std::optional<int> rowOfCurrent();
-    const TableRow *rowAt(int row) const;
+    // Where a row of the grid lies in the table's order; nothing for a row not read.
+    std::optional<RowKey> keyAt(int row) const;
     Table *table() const;
 
 private:
@@ -51,7 +52,8 @@ private:
 };
 
 // A read-only grid over a data source: whole-row selection, and selecting a row moves the
-// table's current row. A window can refuse to leave a row (its own check before saving).
+// table's current row. Leaving a modified row first runs the window's own check (which
+// saves the row, as OK would); when it refuses, the selection does not move at all.
 class DBGrid : public QTableView
 {
     Q_OBJECT
@@ -62,13 +64,20 @@ public:
     void setDataSource(DataSource *source);
     void setColumns(const std::vector<TableModel::Column> &columns);
     TableModel *tableModel() const { return m_model; }
-    // Runs before the selection leaves a row in Edit or Insert state; false keeps it there.
+    // Runs before the selection leaves a modified row; false keeps it there.
     void setLeaveRowCheck(std::function<bool()> check) { m_leaveRowCheck = std::move(check); }
     void selectRow(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void followTable();
     void onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous);
+    // Moves the table to the grid row, once the row being edited may be left.
+    bool moveToRow(int row);
+    bool mayLeaveRow();
 
     TableModel *m_model;
     std::function<bool()> m_leaveRowCheck;

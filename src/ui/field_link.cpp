@@ -29,6 +29,11 @@ void FieldLink::setDataField(const QString &name)
     emit refreshNeeded();
 }
 
+QString FieldLink::dataTable() const
+{
+    return m_source && m_source->DataSet() ? m_source->DataSet()->TableName() : QString();
+}
+
 std::optional<Field> FieldLink::field() const
 {
     if (!m_source || !m_source->DataSet() || !m_source->DataSet()->Active() || m_fieldName.isEmpty())

@@ -22,6 +22,8 @@ public:
     DataSource *dataSource() const { return m_source; }
     void setDataField(const QString &name);
     QString dataField() const { return m_fieldName; }
+    // The name of the bound table, empty while unbound.
+    QString dataTable() const;
 
     // The field of the table's current row, when the table is open and has it.
     std::optional<Field> field() const;

@@ -28,6 +28,17 @@ void ImageButton::rest(bool active)
 
 void ImageButton::showHover()
 {
+    if (!isEnabled())
+        return;
     m_hover->show();
     m_hover->raise();
+}
+
+void ImageButton::setEnabled(bool enabled)
+{
+    for (Picture *picture : {m_normal, m_white, m_hover})
+        if (picture)
+            picture->setEnabled(enabled);
+    if (!enabled)
+        m_hover->hide();
 }

@@ -23,6 +23,9 @@ public:
     void rest(bool active = false);
     void showHover();
     bool isHovered() const { return m_hover->isVisible(); }
+    // A disabled button shows its normal picture and takes neither hover nor click.
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_normal->isEnabled(); }
 
 signals:
     // The mouse arrived over the normal picture; the owner decides what lights up.

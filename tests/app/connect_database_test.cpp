@@ -10,6 +10,7 @@
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "support/recording_messages.h"
+#include "support/scoped_environment.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 TEST(DatabaseFile, ConnectDatabaseShowsTheConnectionErrorForAMissingOrForeignFile)
 {
     QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    ScopedEnvironment dataHome("XDG_DATA_HOME", dir.path().toUtf8());
     RecordingMessages messages;
 
     std::unique_ptr<Tdm1> missing(ConnectDatabase(nullptr, messages));
@@ -46,7 +47,6 @@ TEST(DatabaseFile, ConnectDatabaseShowsTheConnectionErrorForAMissingOrForeignFil
     EXPECT_TRUE(ours->db1.Connected());
     EXPECT_TRUE(ours->tblLegal.Active());
     EXPECT_EQ(messages.shown().size(), 2u);
-    qunsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

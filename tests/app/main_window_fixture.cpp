@@ -13,7 +13,7 @@
 
 void MainWindowTest::SetUp()
 {
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    dataHome = std::make_unique<ScopedEnvironment>("XDG_DATA_HOME", home.path().toUtf8());
     databasePath = Tdm1::DatabaseFileCandidates().first();
     ASSERT_TRUE(createDatabaseFile(databasePath));
     messages = std::make_unique<RecordingMessages>();
@@ -24,8 +24,10 @@ void MainWindowTest::TearDown()
     if (lastOpened)
         lastOpened->close();
     main.reset();
+    // Nothing of this test may run in the next one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     messages.reset();
-    qunsetenv("XDG_DATA_HOME");
+    dataHome.reset();
 }
 
 void MainWindowTest::exec(const QString &sql)
@@ -53,12 +55,11 @@ TfrmMain &MainWindowTest::start()
          {"TfrmPersonalInfo", "TfrmPersonalEmployment", "TfrmPersonalContacts", "TfrmSpouseInfo", "TfrmSpouseEmployment",
           "TfrmSpouseContacts", "TfrmCash", "TfrmOther", "TfrmRealEstate_Liabilities", "TfrmLegal2", "TfrmPrint",
           "TfrmInfo", "TfrmBackup"}) {
-        registry.add(QString::fromLatin1(name), [this, name](Tdm1 &, TfrmMain &) -> QWidget * {
+        registry.add(QString::fromLatin1(name), [this, name](Tdm1 &, Navigator &) -> QWidget * {
             opened << QString::fromLatin1(name);
             lastOpened = new QWidget;
             lastOpened->setObjectName(QString::fromLatin1(name));
             lastOpened->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(lastOpened, &QObject::destroyed, [this] { lastOpened = nullptr; });
             return lastOpened;
         });
     }

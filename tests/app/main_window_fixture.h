@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -9,6 +10,7 @@
 
 #include "app/tfrm_main.h"
 #include "support/recording_messages.h"
+#include "support/scoped_environment.h"
 
 class ImageButton;
 class QLabel;
@@ -48,9 +50,10 @@ protected:
     void type(const QString &editName, const QString &text);
 
     QTemporaryDir home;
+    std::unique_ptr<ScopedEnvironment> dataHome;
     QString databasePath;
     std::unique_ptr<RecordingMessages> messages;
     std::unique_ptr<TfrmMain> main;
     QStringList opened;
-    QWidget *lastOpened = nullptr;
+    QPointer<QWidget> lastOpened;
 };

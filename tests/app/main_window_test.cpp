@@ -9,6 +9,7 @@
 #include "data/tdm1.h"
 #include "main_window_fixture.h"
 #include "ui/db_grid.h"
+#include "support/scoped_environment.h"
 
 namespace {
 
@@ -336,7 +337,7 @@ TEST_F(MainWindowPagesTest, ReturningReopensTheSettingsPage)
 TEST(MainWindowStart, MissingDatabaseShowsTheConnectionErrorAndEnds)
 {
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    ScopedEnvironment dataHome("XDG_DATA_HOME", home.path().toUtf8());
     RecordingMessages messages;
     if (!Tdm1::LocateDatabaseFile().isEmpty())
         GTEST_SKIP() << "a database file is installed on this machine";
@@ -346,7 +347,6 @@ TEST(MainWindowStart, MissingDatabaseShowsTheConnectionErrorAndEnds)
                                "technical support.");
     main.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !main.isVisible(); }, 2000));
-    qunsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "data/schema.h"
 #include "support/temp_database.h"
+#include "support/scoped_environment.h"
 
 namespace {
 
@@ -178,7 +179,7 @@ TEST(DataModule, HasStatementOnAnEmptyListIsNo)
 TEST(DataModule, LocateDatabaseFileTakesTheFirstCandidateThatExists)
 {
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    ScopedEnvironment dataHome("XDG_DATA_HOME", home.path().toUtf8());
     const QStringList candidates = Tdm1::DatabaseFileCandidates();
     ASSERT_EQ(candidates.size(), 2);
     EXPECT_EQ(candidates.first(), home.path() + "/Norvale/Worthsheet 2010/data/wks.ABS");
@@ -194,7 +195,6 @@ TEST(DataModule, LocateDatabaseFileTakesTheFirstCandidateThatExists)
     QDir().mkpath(candidates.first());
     if (!QFileInfo::exists(candidates.last()))
         EXPECT_EQ(Tdm1::LocateDatabaseFile(), "");
-    qunsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -159,8 +159,7 @@ TEST_F(BoundControlsTest, GridKeepsAnEditedRowWhenTheWindowCheckRefuses)
     EXPECT_EQ(checks, 1);
     EXPECT_EQ(dm->tblClient.state(), Table::State::Edit);
     EXPECT_EQ(dm->tblClient.FieldByName("LastName").AsString(), "Avery-Typed");
-    QTest::qWait(10);
-    EXPECT_EQ(grid.currentIndex().row(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&grid] { return grid.currentIndex().row() == 0; }, 1000));
 }
 
 } // namespace

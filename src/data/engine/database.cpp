@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStringList>
+#include <QUrl>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -13,17 +14,6 @@
 #include "table.h"
 
 namespace {
-
-const QStringList &requiredTables()
-{
-    static const QStringList names = {
-        "User",       "Client",         "FSPro",          "Cash",           "Investments",
-        "RealEstate", "Auto",           "LifeInsurance",  "PersonalAssets", "BusinessAssets",
-        "OtherAssets", "Autos2",        "Bank",           "CreditCards",    "Taxes",
-        "Other",      "Contingent",     "Incomes",        "Expenditure",    "Legal",
-    };
-    return names;
-}
 
 quint32 bigEndian(const QByteArray &bytes, int offset, int length)
 {
@@ -73,6 +63,11 @@ QString Database::checkFileHeader(const QString &path)
         return QStringLiteral("The file is not a database");
     if (qint32(bigEndian(header, 68, 4)) != ApplicationId)
         return QStringLiteral("The file is not a statement database");
+    // File format versions 1 (rollback journal) and 2 (write-ahead log); a later one was
+    // written by a program this one does not know.
+    const int writeVersion = quint8(header.at(18)), readVersion = quint8(header.at(19));
+    if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
+        return QStringLiteral("The database file has an unknown format version");
     quint32 pageSize = bigEndian(header, 16, 2);
     if (pageSize == 1)
         pageSize = 65536;
@@ -93,30 +88,40 @@ void Database::connect()
     if (!problem.isEmpty())
         throw EngineError(problem + QStringLiteral(": ") + m_fileName);
     try {
+        // The tables are checked on a connection that can neither write nor play a hot
+        // journal, so a file that is refused stays exactly as it was.
+        checkSchema();
         m_sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        m_sql->setBusyTimeout(BusyTimeoutMs);
         m_sql->exec("PRAGMA journal_mode = DELETE");
         m_sql->exec("PRAGMA synchronous = FULL");
-        checkSchema();
+        // Every user action writes: a file that cannot be written (read only, locked by
+        // another program) is refused now rather than at the first save.
+        m_sql->exec("BEGIN IMMEDIATE");
+        m_sql->exec("ROLLBACK");
     } catch (const SQLite::Exception &e) {
-        m_statements.clear();
+        clearStatements();
         m_sql.reset();
         throw EngineError(QString::fromUtf8(e.what()) + QStringLiteral(": ") + m_fileName);
     } catch (...) {
-        m_statements.clear();
+        clearStatements();
         m_sql.reset();
         throw;
     }
 }
 
-void Database::checkSchema()
+void Database::checkSchema() const
 {
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(m_fileName).absoluteFilePath()).toEncoded()
+        + QByteArrayLiteral("?immutable=1");
+    SQLite::Database reader(uri.toStdString(), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
     QSet<QString> present;
-    SQLite::Statement query(*m_sql, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    SQLite::Statement query(reader, "SELECT name FROM sqlite_master WHERE type = 'table'");
     while (query.executeStep())
         present.insert(QString::fromUtf8(query.getColumn(0).getText()).toLower());
-    for (const QString &name : requiredTables())
-        if (!present.contains(name.toLower()))
-            throw EngineError(QStringLiteral("The database has no table %1").arg(name));
+    for (const Table *table : m_tables)
+        if (!present.contains(table->TableName().toLower()))
+            throw EngineError(QStringLiteral("The database has no table %1").arg(table->TableName()));
 }
 
 void Database::disconnect()
@@ -133,8 +138,14 @@ void Database::disconnect()
         m_depth = 0;
         m_doomed = false;
     }
-    m_statements.clear();
+    clearStatements();
     m_sql.reset();
+}
+
+void Database::clearStatements()
+{
+    m_statements.clear();
+    m_recentStatements.clear();
 }
 
 SQLite::Database &Database::sql()
@@ -144,19 +155,28 @@ SQLite::Database &Database::sql()
     return *m_sql;
 }
 
-SQLite::Statement &Database::statement(const std::string &text)
+std::shared_ptr<SQLite::Statement> Database::statement(const std::string &text)
 {
-    auto it = m_statements.find(text);
-    if (it == m_statements.end()) {
+    std::shared_ptr<SQLite::Statement> stmt;
+    const auto it = m_statements.find(text);
+    if (it != m_statements.end()) {
+        m_recentStatements.splice(m_recentStatements.begin(), m_recentStatements, it->second);
+        stmt = it->second->second;
+    } else {
         try {
-            it = m_statements.emplace(text, std::make_unique<SQLite::Statement>(sql(), text)).first;
+            stmt = std::make_shared<SQLite::Statement>(sql(), text);
         } catch (const SQLite::Exception &e) {
             throw EngineError(QString::fromUtf8(e.what()));
         }
+        m_recentStatements.emplace_front(text, stmt);
+        m_statements[text] = m_recentStatements.begin();
+        if (m_recentStatements.size() > StatementCacheSize) {
+            m_statements.erase(m_recentStatements.back().first);
+            m_recentStatements.pop_back();
+        }
     }
-    SQLite::Statement &stmt = *it->second;
-    stmt.reset();
-    stmt.clearBindings();
+    stmt->reset();
+    stmt->clearBindings();
     return stmt;
 }
 

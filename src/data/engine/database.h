@@ -1,8 +1,10 @@
 #pragma once
 
+#include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -21,6 +23,8 @@ class Database
 public:
     // SQLite's application_id of a statement database.
     static constexpr int ApplicationId = 0x57575331;
+    // How long an operation waits for a lock another connection holds.
+    static constexpr int BusyTimeoutMs = 1000;
 
     Database();
     ~Database();
@@ -59,7 +63,11 @@ public:
 
     // Engine internals used by Table.
     SQLite::Database &sql();
-    SQLite::Statement &statement(const std::string &text);
+    // A prepared statement for the text, reset and without bindings. The most recently
+    // used ones are kept prepared; the holder keeps its own alive.
+    std::shared_ptr<SQLite::Statement> statement(const std::string &text);
+    static constexpr size_t StatementCacheSize = 96;
+    size_t cachedStatements() const { return m_statements.size(); }
     void registerTable(Table *table);
     void unregisterTable(Table *table);
     bool inTransaction() const { return m_depth > 0; }
@@ -72,13 +80,16 @@ private:
     void connect();
     void disconnect();
     void rollback();
-    void checkSchema();
+    void checkSchema() const;
+    void clearStatements();
 
     QString m_fileName;
     QString m_databaseName;
     bool m_keepConnection = false;
     std::unique_ptr<SQLite::Database> m_sql;
-    std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_statements;
+    using CachedStatement = std::pair<std::string, std::shared_ptr<SQLite::Statement>>;
+    std::list<CachedStatement> m_recentStatements; // most recently used first
+    std::unordered_map<std::string, std::list<CachedStatement>::iterator> m_statements;
     std::vector<Table *> m_tables;
     int m_depth = 0;
     bool m_doomed = false;

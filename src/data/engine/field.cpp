@@ -10,9 +10,10 @@
 
 namespace {
 
+// Ten-thousandths of the value, rounded to the nearest, ties to even.
 qint64 toTenThousandths(double value, const QString &fieldName)
 {
-    const double scaled = std::round(value * 10000.0);
+    const double scaled = std::nearbyint(value * 10000.0);
     if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18)
         throw EngineError(QStringLiteral("%1 is out of range for the currency field '%2'")
                               .arg(Field::formatFloat(value), fieldName));
@@ -81,6 +82,8 @@ bool Field::parseNumber(const QString &text, double *value)
 {
     bool ok = false;
     const double parsed = QLocale::c().toDouble(text.trimmed(), &ok);
+    // "nan", "inf" and numbers too large for a double are not amounts.
+    ok = ok && std::isfinite(parsed);
     if (ok && value)
         *value = parsed;
     return ok;
@@ -162,6 +165,7 @@ void Field::SetAsString(const QString &text)
 
 void Field::SetAsFloat(double value)
 {
+    requireFinite(value);
     switch (Kind()) {
     case FieldKind::Text:
         m_table->setValue(m_index, formatFloat(value));
@@ -178,12 +182,20 @@ void Field::SetAsFloat(double value)
 
 void Field::SetAsCurrency(double value)
 {
+    requireFinite(value);
     if (Kind() == FieldKind::Float) {
         // A float field takes the value rounded to the currency's precision.
         m_table->setValue(m_index, double(toTenThousandths(value, FieldName())) / 10000.0);
         return;
     }
     SetAsFloat(value);
+}
+
+void Field::requireFinite(double value) const
+{
+    if (!std::isfinite(value))
+        throw EngineError(QStringLiteral("%1 is not a number that the field '%2' can hold")
+                              .arg(formatFloat(value), FieldName()));
 }
 
 void Field::Clear()

@@ -43,10 +43,14 @@ public:
     static QString formatFloat(double value);
     static QString formatCurrencyUnits(qint64 tenThousandths);
     static QString formatCurrencyDisplay(qint64 tenThousandths);
-    // Reads a number as typed ("1234.5", " -12 ", "1e3"); false when it is not one.
+    // Reads a number as typed ("1234.5", " -12 ", "1e3"); false when it is not one, and
+    // for NaN and the infinities.
     static bool parseNumber(const QString &text, double *value);
 
 private:
+    // NaN and the infinities are never stored.
+    void requireFinite(double value) const;
+
     Table *m_table;
     int m_index;
 };

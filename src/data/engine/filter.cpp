@@ -49,18 +49,28 @@ public:
         m_pos = after;
         return true;
     }
-    // A double-quoted text; there is no escape, so a quote always ends the text.
+    // A double-quoted text, in which two quotes stand for one.
     bool quoted(QString *out)
     {
         skipSpaces();
         if (m_pos >= m_text.size() || m_text.at(m_pos) != u'"')
             return false;
-        const qsizetype close = m_text.indexOf(u'"', m_pos + 1);
-        if (close < 0)
-            return false;
-        *out = m_text.mid(m_pos + 1, close - m_pos - 1);
-        m_pos = close + 1;
-        return true;
+        QString text;
+        for (qsizetype i = m_pos + 1; i < m_text.size(); ++i) {
+            if (m_text.at(i) != u'"') {
+                text += m_text.at(i);
+                continue;
+            }
+            if (i + 1 < m_text.size() && m_text.at(i + 1) == u'"') {
+                text += u'"';
+                ++i;
+                continue;
+            }
+            *out = text;
+            m_pos = i + 1;
+            return true;
+        }
+        return false;
     }
     bool number(QString *out)
     {
@@ -100,6 +110,11 @@ QString quoteIdentifier(const QString &name)
 }
 
 } // namespace
+
+QString quoteFilterText(const QString &value)
+{
+    return u'"' + QString(value).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
 
 ParsedFilter parseFilter(const QString &filter, const std::vector<ColumnInfo> &columns,
                          const QString &tableName)

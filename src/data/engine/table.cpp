@@ -279,7 +279,8 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
 
     std::vector<TableRow> rows;
     try {
-        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        const auto statement = m_db.statement(text.toStdString());
+            SQLite::Statement &stmt = *statement;
         ResetOnExit guard{stmt};
         int index = 1;
         for (const QVariant &p : parameters)
@@ -305,7 +306,8 @@ std::optional<TableRow> Table::readRowById(qint64 rowid)
 {
     const QString text = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(m_selectList, quoteIdentifier(m_tableName));
     try {
-        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        const auto statement = m_db.statement(text.toStdString());
+            SQLite::Statement &stmt = *statement;
         ResetOnExit guard{stmt};
         stmt.bind(1, static_cast<int64_t>(rowid));
         if (!stmt.executeStep())
@@ -482,7 +484,8 @@ void Table::Post()
                            .arg(quoteIdentifier(m_tableName), names.join(QStringLiteral(", ")),
                                 marks.join(QStringLiteral(", ")));
             }
-            SQLite::Statement &stmt = m_db.statement(text.toStdString());
+            const auto statement = m_db.statement(text.toStdString());
+            SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
             int index = 1;
             for (const QVariant &v : values)
@@ -495,7 +498,8 @@ void Table::Post()
                 sets << n + QStringLiteral(" = ?");
             const QString text = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                                      .arg(quoteIdentifier(m_tableName), sets.join(QStringLiteral(", ")));
-            SQLite::Statement &stmt = m_db.statement(text.toStdString());
+            const auto statement = m_db.statement(text.toStdString());
+            SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
             int index = 1;
             for (const QVariant &v : values)
@@ -560,7 +564,8 @@ void Table::Delete()
     const TableRow doomed = m_page[m_pos];
     try {
         const QString text = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_tableName));
-        SQLite::Statement &stmt = m_db.statement(text.toStdString());
+        const auto statement = m_db.statement(text.toStdString());
+            SQLite::Statement &stmt = *statement;
         ResetOnExit guard{stmt};
         stmt.bind(1, static_cast<int64_t>(doomed.rowid));
         stmt.exec();
@@ -584,6 +589,26 @@ void Table::Refresh()
 {
     requireActive();
     discardAfterRollback();
+}
+
+Table::EditState Table::editState() const
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return {};
+    return {m_state, m_buffer, m_changed, m_modified};
+}
+
+void Table::restoreEditState(const EditState &saved)
+{
+    requireActive();
+    if (saved.state != State::Edit && saved.state != State::Insert)
+        return;
+    m_state = saved.state;
+    m_buffer = saved.buffer;
+    m_changed = saved.changed;
+    m_modified = saved.modified;
+    notify(TableEvent::StateChanged);
+    notify(TableEvent::Scrolled);
 }
 
 void Table::discardAfterRollback()

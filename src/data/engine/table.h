@@ -94,6 +94,18 @@ public:
     // Drops cached rows and re-reads the current position from the file.
     void Refresh();
 
+    // A row being edited, as typed: taken before a post that may fail, and put back when
+    // the post's transaction was rolled back, so nothing typed is lost.
+    struct EditState
+    {
+        State state = State::Browse;
+        TableRow buffer;
+        std::vector<bool> changed;
+        bool modified = false;
+    };
+    EditState editState() const;
+    void restoreEditState(const EditState &saved);
+
     Field FieldByName(const QString &name);
     std::optional<Field> FindField(const QString &name);
     int FieldCount() const { return int(m_columns.size()); }

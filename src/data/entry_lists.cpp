@@ -1,0 +1,91 @@
+#include "entry_lists.h"
+
+namespace EntryLists {
+
+const QStringList &cashTypes()
+{
+    static const QStringList list = {"Cash on Hand", "Checking Account", "Savings Account", "Certificated of Deposit",
+                                     "Money Market Account"};
+    return list;
+}
+
+const QStringList &investmentTypes()
+{
+    using namespace InvestmentType;
+    static const QStringList list = {K401, Bond, MutualFund, Retirement, SepIra, Stock, Other};
+    return list;
+}
+
+const QStringList &exchanges()
+{
+    static const QStringList list = {"Unlisted", "AMEX", "BSE",   "CBOE",  "CBOT",  "CHX", "CME", "KCBT",
+                                     "MGE",      "NASDAQ", "NYBOT", "NYMEX", "NYSE", "PHLX", "PSE", "Other"};
+    return list;
+}
+
+const QStringList &realEstateTypes()
+{
+    static const QStringList list = {"Homestead", "Investment", "Rental", "Vacation", "Other"};
+    return list;
+}
+
+const QStringList &otherAssetTypes()
+{
+    using namespace OtherAssetType;
+    static const QStringList list = {Margin, NotesReceivable, AllOther};
+    return list;
+}
+
+const QStringList &contingentTypes()
+{
+    static const QStringList list = {"Endorser or Co-Maker",
+                                     "Guarantor",
+                                     "Involvement in Pending Legal Action",
+                                     "Leases or Contracts",
+                                     "Special Debts (Ex: Alimony, Child Support, Etc.)",
+                                     "Other"};
+    return list;
+}
+
+const QStringList &incomeTypes()
+{
+    using namespace IncomeType;
+    static const QStringList list = {Bonus, Dividends, RealEstate, Oil, SalaryIndividual, SalarySpouse, AllOther};
+    return list;
+}
+
+const QStringList &expenseTypes()
+{
+    using namespace ExpenseType;
+    static const QStringList list = {Alimony, Insurance, Installment, Lease, Mortgage, OtherDebt, Rental, AllOther};
+    return list;
+}
+
+const QStringList &noYes()
+{
+    static const QStringList list = {"No", "Yes"};
+    return list;
+}
+
+const QStringList &states()
+{
+    static const QStringList list = {"AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "DC", "FL", "GA", "HI", "ID",
+                                     "IL", "IN", "IA", "KS", "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MO", "MT",
+                                     "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI",
+                                     "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY"};
+    return list;
+}
+
+const QStringList &maritalStatuses()
+{
+    static const QStringList list = {"Single", "Married", "Separated", "Widowed"};
+    return list;
+}
+
+const QStringList &spouseMaritalStatuses()
+{
+    static const QStringList list = QStringList{QString()} + maritalStatuses();
+    return list;
+}
+
+} // namespace EntryLists
