@@ -103,13 +103,24 @@ void DBEdit::onEdited(const QString &text)
     m_link.write(text);
 }
 
+void DBEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    m_textAtFocus = m_link.text();
+}
+
 void DBEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     if (!m_link.isFloat() || text().trimmed().isEmpty() || isAmount(text()))
         return;
-    // What stands is not an amount the field holds: show the stored value again.
+    // What stands is not an amount: the field goes back to what it held before, not to a
+    // number typed on the way ("2e1" on the way to "2e15").
     const bool tooLarge = Field::parseNumber(text(), nullptr);
+    guarded([this] {
+        if (m_link.text() != m_textAtFocus)
+            m_link.write(m_textAtFocus);
+    });
     refresh();
     if (tooLarge)
         Messages::current().show(Messages::Kind::Error, AmountRangeMessage);

@@ -6,8 +6,8 @@
 
 // A line edit bound to one field of a data source. On a float or currency field it takes
 // only numbers (or nothing) of a magnitude up to MaxAmount; the beginning of a number
-// ("-", "1e") may stand while it is typed and goes back to the stored value when the edit
-// loses the focus. With upper-casing on, letters are stored and shown as capitals.
+// ("-", "1e") may stand while it is typed; what does not end as an amount goes back to the
+// value the field held when the edit took the focus. With upper-casing on, letters are stored and shown as capitals.
 class DBEdit : public QLineEdit
 {
     Q_OBJECT
@@ -30,6 +30,7 @@ public:
     FieldLink &link() { return m_link; }
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
@@ -39,4 +40,6 @@ private:
 
     FieldLink m_link;
     bool m_upperCase = false;
+    // The stored value when the edit took the focus: what a refused number goes back to.
+    QString m_textAtFocus;
 };

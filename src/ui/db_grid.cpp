@@ -69,8 +69,14 @@ void TableModel::reload()
             const auto field = t->FindField(c.field);
             m_fieldIndexes.push_back(field ? field->Index() : -1);
         }
-        m_rows = t->readRows(std::nullopt, BatchRows);
-        m_atEnd = int(m_rows.size()) < BatchRows;
+        // Read from inside the table's notifications: rows that cannot be read show as none,
+        // and the operation that reads them reports the failure itself.
+        try {
+            m_rows = t->readRows(std::nullopt, BatchRows);
+            m_atEnd = int(m_rows.size()) < BatchRows;
+        } catch (const std::exception &) {
+            m_rows.clear();
+        }
     }
     endResetModel();
 }
@@ -113,7 +119,13 @@ void TableModel::fetchMore(const QModelIndex &parent)
     Table *t = table();
     if (parent.isValid() || m_atEnd || !t || !t->Active() || m_rows.empty())
         return;
-    auto more = t->readRows(t->keyOf(m_rows.back()), BatchRows);
+    std::vector<TableRow> more;
+    try {
+        more = t->readRows(t->keyOf(m_rows.back()), BatchRows);
+    } catch (const std::exception &) {
+        m_atEnd = true;
+        return;
+    }
     m_atEnd = int(more.size()) < BatchRows;
     if (more.empty())
         return;
@@ -134,9 +146,14 @@ std::optional<RowKey> TableModel::keyAt(int row) const
 std::optional<int> TableModel::rowOfCurrent()
 {
     Table *t = table();
-    if (!t || !t->Active() || !t->hasCurrentRow() || t->state() == Table::State::Insert)
+    qint64 rowid = 0;
+    try {
+        if (!t || !t->Active() || !t->hasCurrentRow() || t->state() == Table::State::Insert)
+            return std::nullopt;
+        rowid = t->currentKey().rowid;
+    } catch (const std::exception &) {
         return std::nullopt;
-    const qint64 rowid = t->currentKey().rowid;
+    }
     for (size_t i = 0;; ++i) {
         if (i == m_rows.size()) {
             if (m_atEnd)

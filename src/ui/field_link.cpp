@@ -46,7 +46,13 @@ QString FieldLink::text() const
     const auto f = field();
     if (!f)
         return QString();
-    return m_formatter ? m_formatter(*f) : f->AsString();
+    // A control repaints from inside the table's notifications: a row that cannot be read
+    // shows nothing there, and the operation that reads it reports the failure itself.
+    try {
+        return m_formatter ? m_formatter(*f) : f->AsString();
+    } catch (const std::exception &) {
+        return QString();
+    }
 }
 
 bool FieldLink::isFloat() const

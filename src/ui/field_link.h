@@ -27,7 +27,8 @@ public:
 
     // The field of the table's current row, when the table is open and has it.
     std::optional<Field> field() const;
-    // The field's text, or the formatter's text when one is set; empty when unbound.
+    // The field's text, or the formatter's text when one is set; empty when unbound or
+    // when the row cannot be read.
     QString text() const;
     void setFormatter(std::function<QString(const Field &)> formatter) { m_formatter = std::move(formatter); }
     bool isFloat() const;

@@ -45,6 +45,9 @@ QString FormatMoney(double value)
 {
     if (!std::isfinite(value))
         return QString();
+    // Beyond a quintillion the pattern would run past any label: a short scientific form.
+    if (std::fabs(value) >= LargestWrittenOut)
+        return (value < 0 ? QStringLiteral("-$") : QStringLiteral("$")) + QString::number(std::fabs(value), 'E', 2);
     QString digits = roundedCents(std::fabs(value));
     while (digits.size() > 1 && digits.front() == u'0')
         digits.remove(0, 1);

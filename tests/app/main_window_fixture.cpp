@@ -48,7 +48,7 @@ QString MainWindowTest::text(const QString &sql)
     return QString::fromStdString(connection.execAndGet(sql.toStdString()).getString());
 }
 
-TfrmMain &MainWindowTest::start()
+TfrmMain &MainWindowTest::start(bool waitUntilExposed)
 {
     WindowRegistry registry;
     for (const char *name :
@@ -65,7 +65,8 @@ TfrmMain &MainWindowTest::start()
     }
     main = std::make_unique<TfrmMain>(std::move(registry));
     main->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    if (waitUntilExposed)
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     return *main;
 }
 

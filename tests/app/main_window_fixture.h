@@ -29,7 +29,8 @@ protected:
     QString text(const QString &sql);
 
     // Creates, shows and waits for the main window (the first showing runs the login).
-    TfrmMain &start();
+    // Without waiting, for a start that is to end at once.
+    TfrmMain &start(bool waitUntilExposed = true);
     // Closes the main window and starts the program again on the same file.
     TfrmMain &restart();
     // Goes through the login page without protection.

@@ -1,8 +1,15 @@
 // The table engine on real database files: filters, order, the lazy cursor, editing
 // states, deletion and field values.
+#include <limits>
+#include <utility>
+
+#include <QObject>
+
 #include <gtest/gtest.h>
 
+#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/filter.h"
 #include "support/temp_database.h"
 
 namespace {
@@ -109,6 +116,63 @@ TEST_F(TableTest, FilterValuesNeverBecomeSql)
     }
     cash.SetFilter("");
     EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), 3);
+}
+
+TEST_F(TableTest, QuotedValuesStayOneValueWhateverTheyHold)
+{
+    addCash("17", "mine");
+    addCash("18", "theirs");
+    addCash(R"(17" and ClientId = "17)", "odd");
+    addCash(R"(say "hi")", "quoted");
+    Table &cash = dm->tblCash;
+    cash.SetFiltered(true);
+
+    // Built by the one quoting function, a value that tries to add a condition is only a value.
+    cash.SetFilter("ClientId = " + quoteFilterText(R"(17" and ClientId = "17)"));
+    EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"odd"}));
+    cash.SetFilter("ClientId = " + quoteFilterText(R"(say "hi")"));
+    EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"quoted"}));
+    EXPECT_EQ(quoteFilterText(R"(a"b)"), R"("a""b")");
+
+    // Unquoted text is not a value.
+    for (const QString &filter : {QString("ClientId = abc"), QString("ClientId = 17abc"), QString(R"(ClientId = "17"")")}) {
+        cash.SetFilter(filter);
+        EXPECT_THROW(cash.First(), EngineError) << filter.toStdString();
+    }
+}
+
+TEST_F(TableTest, PreparedStatementsStayBoundedWhateverFiltersAreSet)
+{
+    addCash("1", "one");
+    Table &cash = dm->tblCash;
+    cash.SetFiltered(true);
+    for (int i = 0; i < 3 * int(Database::StatementCacheSize); ++i) {
+        cash.SetFilter(QString(R"(ClientId = "1" and RegisteredName = "%1")").arg(i));
+        cash.First();
+        cash.SetFilter(QString("Balance = %1").arg(i));
+        cash.First();
+    }
+    EXPECT_LE(dm->db1.cachedStatements(), Database::StatementCacheSize);
+    cash.SetFilter(R"(ClientId = "1")");
+    EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"one"}));
+}
+
+TEST_F(TableTest, BoundControlsHearOfPostAndDeleteWithTheRowNowCurrent)
+{
+    addCash("1", "Alpha");
+    addCash("1", "Beta");
+    Table &cash = dm->tblCash;
+    cash.First();
+    QStringList seen;
+    QObject::connect(&dm->dsCash, &DataSource::currentChanged, &dm->dsCash,
+                     [&] { seen << cash.FieldByName("RegisteredName").AsString(); });
+    cash.Edit();
+    cash.FieldByName("RegisteredName").SetAsString("Aleph");
+    cash.Post();
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.last(), "Aleph");
+    cash.Delete();
+    EXPECT_EQ(seen.last(), "Beta");
 }
 
 TEST_F(TableTest, UnknownFieldIsAnEngineError)
@@ -339,6 +403,39 @@ TEST_F(TableTest, FieldValuesReadAndWriteByKind)
     EXPECT_THROW(cash.FieldByName("Bank").AsFloat(), EngineError);
     cash.FieldByName("Bank").SetAsString("17");
     EXPECT_EQ(cash.FieldByName("Bank").AsFloat(), 17.0);
+}
+
+TEST_F(TableTest, NumbersThatAreNotAmountsAreNeverStored)
+{
+    addCash("1", "Alpha", "5");
+    Table &cash = dm->tblCash;
+    cash.First();
+    cash.Edit();
+    Field balance = cash.FieldByName("Balance");
+    for (const QString &text : {QString("NaN"), QString("nan"), QString("inf"), QString("-inf"), QString("1e999")})
+        EXPECT_THROW(balance.SetAsString(text), EngineError) << text.toStdString();
+    EXPECT_THROW(balance.SetAsFloat(std::numeric_limits<double>::quiet_NaN()), EngineError);
+    EXPECT_THROW(balance.SetAsFloat(std::numeric_limits<double>::infinity()), EngineError);
+    cash.Cancel();
+    EXPECT_EQ(db.text("SELECT Balance FROM Cash"), "5.0");
+}
+
+TEST_F(TableTest, CurrencyRoundsHalfToEven)
+{
+    Table &incomes = dm->tblIncomes;
+    incomes.Append();
+    Field monthly = incomes.FieldByName("MAmount");
+    for (const auto &[tenThousandths, expected] :
+         {std::pair{2.5, "0.0002"}, std::pair{3.5, "0.0004"}, std::pair{-2.5, "-0.0002"}}) {
+        const double value = tenThousandths / 10000.0;
+        ASSERT_EQ(value * 10000.0, tenThousandths) << "the tie must be exact";
+        monthly.SetAsCurrency(value);
+        EXPECT_EQ(monthly.AsString(), expected) << tenThousandths;
+    }
+    // A monthly amount is the yearly one over twelve: 100 a year is 8.3333 a month.
+    monthly.SetAsCurrency(100.0 / 12.0);
+    EXPECT_EQ(monthly.AsString(), "8.3333");
+    incomes.Cancel();
 }
 
 TEST_F(TableTest, CurrencyHoldsExactTenThousandths)

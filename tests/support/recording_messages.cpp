@@ -2,14 +2,14 @@
 
 #include <QStringList>
 
-RecordingMessages::RecordingMessages()
+RecordingMessages::RecordingMessages() : m_previous(Messages::installed())
 {
     Messages::install(this);
 }
 
 RecordingMessages::~RecordingMessages()
 {
-    Messages::install(nullptr);
+    Messages::install(m_previous);
 }
 
 Messages::Answer RecordingMessages::show(Kind kind, const QString &text, Buttons buttons)

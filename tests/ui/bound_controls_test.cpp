@@ -2,10 +2,12 @@
 // and the grid moves the table's current row.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "support/recording_messages.h"
 #include "support/temp_database.h"
 #include "ui/db_combo_box.h"
 #include "ui/db_edit.h"
@@ -85,27 +87,118 @@ TEST_F(BoundControlsTest, TypingIntoAnEmptyTableStartsItsFirstRow)
     EXPECT_EQ(db.text("SELECT User FROM User"), "me");
 }
 
-TEST_F(BoundControlsTest, ComboBoxStoresPickedOrTypedTextUpperCasedWhenAsked)
+TEST_F(BoundControlsTest, ComboBoxStoresExactlyWhatItShows)
 {
     addCash("Alpha", "1");
     DBComboBox type;
     type.setDataSource(&dm->dsCash);
     type.setDataField("Type");
-    type.setEntries({"Cash on Hand", "Checking Account"});
+    type.setEntries({"Cash on Hand", "Checking Account", "Savings Account"});
     type.show();
-    type.setCurrentIndex(1);
-    emit type.activated(1);
-    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), "Checking Account");
-    dm->tblCash.Post();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&type));
 
+    // Typing the beginning of an entry shows and stores what was typed, not the entry.
+    QTest::keyClicks(type.lineEdit(), "sav");
+    EXPECT_EQ(type.currentText(), "sav");
+    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), "sav");
+
+    // Picking an entry with the keyboard stores the entry.
+    type.lineEdit()->clear();
+    QTest::keyClick(&type, Qt::Key_Down);
+    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), type.currentText());
+    EXPECT_TRUE(QStringList({"Cash on Hand", "Checking Account", "Savings Account"}).contains(type.currentText()));
+    dm->tblCash.Post();
+    EXPECT_EQ(db.text("SELECT Type FROM Cash"), type.currentText());
+
+    // Moving to another row shows that row's value without writing anything.
+    addCash("Beta", "2");
+    dm->tblCash.First();
+    EXPECT_EQ(dm->tblCash.state(), Table::State::Browse);
+}
+
+TEST_F(BoundControlsTest, UpperCasingTurnsTypedLettersIntoCapitals)
+{
+    addCash("Alpha", "1");
     DBComboBox state;
     state.setDataSource(&dm->dsCash);
     state.setDataField("PledgedTo");
     state.setUpperCase(true);
-    state.lineEdit()->clear();
     QTest::keyClicks(state.lineEdit(), "tx");
     EXPECT_EQ(state.currentText(), "TX");
     EXPECT_EQ(dm->tblCash.FieldByName("PledgedTo").AsString(), "TX");
+
+    DBEdit initial;
+    initial.setDataSource(&dm->dsCash);
+    initial.setDataField("Bank");
+    initial.setUpperCase(true);
+    QTest::keyClicks(&initial, "q");
+    EXPECT_EQ(initial.text(), "Q");
+    EXPECT_EQ(dm->tblCash.FieldByName("Bank").AsString(), "Q");
+}
+
+TEST_F(BoundControlsTest, ControlsNameTheirFieldAndTable)
+{
+    DBEdit edit;
+    edit.setDataSource(&dm->dsCash);
+    edit.setDataField("Balance");
+    DBComboBox list;
+    list.setDataSource(&dm->dsCash);
+    list.setDataField("Type");
+    DBText text;
+    text.setDataSource(&dm->dsFSPro);
+    text.setDataField("CashOnHand");
+    for (QObject *control : {static_cast<QObject *>(&edit), static_cast<QObject *>(&list), static_cast<QObject *>(&text)})
+        EXPECT_FALSE(control->property("dataField").toString().isEmpty());
+    EXPECT_EQ(edit.property("dataField").toString(), "Balance");
+    EXPECT_EQ(list.property("dataTable").toString(), "Cash");
+    EXPECT_EQ(text.property("dataTable").toString(), "FSPro");
+}
+
+TEST_F(BoundControlsTest, AnAmountFieldTakesOnlyAmounts)
+{
+    addCash("Alpha", "10");
+    RecordingMessages messages;
+    QWidget window;
+    auto *balance = new DBEdit(&window);
+    auto *other = new QLineEdit(&window);
+    balance->setDataSource(&dm->dsCash);
+    balance->setDataField("Balance");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    // Letters and a second point are refused as they are typed; nothing else is stored.
+    for (const char *typed : {"abc", "1.2.3", "NaN"}) {
+        balance->setFocus();
+        balance->clear();
+        QTest::keyClicks(balance, typed);
+        EXPECT_NE(balance->text(), QString(typed)) << typed;
+    }
+    // The beginning of a number goes back to the stored value when the focus leaves.
+    dm->tblCash.Cancel();
+    balance->setFocus();
+    balance->clear();
+    QTest::keyClicks(balance, "-");
+    EXPECT_EQ(balance->text(), "-");
+    other->setFocus();
+    EXPECT_EQ(balance->text(), "10");
+
+    // A number beyond what an amount may be is not stored, and the user is told.
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, "1e999");
+    other->setFocus();
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, "2e15");
+    other->setFocus();
+    EXPECT_EQ(messages.texts(), QStringList({DBEdit::AmountRangeMessage, DBEdit::AmountRangeMessage}));
+    EXPECT_EQ(balance->text(), "10");
+    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsString(), "10");
+    // Zero and the largest amount are amounts.
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, "1e15");
+    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), 1e15);
 }
 
 TEST_F(BoundControlsTest, GridReadsInBatchesAndSelectionMovesTheTable)
@@ -145,21 +238,60 @@ TEST_F(BoundControlsTest, GridKeepsAnEditedRowWhenTheWindowCheckRefuses)
     addClient("Bob", "Brown");
     dm->tblClient.First();
     DBGrid grid;
+    grid.resize(300, 150);
     grid.setColumns({{"LastName", "Last Name", 200}});
     grid.setDataSource(&dm->dsClient);
     grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     int checks = 0;
     grid.setLeaveRowCheck([&checks] {
         ++checks;
         return false;
     });
+    QSignalSpy moves(grid.selectionModel(), &QItemSelectionModel::currentRowChanged);
     dm->tblClient.Edit();
     dm->tblClient.FieldByName("LastName").SetAsString("Avery-Typed");
-    grid.selectRow(1);
-    EXPECT_EQ(checks, 1);
+
+    // Neither the mouse nor the keys move the selection, not even for a moment.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(1, 0)).center());
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(checks, 2);
+    EXPECT_EQ(moves.count(), 0);
+    EXPECT_EQ(grid.currentIndex().row(), 0);
     EXPECT_EQ(dm->tblClient.state(), Table::State::Edit);
     EXPECT_EQ(dm->tblClient.FieldByName("LastName").AsString(), "Avery-Typed");
-    EXPECT_TRUE(QTest::qWaitFor([&grid] { return grid.currentIndex().row() == 0; }, 1000));
+}
+
+TEST_F(BoundControlsTest, GridMovesOnOnceTheCheckHasSavedTheRow)
+{
+    for (const char *name : {"Avery", "Brown", "Clark", "Dunn"})
+        addClient("X", name);
+    dm->tblClient.First();
+    DBGrid grid;
+    grid.resize(300, 200);
+    grid.setColumns({{"LastName", "Last Name", 200}});
+    grid.setDataSource(&dm->dsClient);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    // As a list window's check does: it posts the row, which reads the grid's rows again.
+    grid.setLeaveRowCheck([this] {
+        dm->tblClient.Post();
+        return true;
+    });
+
+    dm->tblClient.Edit();
+    dm->tblClient.FieldByName("LastName").SetAsString("Avery2");
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(2, 0)).center());
+    EXPECT_EQ(db.count("SELECT count(*) FROM Client WHERE LastName = 'Avery2'"), 1);
+    EXPECT_EQ(dm->tblClient.FieldByName("LastName").AsString(), "Clark");
+    EXPECT_EQ(grid.currentIndex().row(), 2);
+
+    dm->tblClient.Edit();
+    dm->tblClient.FieldByName("LastName").SetAsString("Clark2");
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(db.count("SELECT count(*) FROM Client WHERE LastName = 'Clark2'"), 1);
+    EXPECT_EQ(dm->tblClient.FieldByName("LastName").AsString(), "Brown");
+    EXPECT_EQ(grid.currentIndex().row(), 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
 
 #include "engine_error.h"
 #include "table.h"
@@ -97,6 +98,8 @@ void Database::connect()
         m_sql->exec("PRAGMA synchronous = FULL");
         // Every user action writes: a file that cannot be written (read only, locked by
         // another program) is refused now rather than at the first save.
+        if (sqlite3_db_readonly(m_sql->getHandle(), "main") != 0)
+            throw EngineError(QStringLiteral("The database file cannot be written: ") + m_fileName);
         m_sql->exec("BEGIN IMMEDIATE");
         m_sql->exec("ROLLBACK");
     } catch (const SQLite::Exception &e) {

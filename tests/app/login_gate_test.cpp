@@ -1,0 +1,156 @@
+// Until the login is passed nothing shows or changes a statement or the login: the greyed
+// tabs take neither hover nor click, and whatever fails on the way ends the program.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "app/connect_database.h"
+#include "app/login_pages.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+class LoginGateTest : public MainWindowTest
+{
+protected:
+    void storeLogin() { exec("INSERT INTO User (User, Password, HintQuestion1, HintAnswer1) VALUES ('Ann', 'pw', 'Q?', 'A')"); }
+
+    // Moves the mouse onto a tab and clicks where it is, whatever picture lies on top there.
+    void hoverAndClickTab(const QString &blueName)
+    {
+        QWidget *blue = child(blueName);
+        ASSERT_TRUE(blue);
+        const QPoint centre = blue->geometry().center();
+        QTest::mouseMove(main.get(), {400, 5});
+        QTest::mouseMove(blue, blue->rect().center());
+        QWidget *top = main->childAt(centre);
+        ASSERT_TRUE(top);
+        QTest::mouseMove(top, top->mapFrom(main.get(), centre));
+        QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(main.get(), centre));
+    }
+
+    void expectNothingReachable(const QString &page)
+    {
+        for (const char *tab : {"imover", "imfs", "imset"}) {
+            SCOPED_TRACE(tab);
+            hoverAndClickTab(QString(tab) + "_blue");
+            EXPECT_FALSE(child(QString(tab) + "_orange")->isVisible()) << "a greyed tab lit up";
+            EXPECT_EQ(currentPage(), page);
+            EXPECT_EQ(main->LoginState(), "");
+            EXPECT_FALSE(main->OnOverview() || main->OnStatement() || main->OnSettings());
+        }
+    }
+
+    // The start ends after the connection error; no page of the program was shown.
+    void expectStartEndsWithTheConnectionError()
+    {
+        start(false);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !main->isVisible(); }, 3000));
+        EXPECT_TRUE(messages->texts().contains(ConnectionErrorText)) << messages->texts().join("|").toStdString();
+        EXPECT_FALSE(child<QStackedWidget>("pc1")->isVisibleTo(main.get()));
+        EXPECT_EQ(main->LoginState(), "");
+    }
+
+    void corruptPageOf(const QString &index)
+    {
+        const qint64 page = count(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(index));
+        const qint64 pageSize = count("PRAGMA page_size");
+        QFile file(databasePath);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek((page - 1) * pageSize);
+        file.write(QByteArray(int(pageSize), '\x5a'));
+    }
+};
+
+TEST_F(LoginGateTest, GreyedTabsOfTheFirstStartPageTakeNeitherHoverNorClick)
+{
+    start();
+    ASSERT_EQ(currentPage(), "tsLogin");
+    expectNothingReachable("tsLogin");
+}
+
+TEST_F(LoginGateTest, GreyedTabsOfThePasswordPageTakeNeitherHoverNorClick)
+{
+    storeLogin();
+    exec("INSERT INTO Client (FirstName, LastName) VALUES ('Zoe', 'Young')");
+    start();
+    ASSERT_EQ(currentPage(), "tsSecureLogin");
+    expectNothingReachable("tsSecureLogin");
+
+    // Past the login the same tabs work.
+    type("edLoginUser1", "Ann");
+    type("edLoginPassword1", "pw");
+    click("btnSecureOK");
+    ASSERT_EQ(main->LoginState(), "In");
+    hoverAndClickTab("imset_blue");
+    EXPECT_EQ(currentPage(), "tsSettings");
+}
+
+TEST_F(LoginGateTest, EnterInAnyFieldSubmitsTheNewLoginPage)
+{
+    start();
+    type("edLoginUser", "Ann");
+    type("edLoginPassword", "pw");
+    child<QComboBox>("cbHint")->setEditText("Q?");
+    type("edAnswer", "A");
+    QTest::keyClick(child<QLineEdit>("edLoginPassword"), Qt::Key_Return);
+    EXPECT_EQ(main->LoginState(), "In");
+    EXPECT_EQ(text("SELECT User FROM User"), "Ann");
+    EXPECT_EQ(child<QLineEdit>("edLoginPassword")->displayText(), "**");
+}
+
+TEST_F(LoginGateTest, AFileLockedByAnotherProgramEndsTheStart)
+{
+    storeLogin();
+    SQLite::Database other(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+    other.exec("BEGIN IMMEDIATE");
+    expectStartEndsWithTheConnectionError();
+    other.exec("ROLLBACK");
+}
+
+TEST_F(LoginGateTest, ADamagedFileEndsTheStartInsteadOfSkippingTheStoredLogin)
+{
+    storeLogin();
+    exec("INSERT INTO FSPro (ClientId) VALUES ('')");
+    // The page the start-up purge reads first is unreadable.
+    corruptPageOf("FSPro_ClientId");
+    expectStartEndsWithTheConnectionError();
+}
+
+TEST_F(LoginGateTest, AFileOfAnUnknownFormatVersionEndsTheStart)
+{
+    storeLogin();
+    QFile file(databasePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(18);
+    file.write("\x03", 1);
+    file.close();
+    expectStartEndsWithTheConnectionError();
+}
+
+TEST_F(LoginGateTest, AWindowThatGoesAwayWithoutASuccessorBringsTheMainWindowBack)
+{
+    start();
+    enterWithoutLogin();
+    main->open("TfrmInfo");
+    ASSERT_FALSE(main->isVisible());
+    ASSERT_TRUE(lastOpened);
+    // Opening the next window before this one closes keeps the main window hidden.
+    QPointer<QWidget> first = lastOpened;
+    main->open("TfrmBackup");
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(main->isVisible());
+    // The last one closes without returning: the main window comes back on its page.
+    lastOpened->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 1000));
+    EXPECT_EQ(currentPage(), "tsOverview");
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+// Runs body in a child process as an unprivileged user (when the tests run as root, who
+// may write any file), with the folder's files made read-only; returns the child's exit
+// status, or -1 when it did not exit normally.
+int runUnprivileged(const QString &folder, const std::function<int()> &body);
+
+// Runs body in a child process and kills it with SIGKILL after the given microseconds, as
+// a crash or a power cut would end the program; returns true when it was killed (false
+// when it ended on its own first).
+bool runAndKill(const std::function<void()> &body, int microseconds);
