@@ -37,9 +37,10 @@ test-sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The fixture is generated once per size (make_fixture, see the README) and kept.
 bench: build
-	@test -f $(BUILD)/bench-$(BENCH_STATEMENTS).ABS || $(BUILD)/make_fixture $(BENCH_STATEMENTS) $(BUILD)/bench-$(BENCH_STATEMENTS).ABS
-	@QT_QPA_PLATFORM=offscreen WORTHSHEET_BENCH_DB=$(BUILD)/bench-$(BENCH_STATEMENTS).ABS \
+	@test -f $(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS || $(BUILD)/make_fixture $(BENCH_STATEMENTS) $(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS
+	@QT_QPA_PLATFORM=offscreen WORTHSHEET_BENCH_DB=$(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS \
 	  $(BUILD)/worthsheet_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:

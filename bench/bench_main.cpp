@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "budget_reporter.h"
 #include "data/tdm1.h"
 #include "fixture.h"
 
@@ -54,7 +55,8 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    BudgetReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -23,10 +23,15 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "data/engine/database.h"
+#include "data/entry_lists.h"
 #include "data/schema.h"
+#include "data/tdm1.h"
+#include "totals/totals.h"
 
-// The generator writes through SQLite directly (one transaction, one prepared insert per
-// table): it stands for years of use of the program, not for the program itself.
+// The generator writes the rows through SQLite directly (one transaction, one prepared
+// insert per table): it stands for years of use of the program. The totals are then formed
+// by the program's own recomputations, so they are what the program would show.
 
 namespace {
 
@@ -376,22 +381,11 @@ const Names &businessKinds()
     return names;
 }
 
-// The fixed lists of the section windows' drop-downs, in their order.
-const Names cashTypes = {"Cash on Hand", "Checking Account", "Savings Account", "Certificated of Deposit",
-                         "Money Market Account"};
-const Names investmentTypes = {"401K", "Bond", "Mutual Fund", "Retirement Account", "SEP/IRA", "Stock", "Other"};
-const Names exchanges = {"Unlisted", "AMEX", "BSE", "CBOE", "CBOT", "CHX", "CME", "KCBT",
-                         "MGE", "NASDAQ", "NYBOT", "NYMEX", "NYSE", "PHLX", "PSE", "Other"};
-const Names realEstateTypes = {"Homestead", "Investment", "Rental", "Vacation", "Other"};
-const Names otherAssetTypes = {"Restricted or Margin Account", "Accounts and Notes Receivable", "All Other Assets"};
-const Names contingentTypes = {"Endorser or Co-Maker", "Guarantor", "Involvement in Pending Legal Action",
-                               "Leases or Contracts", "Special Debts (Ex: Alimony, Child Support, Etc.)", "Other"};
-const Names incomeTypes = {"Bonuses and Commissions", "Dividends and Interest Income", "Net Real Estate Income",
-                           "Oil and Gas Income / Royalties", "Salaries and Wages (Individual)",
-                           "Salaries and Wages (Spouse)", "All Other Income"};
-const Names expenseTypes = {"Alimony, Child Support, etc.", "Auto, Life and Health Insurance Premium",
-                            "Installment Payment (Auto, Credit Card, etc.)", "Lease Obligation", "Mortgage Payment",
-                            "Other Debt Service", "Rental Payment", "All Other Obligations"};
+// The fixed lists of the section windows' drop-downs, as the windows offer them.
+std::string entry(const QStringList &list, int index)
+{
+    return list.at(index).toStdString();
+}
 
 // ---------------------------------------------------------------------------------------
 // Rows and inserts.
@@ -473,66 +467,6 @@ private:
     std::string m_table;
     std::vector<std::string> m_columns;
     std::unique_ptr<SQLite::Statement> m_statement;
-};
-
-// ---------------------------------------------------------------------------------------
-// The totals row: the FSPro fields the recomputations write, in the file's order.
-
-enum Total : int {
-    CashOnHand, InvestmentTotals, InvestmentPurchasePrice, IRA, Stocks, Bonds, MutualFunds, Retirement, K401,
-    OtherRetirement, RealEstateTotals, RealEstateTotalsAsset, MortgageLiabilitiesTotals, TMortgageLiabilitiesTotals,
-    AutoTotal, AutoPurchasePrice, AutoPaymentTotal, AutoPayments, LifeCash, LifeFace, PersonalAssetsTotal,
-    BusinessAssetsTotal, MarginAccounts, NotesReceivable, OtherAssetsField, OtherAssetsTotal, TotalAssets,
-    AutoLiability, BankLiability, CreditCardLiability, CreditCardLimit, TaxLiability, OtherLiability,
-    OtherLiabilityMonthlyPayment, ContingentLiability, ContingentLiabilityMonthlyPayment, TotalLiabilities, NetWorth,
-    TotalLiabilitiesandNetWorth,
-    // From here on each yearly field is followed by its monthly one.
-    IncomeTotal, MIncomeTotal, Salary, MSalary, SalarySpouse, MSalarySpouse, Bonus, MBonus, Dividends, MDividends,
-    RealEstateIncome, MRealEstateIncome, OilIncome, MOilIncome, OtherIncome, MOtherIncome,
-    ExpenseTotal, MExpenseTotal, AlimonyExp, MAlimonyExp, InsuranceExp, MInsuranceExp, InstallmentExp,
-    MInstallmentExp, LeaseExp, MLeaseExp, MortgageExp, MMortgageExp, OtherDebtExp, MOtherDebtExp, RentalExp,
-    MRentalExp, OtherExp, MOtherExp,
-    TotalCount
-};
-
-const char *const totalNames[TotalCount] = {
-    "CashOnHand", "InvestmentTotals", "InvestmentPurchasePrice", "IRA", "Stocks", "Bonds", "MutualFunds",
-    "Retirement", "401K", "Other", "RealEstateTotals", "RealEstateTotalsAsset", "MortgageLiabilitiesTotals",
-    "TMortgageLiabilitiesTotals", "AutoTotal", "AutoPurchasePrice", "AutoPaymentTotal", "AutoPayments", "LifeCash",
-    "LifeFace", "PersonalAssets", "BusinessAssets", "MarginAccounts", "NotesReceivable", "OtherAssets",
-    "OtherAssetsTotal", "TotalAssets", "AutoLiability", "BankLiability", "CreditCardLiability", "CreditCardLimit",
-    "TaxLiability", "OtherLiability", "OtherLiabilityMonthlyPayment", "ContingentLiability",
-    "ContingentLiabilityMonthlyPayment", "TotalLiabilities", "NetWorth", "TotalLiabilitiesandNetWorth",
-    "IncomeTotal", "MIncomeTotal", "Salary", "MSalary", "Salary_Spouse", "MSalary_Spouse", "Bonus", "MBonus",
-    "Dividends", "MDividends", "RealEstateIncome", "MRealEstateIncome", "OilIncome", "MOilIncome", "OtherIncome",
-    "MOtherIncome", "ExpenseTotal", "MExpenseTotal", "Alimony_Exp", "MAlimony_Exp", "Insurance_Exp",
-    "MInsurance_Exp", "Installment_Exp", "MInstallment_Exp", "Lease_Exp", "MLease_Exp", "Mortgage_Exp",
-    "MMortgage_Exp", "OtherDebt_Exp", "MOtherDebt_Exp", "Rental_Exp", "MRental_Exp", "Other_Exp", "MOther_Exp"};
-
-// The yearly field of each income and expense type, in the order of the type lists.
-const Total incomeFields[] = {Bonus, Dividends, RealEstateIncome, OilIncome, Salary, SalarySpouse, OtherIncome};
-const Total expenseFields[] = {AlimonyExp, InsuranceExp, InstallmentExp, LeaseExp, MortgageExp, OtherDebtExp,
-                               RentalExp, OtherExp};
-
-struct Totals
-{
-    std::array<double, TotalCount> value{};
-
-    double &operator[](Total field) { return value[size_t(field)]; }
-
-    // What the recomputations form from the category sums.
-    void complete()
-    {
-        auto &v = *this;
-        v[TotalAssets] = v[CashOnHand] + v[InvestmentTotals] + v[RealEstateTotals] + v[AutoTotal] + v[LifeCash]
-            + v[PersonalAssetsTotal] + v[BusinessAssetsTotal] + v[OtherAssetsTotal];
-        v[TotalLiabilities] = v[AutoLiability] + v[BankLiability] + v[CreditCardLiability]
-            + v[MortgageLiabilitiesTotals] + v[TaxLiability] + v[OtherLiability];
-        v[NetWorth] = v[TotalAssets] - v[TotalLiabilities];
-        v[TotalLiabilitiesandNetWorth] = v[TotalLiabilities] + v[NetWorth];
-        for (int field = IncomeTotal; field < TotalCount; field += 2)
-            value[size_t(field + 1)] = value[size_t(field)] / 12.0;
-    }
 };
 
 // ---------------------------------------------------------------------------------------
@@ -762,22 +696,15 @@ Person makePerson(Rng &rng, bool forceJoint, Row &row)
 }
 
 // ---------------------------------------------------------------------------------------
-// Detail rows. Each writer sets the row's fields after ClientId and adds what the
-// recomputations would sum into the statement's totals (none for orphan rows).
+// Detail rows. Each writer sets the row's fields after ClientId.
 
 struct Detail
 {
     Rng &rng;
     const Person &person;
-    Totals *totals; // null for an orphan row
     int ordinal;    // the row's place among the statement's rows of this table
     Row &row;
 
-    void add(Total field, double amount)
-    {
-        if (totals)
-            (*totals)[field] += amount;
-    }
     void pledged()
     {
         const double x = rng.unit();
@@ -799,12 +726,11 @@ void writeCash(Detail &d)
     default: balance = d.rng.cents(2000, 250000); break;
     }
     d.row.text("RegisteredName", d.person.registered(d.rng));
-    d.row.text("Type", cashTypes[size_t(type)]);
+    d.row.text("Type", entry(EntryLists::cashTypes(), type));
     d.row.text("Bank", type == 0 ? "" : d.rng.pickCommon(banks()));
     d.row.text("AccountNumber", type == 0 ? std::string() : digits(d.rng, d.rng.between(8, 12)));
     d.row.real("Balance", balance);
     d.pledged();
-    d.add(CashOnHand, balance);
 }
 
 void writeInvestment(Detail &d)
@@ -845,7 +771,7 @@ void writeInvestment(Detail &d)
         shares = number(std::llround(count));
         market = std::round(count * price * 100) / 100;
         const double x = d.rng.unit();
-        exchange = x < 0.55 ? "NYSE" : x < 0.9 ? "NASDAQ" : x < 0.95 ? "AMEX" : exchanges[size_t(d.rng.between(2, 14))];
+        exchange = x < 0.55 ? "NYSE" : x < 0.9 ? "NASDAQ" : x < 0.95 ? "AMEX" : entry(EntryLists::exchanges(), d.rng.between(2, 14));
         break;
     }
     default: description = d.rng.pick(Names{"Annuity - ", "Brokerage cash - ", "Hedge fund interest - ", "REIT units - "})
@@ -856,18 +782,13 @@ void writeInvestment(Detail &d)
     }
     const double purchase = std::round(market * d.rng.uniform(0.55, 1.35) * 100) / 100;
     d.row.text("Description", description);
-    d.row.text("InvestmentType", investmentTypes[size_t(type)]);
+    d.row.text("InvestmentType", entry(EntryLists::investmentTypes(), type));
     d.row.text("RegisteredName", d.person.registered(d.rng));
     d.row.text("Exchange", exchange);
     d.row.text("Shares", shares);
     d.row.real("PurchasePrice", purchase);
     d.row.real("MarketValue", market);
     d.pledged();
-    d.add(InvestmentTotals, market);
-    d.add(InvestmentPurchasePrice, purchase);
-    static const Total typeFields[] = {K401, Bonds, MutualFunds, Retirement, IRA, Stocks};
-    if (type < 6)
-        d.add(typeFields[type], market);
 }
 
 void writeRealEstate(Detail &d)
@@ -903,7 +824,7 @@ void writeRealEstate(Detail &d)
     const double percentLiability = d.rng.chance(0.9) ? percentOwned : 100.0;
     const double share = market * (percentOwned * 0.01), owed = balance * (percentLiability * 0.01);
     d.row.text("Description", description);
-    d.row.text("Type", realEstateTypes[size_t(type)]);
+    d.row.text("Type", entry(EntryLists::realEstateTypes(), type));
     d.row.text("YearAcquired", number(d.rng.between(1968, 2011)));
     d.row.text("RegisteredName", d.person.registered(d.rng));
     d.row.real("PercentOwned", percentOwned);
@@ -913,10 +834,6 @@ void writeRealEstate(Detail &d)
     d.row.real("CurrentBalance", balance);
     d.row.real("PercentLiability", percentLiability);
     d.row.real("TCurrentLiability", owed);
-    d.add(RealEstateTotals, share);
-    d.add(RealEstateTotalsAsset, market);
-    d.add(MortgageLiabilitiesTotals, owed);
-    d.add(TMortgageLiabilitiesTotals, balance);
 }
 
 void writeAuto(Detail &d)
@@ -932,10 +849,6 @@ void writeAuto(Detail &d)
     d.row.real("PurchasePrice", purchase);
     d.row.real("CurrentValue", value);
     d.row.real("MonthlyPayment", payment);
-    d.add(AutoTotal, value);
-    d.add(AutoPayments, payment * 12);
-    d.add(AutoPurchasePrice, purchase);
-    d.add(AutoPaymentTotal, payment);
 }
 
 void writeLifeInsurance(Detail &d)
@@ -955,8 +868,6 @@ void writeLifeInsurance(Detail &d)
     d.row.real("FaceValue", face);
     d.row.real("CashValue", cash);
     d.pledged();
-    d.add(LifeFace, face);
-    d.add(LifeCash, cash);
 }
 
 void writePersonalAsset(Detail &d)
@@ -965,7 +876,6 @@ void writePersonalAsset(Detail &d)
     d.row.text("Description", d.ordinal == 0 ? std::string("Household furnishings") : std::string(d.rng.pick(personalItems())));
     d.row.text("Registered", d.person.registered(d.rng));
     d.row.real("Value", value);
-    d.add(PersonalAssetsTotal, value);
 }
 
 void writeBusinessAsset(Detail &d)
@@ -977,7 +887,6 @@ void writeBusinessAsset(Detail &d)
                                   + d.rng.pick(businessKinds()));
     d.row.text("Registered", d.person.registered(d.rng));
     d.row.real("Value", value);
-    d.add(BusinessAssetsTotal, value);
 }
 
 void writeOtherAsset(Detail &d)
@@ -997,11 +906,8 @@ void writeOtherAsset(Detail &d)
     const double value = d.rng.cents(500, 250000);
     d.row.text("Description", description);
     d.row.text("Registered", d.person.registered(d.rng));
-    d.row.text("Type", otherAssetTypes[size_t(type)]);
+    d.row.text("Type", entry(EntryLists::otherAssetTypes(), type));
     d.row.real("Value", value);
-    d.add(OtherAssetsTotal, value);
-    static const Total typeFields[] = {MarginAccounts, NotesReceivable, OtherAssetsField};
-    d.add(typeFields[type], value);
 }
 
 void writeAutoLoan(Detail &d)
@@ -1011,7 +917,6 @@ void writeAutoLoan(Detail &d)
     d.row.text("Registered", d.person.registered(d.rng));
     d.row.text("LienHolder", d.rng.pick(autoLenders()));
     d.row.real("LoanBalance", balance);
-    d.add(AutoLiability, balance);
 }
 
 void writeBankNote(Detail &d)
@@ -1023,7 +928,6 @@ void writeBankNote(Detail &d)
     d.row.text("Bank", d.rng.pickCommon(banks()));
     d.row.text("Registered", d.person.registered(d.rng));
     d.row.real("Amount", amount);
-    d.add(BankLiability, amount);
 }
 
 void writeCreditCard(Detail &d)
@@ -1040,8 +944,6 @@ void writeCreditCard(Detail &d)
     d.row.real("CurrentBalance", balance);
     d.row.real("CreditLimit", limit);
     d.row.text("MemberSince", number(d.rng.between(1978, 2011)));
-    d.add(CreditCardLiability, balance);
-    d.add(CreditCardLimit, limit);
 }
 
 void writeTax(Detail &d)
@@ -1055,7 +957,6 @@ void writeTax(Detail &d)
     d.row.text("Explanation", d.rng.pick(Names{"Balance due April 15", "Installment agreement with IRS",
                                                "Due in two installments", "Escrowed", "", ""}));
     d.row.real("Amount", amount);
-    d.add(TaxLiability, amount);
 }
 
 void writeOtherLiability(Detail &d)
@@ -1067,8 +968,6 @@ void writeOtherLiability(Detail &d)
                                                "Furniture financing", "Boat loan", "Loan from business partner"}));
     d.row.real("Amount", amount);
     d.row.real("MonthlyPayment", payment);
-    d.add(OtherLiability, amount);
-    d.add(OtherLiabilityMonthlyPayment, payment);
 }
 
 void writeContingent(Detail &d)
@@ -1078,14 +977,12 @@ void writeContingent(Detail &d)
     const double payment = d.rng.chance(0.5) ? 0.0 : d.rng.cents(100, 3000);
     static const char *const toWhom[] = {"co-signed for ", "guarantee for ", "suit brought by ", "lease with ",
                                          "payable to ", "obligation to "};
-    d.row.text("Description", contingentTypes[size_t(type)]);
+    d.row.text("Description", entry(EntryLists::contingentTypes(), type));
     d.row.text("ToWhom", d.rng.chance(0.6) ? otherPerson(d.rng) : std::string(d.rng.pickCommon(banks())));
     d.row.text("Explanation", std::string(toWhom[type]) + (d.rng.chance(0.5) ? otherPerson(d.rng) : std::string(d.rng.pickCommon(banks()))));
     d.row.real("Amount", amount);
     d.row.real("MonthlyPayment", payment);
     d.row.text("Maturity", d.rng.chance(0.2) ? std::string() : randomDate(d.rng, 2011, 2030));
-    d.add(ContingentLiability, amount);
-    d.add(ContingentLiabilityMonthlyPayment, payment);
 }
 
 // A monthly amount as the window writes it: the yearly amount over 12, in ten-thousandths.
@@ -1114,11 +1011,9 @@ void writeIncome(Detail &d)
     default: description = d.rng.pick(Names{"Social Security", "Pension", "Alimony received", "Trust distributions", "Consulting fees", "Child support received"}); amount = d.rng.rounded(1000, 60000, 10); break;
     }
     d.row.text("Description", description);
-    d.row.text("Type", incomeTypes[size_t(type)]);
+    d.row.text("Type", entry(EntryLists::incomeTypes(), type));
     d.row.real("Amount", amount);
     d.row.integer("MAmount", monthlyUnits(amount));
-    d.add(IncomeTotal, amount);
-    d.add(incomeFields[type], amount);
 }
 
 void writeExpense(Detail &d)
@@ -1138,11 +1033,9 @@ void writeExpense(Detail &d)
     default: description = d.rng.pick(Names{"Utilities", "Property taxes", "Tuition", "Groceries and household", "Medical expenses", "Charitable pledges", "Day care", "Club dues"}); amount = d.rng.rounded(500, 40000, 1); break;
     }
     d.row.text("Description", description);
-    d.row.text("Type", expenseTypes[size_t(type)]);
+    d.row.text("Type", entry(EntryLists::expenseTypes(), type));
     d.row.real("Amount", amount);
     d.row.integer("MAmount", monthlyUnits(amount));
-    d.add(ExpenseTotal, amount);
-    d.add(expenseFields[type], amount);
 }
 
 void writeLegal(Detail &d)
@@ -1294,16 +1187,19 @@ struct Slot
     std::uint8_t table;
 };
 
-void fill(SQLite::Database &db, int statements)
+// Fills the file and returns the Ids of the statements that have detail rows.
+std::vector<int> fill(SQLite::Database &db, int statements, bool withLogin)
 {
     Rng rng(0x5EEDF00DULL + std::uint64_t(statements));
     Row row;
 
-    row.text("User", "jmorgan");
-    row.text("Password", "Harbor#2010");
-    row.text("HintQuestion1", "What was the name of your first pet?");
-    row.text("HintAnswer1", "Biscuit");
-    Inserter(db, "User").insert(row);
+    if (withLogin) {
+        row.text("User", FixtureLoginUser);
+        row.text("Password", FixtureLoginPassword);
+        row.text("HintQuestion1", "What is the name of your first pet?");
+        row.text("HintAnswer1", "Biscuit");
+        Inserter(db, "User").insert(row);
+    }
 
     // The statements, in the order they were created.
     std::vector<Person> people;
@@ -1333,7 +1229,6 @@ void fill(SQLite::Database &db, int statements)
             entries.push_back({rng.unit() * statements, -1, 0, std::uint8_t(t)});
     std::stable_sort(entries.begin(), entries.end(), [](const Slot &a, const Slot &b) { return a.when < b.when; });
 
-    std::vector<Totals> totals(static_cast<size_t>(statements));
     std::vector<std::unique_ptr<Inserter>> inserters;
     for (const DetailTable &table : detailTables())
         inserters.push_back(std::make_unique<Inserter>(db, table.name));
@@ -1342,41 +1237,54 @@ void fill(SQLite::Database &db, int statements)
         const Person &person = orphan ? people[size_t(rng.between(0, statements - 1))] : people[size_t(slot.statement)];
         row.clear();
         row.text("ClientId", orphan ? std::string() : number(slot.statement + 1));
-        Detail detail{rng, person, orphan ? nullptr : &totals[size_t(slot.statement)], slot.ordinal, row};
+        Detail detail{rng, person, slot.ordinal, row};
         detailTables()[slot.table].write(detail);
         inserters[slot.table]->insert(row);
     }
 
-    // The totals rows, created with their statements over the years before 2012; two
-    // orphans of entries that were never finished.
+    // The totals rows, created with their statements over the years before 2012, their
+    // totals formed afterwards by the recomputations themselves; two orphans of entries
+    // that were never finished.
     Inserter fspro(db, "FSPro");
     const QDate first(2006, 1, 3);
     const qint64 span = first.daysTo(QDate(2011, 12, 30));
-    const auto totalsRow = [&](const std::string &clientId, const Person &person, const QDate &date, const Totals *values) {
+    const auto totalsRow = [&](const std::string &clientId, const Person &person, const QDate &date) {
         row.clear();
         row.text("ClientId", clientId);
         row.text("Date", dateText(date));
         row.text("Description", person.name());
-        for (int f = 0; f < TotalCount; ++f) {
-            if (values)
-                row.real(totalNames[f], values->value[size_t(f)]);
-            else
-                row.null(totalNames[f]);
-        }
         fspro.insert(row);
     };
+    std::vector<int> withRows;
     for (int i = 0; i < statements; ++i) {
         const QDate date = first.addDays(span * i / statements);
         qint64 detailRows = 0;
         for (int t = 0; t < DetailTableCount; ++t)
             detailRows += plan[size_t(i)][size_t(t)];
-        // A fresh statement was saved once and never recomputed: its totals are empty.
-        Totals &values = totals[size_t(i)];
-        values.complete();
-        totalsRow(number(i + 1), people[size_t(i)], date, detailRows ? &values : nullptr);
+        // A fresh statement was saved once and never recomputed: its totals stay empty.
+        if (detailRows)
+            withRows.push_back(i + 1);
+        totalsRow(number(i + 1), people[size_t(i)], date);
         if (i == statements / 3 || i == 2 * statements / 3)
-            totalsRow(std::string(), people[size_t(rng.between(0, statements - 1))], date, nullptr);
+            totalsRow(std::string(), people[size_t(rng.between(0, statements - 1))], date);
     }
+    return withRows;
+}
+
+// Forms the totals of the given statements with the program's own recomputations.
+void recomputeTotals(const QString &path, const std::vector<int> &statements)
+{
+    Tdm1 dm;
+    dm.db1.SetDatabaseFileName(path);
+    dm.db1.SetConnected(true);
+    dm.OpenTables();
+    Database::Transaction transaction(dm.db1);
+    for (int id : statements) {
+        dm.CurrentClientId = QString::number(id);
+        dm.filterDetailTables();
+        RecalcAllTotals(dm);
+    }
+    transaction.Commit();
 }
 
 std::vector<FixtureTableCount> countRows(SQLite::Database &db)
@@ -1458,7 +1366,7 @@ const QStringList &fixtureDetailTables()
     return tables;
 }
 
-bool writeFixture(const QString &path, int statements, QString *error)
+bool writeFixture(const QString &path, int statements, QString *error, bool withLogin)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -1477,14 +1385,18 @@ bool writeFixture(const QString &path, int statements, QString *error)
     if (!createDatabaseFile(filling, error))
         return false;
     try {
-        SQLite::Database db(filling.toStdString(), SQLite::OPEN_READWRITE);
-        // Nothing to protect while the file is written: no journal, no syncs.
-        db.exec("PRAGMA journal_mode = OFF");
-        db.exec("PRAGMA synchronous = OFF");
-        db.exec("PRAGMA cache_size = -131072");
-        db.exec("BEGIN");
-        fill(db, statements);
-        db.exec("COMMIT");
+        std::vector<int> withRows;
+        {
+            SQLite::Database db(filling.toStdString(), SQLite::OPEN_READWRITE);
+            // Nothing to protect while the file is written: no journal, no syncs.
+            db.exec("PRAGMA journal_mode = OFF");
+            db.exec("PRAGMA synchronous = OFF");
+            db.exec("PRAGMA cache_size = -131072");
+            db.exec("BEGIN");
+            withRows = fill(db, statements, withLogin);
+            db.exec("COMMIT");
+        }
+        recomputeTotals(filling, withRows);
     } catch (const std::exception &e) {
         QFile::remove(filling);
         return fail(QString::fromUtf8(e.what()));
@@ -1514,7 +1426,7 @@ QString benchDatabasePath()
         QString chosen = qEnvironmentVariable("WORTHSHEET_BENCH_DB");
         if (chosen.isEmpty())
             // The name changes whenever the generator writes other rows.
-            chosen = QDir::temp().filePath(QStringLiteral("worthsheet-bench-%1-r2.ABS").arg(FixtureDefaultStatements));
+            chosen = QDir::temp().filePath(QStringLiteral("worthsheet-bench-%1-r3.ABS").arg(FixtureDefaultStatements));
         if (!QFileInfo::exists(chosen)) {
             std::fprintf(stderr, "Writing a benchmark database of %d statements to %s\n", FixtureDefaultStatements,
                          qPrintable(chosen));

@@ -15,10 +15,10 @@
 //    and the LastName order has long runs of equal names. About 45% are joint statements
 //    with the spouse's particulars; the derived texts (FullName, CityStateZip, dlbdate, ...)
 //    are composed by the particulars window's rules.
-//  - FSPro: one totals row per statement, its totals consistent with the statement's detail
-//    rows (what the recomputations write). About 3% of the statements are fresh: no detail
-//    rows and empty totals.
-//  - User: one login row.
+//  - FSPro: one totals row per statement, its totals formed by the program's recomputations
+//    from the statement's detail rows. About 3% of the statements are fresh: no detail rows
+//    and empty totals.
+//  - User: no login, unless asked for (FixtureLoginUser / FixtureLoginPassword).
 //  - Detail rows in every detail table, with the exact type texts of the drop-down lists.
 //    The statements own exactly FixtureDetailRowsPerStatement * N detail rows (300,000 at
 //    N = 10,000): about 30 per statement, varied (fresh statements none, large ones up to
@@ -50,7 +50,9 @@ inline constexpr int FixtureDefaultStatements = 10000;
 // Writes the database at path, which must not exist yet; the file appears whole or not at
 // all. False, with the reason in *error, when statements < FixtureMinimumStatements or the
 // file cannot be written.
-bool writeFixture(const QString &path, int statements, QString *error = nullptr);
+bool writeFixture(const QString &path, int statements, QString *error = nullptr, bool withLogin = false);
+inline constexpr char FixtureLoginUser[] = "bench";
+inline constexpr char FixtureLoginPassword[] = "bench";
 
 // The sixteen list tables whose totals the section windows sum (the detail tables without
 // Legal), in the order of the heavy statements: Cash, Investments, ..., Expenditure.

@@ -1,5 +1,7 @@
-// make_fixture N PATH: writes a benchmark database of N statements (see fixture.h) and
-// prints what it holds and how long it took.
+// make_fixture N PATH [--login]: writes a benchmark database of N statements (see
+// fixture.h) and prints what it holds and how long it took. With --login the file carries
+// the login FixtureLoginUser / FixtureLoginPassword; without, the program starts on the
+// new-login page.
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -11,11 +13,13 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool withLogin = args.removeAll(QStringLiteral("--login")) > 0;
     bool ok = false;
     const int statements = args.size() == 3 ? args.at(1).toInt(&ok) : 0;
     if (!ok || statements < FixtureMinimumStatements) {
-        std::fprintf(stderr, "usage: make_fixture STATEMENTS PATH   (STATEMENTS >= %d)\n", FixtureMinimumStatements);
+        std::fprintf(stderr, "usage: make_fixture STATEMENTS PATH [--login]   (STATEMENTS >= %d)\n",
+                     FixtureMinimumStatements);
         return 2;
     }
     const QString path = args.at(2);
@@ -23,7 +27,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     QString error;
-    if (!writeFixture(path, statements, &error)) {
+    if (!writeFixture(path, statements, &error, withLogin)) {
         std::fprintf(stderr, "make_fixture: %s\n", qPrintable(error));
         return 1;
     }

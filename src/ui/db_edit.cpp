@@ -39,8 +39,8 @@ public:
             return Intermediate;
         // "1e", "1e-", "1.5E+": an exponent on its way.
         for (const char *tail : {"e", "E", "e-", "E-", "e+", "E+"}) {
-            const QString stem = text.chopped(qsizetype(qstrlen(tail)));
-            if (text.endsWith(QLatin1String(tail)) && Field::parseNumber(stem, nullptr))
+            const QLatin1String ending(tail);
+            if (text.endsWith(ending) && Field::parseNumber(text.chopped(ending.size()), nullptr))
                 return Intermediate;
         }
         return Invalid;

@@ -11,7 +11,7 @@
 
 #include "app/connect_database.h"
 #include "app/login_pages.h"
-#include "main_window_fixture.h"
+#include "support/app/main_window_fixture.h"
 
 namespace {
 

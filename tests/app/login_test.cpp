@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/login_pages.h"
-#include "main_window_fixture.h"
+#include "support/app/main_window_fixture.h"
 
 namespace {
 

@@ -29,16 +29,6 @@ const TypeFields ExpenseTypes = {
     {"Mortgage Payment", "Mortgage_Exp"}, {"Other Debt Service", "OtherDebt_Exp"},
     {"Rental Payment", "Rental_Exp"}, {"All Other Obligations", "Other_Exp"}};
 
-void recalcEverything(Tdm1 &dm)
-{
-    for (Recalc recalc : {RecalcCashTotals, RecalcInvestmentTotals, RecalcRealEstateTotals, RecalcAutoTotals,
-                          RecalcLifeInsuranceTotals, RecalcPersonalAssetTotals, RecalcBusinessAssetTotals,
-                          RecalcOtherAssetTotals, RecalcAutoLoanTotals, RecalcBankNoteTotals, RecalcCreditCardTotals,
-                          RecalcTaxTotals, RecalcOtherLiabilityTotals, RecalcContingentTotals, RecalcIncomeTotals,
-                          RecalcExpenseTotals})
-        recalc(dm);
-}
-
 class StatementTotalsTest : public TotalsTest
 {
 protected:
@@ -160,7 +150,7 @@ TEST_F(StatementTotalsTest, EveryTotalsFieldMatchesSumsFormedIndependently)
 {
     const QString id = addStatement("Ann", "Baker");
     fill(id, 1.0);
-    recalcEverything(*dm);
+    RecalcAllTotals(*dm);
     const auto e = expected(id);
     expectTotals(id, e);
     EXPECT_NEAR(db.number("SELECT SUM(TMarketValue) FROM RealEstate"), e.at("RealEstateTotals"), 1e-6);
@@ -175,12 +165,12 @@ TEST_F(StatementTotalsTest, TwoStatementsNeverTouchEachOthersTotals)
     fill(second, 3.0);
 
     select(first);
-    recalcEverything(*dm);
+    RecalcAllTotals(*dm);
     for (const QString &field : totalsFields())
         EXPECT_TRUE(storedIsEmpty(second, field)) << field.toStdString();
 
     select(second);
-    recalcEverything(*dm);
+    RecalcAllTotals(*dm);
     expectTotals(first, expected(first));
     expectTotals(second, expected(second));
 }
@@ -188,7 +178,7 @@ TEST_F(StatementTotalsTest, TwoStatementsNeverTouchEachOthersTotals)
 TEST_F(StatementTotalsTest, EmptyCategoriesWriteZeroNotEmpty)
 {
     const QString id = addStatement("Ann", "Baker");
-    recalcEverything(*dm);
+    RecalcAllTotals(*dm);
     expectTotals(id, expected(id));
 }
 
@@ -220,7 +210,7 @@ protected:
         StatementTotalsTest::SetUp();
         id = addStatement("Ann", "Baker");
         fill(id, 1.0);
-        recalcEverything(*dm);
+        RecalcAllTotals(*dm);
     }
     void expectFailureLeavesFileUnchanged(Recalc recalc)
     {

@@ -516,13 +516,13 @@ void Table::Post()
     const bool wasEdit = m_state == State::Edit;
     m_state = State::Browse;
     m_modified = false;
-    auto row = readRowById(rowid);
-    if (row && wasEdit && !m_page.empty() && !m_stale && m_page[m_pos].rowid == rowid
-        && (m_orderColumn < 0 || row->values[m_orderColumn] == m_page[m_pos].values[m_orderColumn])) {
-        // Still in its place: the page read so far stays valid, so a walk that posts each
-        // row does not read its rows again.
-        m_page[m_pos] = std::move(*row);
-    } else if (row) {
+    const bool inPlace = wasEdit && !m_page.empty() && !m_stale && m_page[m_pos].rowid == rowid
+        && (m_orderColumn < 0 || m_buffer.values[m_orderColumn] == m_page[m_pos].values[m_orderColumn]);
+    if (inPlace) {
+        // Still in its place and holding what was just written: the page read so far stays
+        // valid, so a walk that posts each row reads nothing again.
+        m_page[m_pos] = std::move(m_buffer);
+    } else if (auto row = readRowById(rowid)) {
         m_page = {std::move(*row)};
         m_pos = 0;
         m_pageHasMore = true;

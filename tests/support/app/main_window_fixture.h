@@ -15,8 +15,8 @@
 class ImageButton;
 class QLabel;
 
-// The real main window on a database delivered into a temporary data folder. Windows of
-// other folders are registered as plain recording windows.
+// The real main window on a database delivered into a temporary data folder, with every
+// window that is built; the others open as plain stand-ins.
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -55,6 +55,8 @@ protected:
     QString databasePath;
     std::unique_ptr<RecordingMessages> messages;
     std::unique_ptr<TfrmMain> main;
+    // Windows that open as plain stand-ins although they are built.
+    QStringList standIns;
     QStringList opened;
     QPointer<QWidget> lastOpened;
 };

@@ -1,0 +1,78 @@
+#include "budget_reporter.h"
+
+#include <cstdio>
+
+const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
+{
+    static const std::vector<Budget> list = {
+        {"StartUpToFilledOverview", "start-up to the filled overview, 10,000 statements (ms)", 60},
+        {"StartUpToFilledOverview", "resident memory after start-up (MB)", 64, "resident_MB"},
+        {"ResidentMemoryAfterConnectAndOpen", "resident memory after connect and open (MB)", 64, "rss_MB"},
+        {"SelectStatement/", "SelectStatement (ms)", 2},
+        {"SelectStatementDetails/", "SelectStatementDetails (ms)", 2},
+        {"ClearStatementFilters", "ClearStatementFilters (ms)", 2},
+        {"Recompute/", "a recomputation, 100 rows in its table (ms)", 5},
+        {"RecomputeRealEstatePostingEveryRow", "real estate posting all 100 rows (ms)", 5},
+        {"OpenListWindow/", "open a list window with 100 rows (ms)", 30},
+        {"ListWindowOK/", "OK on a list window: check, save, recompute (ms)", 20},
+        {"WalkStep/", "one step of the walk (ms)", 40},
+        {"StatementPdf/", "lay out and write a full statement PDF (ms)", 150},
+        {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 150},
+    };
+    return list;
+}
+
+void BudgetReporter::ReportRuns(const std::vector<Run> &reports)
+{
+    ConsoleReporter::ReportRuns(reports);
+    for (const Run &run : reports)
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            m_medians.push_back(run);
+}
+
+namespace {
+
+bool matches(const std::string &name, const char *pattern)
+{
+    const std::string p = pattern;
+    if (!p.empty() && p.back() == '/')
+        return name.compare(0, p.size(), p) == 0 || name == p.substr(0, p.size() - 1);
+    return name == p || name.compare(0, p.size() + 1, p + "/") == 0;
+}
+
+} // namespace
+
+void BudgetReporter::Finalize()
+{
+    ConsoleReporter::Finalize();
+    std::vector<std::string> missed;
+    std::printf("\n%-58s %-44s %10s %8s\n", "budget", "benchmark", "median", "limit");
+    for (const Budget &budget : budgets()) {
+        for (const Run &run : m_medians) {
+            const std::string name = run.run_name.str();
+            if (!matches(name, budget.benchmark))
+                continue;
+            double value = 0;
+            if (budget.counter) {
+                const auto counter = run.counters.find(budget.counter);
+                if (counter == run.counters.end())
+                    continue;
+                value = counter->second.value;
+            } else {
+                value = run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(run.time_unit)
+                    / benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond);
+            }
+            const bool ok = value < budget.limit;
+            std::printf("%-58s %-44s %10.2f %8.1f%s\n", budget.what, name.c_str(), value, budget.limit, ok ? "" : "  MISSED");
+            if (!ok)
+                missed.push_back(std::string(budget.what) + ": " + name);
+        }
+    }
+    if (missed.empty()) {
+        std::printf("\nBudgets missed: none\n");
+        return;
+    }
+    std::printf("\nBudgets missed:\n");
+    for (const std::string &m : missed)
+        std::printf("  %s\n", m.c_str());
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers every section window under its class name.
+void addSectionWindows(WindowRegistry &registry);
