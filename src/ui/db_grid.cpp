@@ -93,13 +93,19 @@ int TableModel::columnCount(const QModelIndex &parent) const
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= m_rows.size()
-        || size_t(index.column()) >= m_fieldIndexes.size())
+    if ((role != Qt::DisplayRole && role != Qt::TextAlignmentRole) || !index.isValid()
+        || size_t(index.row()) >= m_rows.size() || size_t(index.column()) >= m_fieldIndexes.size())
         return {};
     const int field = m_fieldIndexes[size_t(index.column())];
     if (field < 0)
         return {};
-    return cellText(table()->column(field).kind, m_rows[size_t(index.row())].values[field]);
+    const FieldKind kind = table()->column(field).kind;
+    if (role == Qt::TextAlignmentRole) {
+        // Amounts line up on the right, as in a ledger.
+        const bool number = kind == FieldKind::Float || kind == FieldKind::Currency;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    return cellText(kind, m_rows[size_t(index.row())].values[field]);
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -178,6 +184,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(thi
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DBGrid::onCurrentRowChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followTable);
