@@ -51,6 +51,7 @@ public:
     void open(const QString &className) override;
     void returnToMain() override;
     void returnToOverview() override;
+    void endProgram() override;
 
 signals:
     // The main window closed: the program ends.
@@ -68,7 +69,6 @@ private:
     void setPageFlags(bool overview, bool statement, bool settings);
     void setTabsEnabled(bool enabled);
     void startLoginGate();
-    void endProgram();
     void dbIDChange();
     void windowGone(QObject *window);
 

@@ -17,4 +17,7 @@ public:
     virtual void returnToMain() = 0;
     // Shows the main window again on its Overview page, whatever page was active.
     virtual void returnToOverview() = 0;
+    // Closes the main window, which ends the program (after a backup or a restore, which
+    // leave the database disconnected).
+    virtual void endProgram() = 0;
 };
