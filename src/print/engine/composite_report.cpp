@@ -33,14 +33,6 @@ bool CompositeReport::writePdf(const QString &path, QString *error)
 
 bool CompositeReport::print(QPrinter &printer, QString *error)
 {
-    if (!m_printerSettings.printerName.isEmpty() && printer.printerName() != m_printerSettings.printerName) {
-        printer.setPrinterName(m_printerSettings.printerName);
-        if (printer.printerName() != m_printerSettings.printerName) {
-            if (error)
-                *error = QStringLiteral("The printer \"%1\" is not available.").arg(m_printerSettings.printerName);
-            return false;
-        }
-    }
     return DocumentPrinter::print(layout(), printer, m_printerSettings.copies, error);
 }
 

@@ -13,7 +13,8 @@ namespace Report {
 
 class ReportPage;
 
-// What a composite prints on: the printer chosen for it and how many copies.
+// What a composite prints on: the name of the printer chosen for it, by which its owner
+// finds the printer, and how many copies.
 struct PrinterSettings
 {
     QString printerName;
@@ -47,7 +48,8 @@ public:
     Document layout();
     // The laid-out document as a PDF file; whole or not at all.
     bool writePdf(const QString &path, QString *error = nullptr);
-    // The laid-out document on the printer, with the copies of the printer settings.
+    // The laid-out document on the printer (the one its settings name), with the copies of
+    // the printer settings.
     bool print(QPrinter &printer, QString *error = nullptr);
 
 private:

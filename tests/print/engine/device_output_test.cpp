@@ -137,16 +137,6 @@ TEST_F(CompositePrintTest, PrintsTheCopiesOfItsPrinterSettingsOnThatPrinter)
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
-TEST_F(CompositePrintTest, APrinterThatCannotBeChosenPrintsNothingAndSaysSo)
-{
-    RecordingPrinter printer("Office Laser", 600, true);
-    composite.printerSettings().printerName = "Gone Away";
-    QString error;
-    EXPECT_FALSE(composite.print(printer, &error));
-    EXPECT_EQ(error, "The printer \"Gone Away\" is not available.");
-    EXPECT_EQ(printer.jobs(), 0);
-}
-
 TEST_F(CompositePrintTest, WritesAPdfWithoutAnyDialog)
 {
     QTemporaryDir dir;
