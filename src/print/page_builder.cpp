@@ -10,65 +10,65 @@ namespace {
 
 using namespace Report;
 
-std::unique_ptr<ReportItem> makeItem(const ItemSpec &spec, Tdm1 &dm)
+std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
 {
-    const QRectF geometry(spec.left, spec.top, spec.width, spec.height);
+    const QRectF geometry(entry.left, entry.top, entry.width, entry.height);
     std::unique_ptr<ReportItem> item;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ItemSpec::Kind::Caption:
     case ItemSpec::Kind::Field: {
         std::unique_ptr<TextItem> text;
-        if (spec.kind == ItemSpec::Kind::Caption)
-            text = std::make_unique<Label>(spec.text, geometry);
+        if (entry.kind == ItemSpec::Kind::Caption)
+            text = std::make_unique<Label>(entry.text, geometry);
         else
-            text = std::make_unique<DBText>(&(dm.*spec.table), spec.text, geometry);
+            text = std::make_unique<DBText>(&(dm.*entry.table), entry.text, geometry);
         ReportFont font;
-        font.pointSize = spec.style.size;
-        font.bold = spec.style.bold;
+        font.pointSize = entry.style.size;
+        font.bold = entry.style.bold;
         text->setFont(font);
-        text->setColor(spec.style.color);
-        text->setAlignment(spec.alignment);
-        text->setAutoSize(spec.width <= 0);
+        text->setColor(entry.style.color);
+        text->setAlignment(entry.alignment);
+        text->setAutoSize(entry.width <= 0);
         item = std::move(text);
         break;
     }
     case ItemSpec::Kind::HorizontalRule:
-        item = std::make_unique<Shape>(Shape::Kind::HorizontalLine, geometry, spec.pen);
+        item = std::make_unique<Shape>(Shape::Kind::HorizontalLine, geometry, entry.pen);
         break;
     case ItemSpec::Kind::VerticalRule:
-        item = std::make_unique<Shape>(Shape::Kind::VerticalLine, geometry, spec.pen);
+        item = std::make_unique<Shape>(Shape::Kind::VerticalLine, geometry, entry.pen);
         break;
     case ItemSpec::Kind::Box:
-        item = std::make_unique<Shape>(Shape::Kind::Rectangle, geometry, spec.pen);
+        item = std::make_unique<Shape>(Shape::Kind::Rectangle, geometry, entry.pen);
         break;
     case ItemSpec::Kind::Bar: {
         auto shape = std::make_unique<Shape>(Shape::Kind::FilledRectangle, geometry, 0);
-        shape->setBrushColor(spec.fill);
+        shape->setBrushColor(entry.fill);
         item = std::move(shape);
         break;
     }
     }
-    item->setName(spec.name);
+    item->setName(entry.name);
     return item;
 }
 
-void fill(Band &band, const BandSpec &spec, Tdm1 &dm)
+void fill(Band &band, const BandSpec &entry, Tdm1 &dm)
 {
-    if (spec.frame > 0)
-        band.frame() = FrameLines::all(spec.frame);
-    for (const ItemSpec &item : spec.items)
+    if (entry.frame > 0)
+        band.frame() = FrameLines::all(entry.frame);
+    for (const ItemSpec &item : entry.items)
         band.addItem(makeItem(item, dm));
 }
 
 } // namespace
 
-void buildPage(const PageSpec &spec, Tdm1 &dm, Report::ReportPage &page)
+void buildPage(const PageSpec &table, Tdm1 &dm, Report::ReportPage &page)
 {
-    if (spec.dataSet)
-        page.setDataSet(&(dm.*spec.dataSet));
+    if (table.dataSet)
+        page.setDataSet(&(dm.*table.dataSet));
     const BandSpec *pendingHeader = nullptr;
     Band *lastSubDetail = nullptr;
-    for (const BandSpec &bandSpec : spec.bands) {
+    for (const BandSpec &bandSpec : table.bands) {
         switch (bandSpec.kind) {
         case BandKind::GroupHeader:
             pendingHeader = &bandSpec;

@@ -7,4 +7,4 @@ class ReportPage;
 }
 
 // Turns a layout table into the engine's bands and items on the data module's tables.
-void buildPage(const PageSpec &spec, Tdm1 &dm, Report::ReportPage &page);
+void buildPage(const PageSpec &table, Tdm1 &dm, Report::ReportPage &page);

@@ -78,7 +78,7 @@ AmountTablePlaces TqrCont_Joint::incomePlaces()
 
 const PageSpec &TqrCont_Joint::layout()
 {
-    static const PageSpec spec = [] {
+    static const PageSpec table = [] {
         std::vector<ItemSpec> body = SummarySections::particulars(holderPlaces());
         body.push_back(field(&Tdm1::tblFSPro, QStringLiteral("Date"), 625, 2, 87, Qt::AlignRight, {10, false, Qt::white}));
         body << SummarySections::particulars(spousePlaces()) << SummarySections::balanceSheet(balancePlaces())
@@ -86,5 +86,5 @@ const PageSpec &TqrCont_Joint::layout()
         return PageSpec{{SummarySections::statementHeader(),
                          {Report::BandKind::Title, SummarySections::TitleBandHeight, 2, body}}};
     }();
-    return spec;
+    return table;
 }

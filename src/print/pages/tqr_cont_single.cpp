@@ -11,7 +11,7 @@ TqrCont_Single::TqrCont_Single(Tdm1 &dm) : Report::ReportPage(QStringLiteral("Tq
 
 const PageSpec &TqrCont_Single::layout()
 {
-    static const PageSpec spec = [] {
+    static const PageSpec table = [] {
         ParticularsPlaces personal;
         personal.title = QStringLiteral("Personal Information");
         personal.barTop = -2;
@@ -52,5 +52,5 @@ const PageSpec &TqrCont_Single::layout()
         return PageSpec{{SummarySections::statementHeader(),
                          {Report::BandKind::Title, SummarySections::TitleBandHeight, 2, body}}};
     }();
-    return spec;
+    return table;
 }
