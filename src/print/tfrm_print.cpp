@@ -9,8 +9,7 @@
 #include "base/guarded.h"
 #include "base/pending_messages.h"
 #include "data/tdm1.h"
-#include "pages/tqr_cont_joint.h"
-#include "pages/tqr_cont_single.h"
+#include "print/engine/report_page.h"
 #include "print_dialogs.h"
 #include "run_printing.h"
 #include "system_print_dialogs.h"
@@ -215,17 +214,18 @@ void TfrmPrint::withStatementRun(const std::function<void(Report::CompositeRepor
 
 void TfrmPrint::PrintSingleStatement()
 {
-    m_qrCont_Single = std::make_unique<TqrCont_Single>(m_dm);
+    m_singlePages = createRunPages(PrintRun::Personal, m_dm);
 }
 
 void TfrmPrint::PrintJointStatement()
 {
-    m_qrCont_Joint = std::make_unique<TqrCont_Joint>(m_dm);
+    m_jointPages = createRunPages(PrintRun::Joint, m_dm);
 }
 
 void TfrmPrint::AddSingleStatement()
 {
-    m_qrComp.addReport(m_qrCont_Single.get());
+    for (const auto &page : m_singlePages)
+        m_qrComp.addReport(page.get());
 }
 
 void TfrmPrint::qrCompAddReports()
@@ -235,20 +235,21 @@ void TfrmPrint::qrCompAddReports()
 
 void TfrmPrint::qrCompJointAddReports()
 {
-    m_qrCompJoint.addReport(m_qrCont_Joint.get());
+    for (const auto &page : m_jointPages)
+        m_qrCompJoint.addReport(page.get());
 }
 
 void TfrmPrint::FreeSingleStatement()
 {
     m_qrComp.clearReports();
-    m_qrCont_Single.reset();
+    freeRunPages(m_singlePages);
     letPendingMessagesRun();
 }
 
 void TfrmPrint::FreeJointStatement()
 {
     m_qrCompJoint.clearReports();
-    m_qrCont_Joint.reset();
+    freeRunPages(m_jointPages);
     letPendingMessagesRun();
 }
 
@@ -277,5 +278,5 @@ void TfrmPrint::printDialog(Report::CompositeReport &composite)
 
 int TfrmPrint::pageObjectCount() const
 {
-    return int(bool(m_qrCont_Single)) + int(bool(m_qrCont_Joint));
+    return int(m_singlePages.size() + m_jointPages.size());
 }

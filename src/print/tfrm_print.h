@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "print/engine/composite_report.h"
+#include "run_pages.h"
 #include "ui/section_frame.h"
 
 class DBText;
@@ -14,8 +15,6 @@ class PrintDialogs;
 class QPushButton;
 class QRadioButton;
 class Tdm1;
-class TqrCont_Joint;
-class TqrCont_Single;
 
 // The print window: previews or prints the selected statement (personal or joint pages,
 // chosen by the spouse's names) or a blank form. Each run creates its report page objects,
@@ -79,8 +78,9 @@ private:
     Report::CompositeReport m_qrComp;
     Report::CompositeReport m_qrCompJoint;
 
-    std::unique_ptr<TqrCont_Single> m_qrCont_Single;
-    std::unique_ptr<TqrCont_Joint> m_qrCont_Joint;
+    // The page objects of the run under way; empty outside a run.
+    RunPages m_singlePages;
+    RunPages m_jointPages;
 
     Picture *m_imBackground = nullptr;
     DBText *m_DBText19 = nullptr;

@@ -1,0 +1,60 @@
+// Printing the full statement (statement 17: a joint statement with 200 detail rows) of
+// the benchmark database: creating the run's page objects, laying them out and writing
+// the PDF file, as the preview's Save as PDF does. The personal run prints the same
+// statement with the personal pages. Budget: 150 ms (median).
+#include <memory>
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "data/tdm1.h"
+#include "fixture.h"
+#include "print/engine/composite_report.h"
+#include "print/engine/report_page.h"
+#include "print/run_pages.h"
+
+namespace {
+
+std::unique_ptr<Tdm1> fullStatementSelected()
+{
+    auto dm = std::make_unique<Tdm1>();
+    dm->db1.SetDatabaseFileName(benchDatabasePath());
+    dm->db1.SetConnected(true);
+    dm->OpenTables();
+    dm->tblClient.SetFilter(QStringLiteral("Id = ") + fullStatementId());
+    dm->tblClient.SetFiltered(true);
+    dm->tblClient.First();
+    dm->SelectStatement();
+    return dm;
+}
+
+void StatementPdf(benchmark::State &state)
+{
+    const PrintRun run = state.range(0) == 0 ? PrintRun::Personal : PrintRun::Joint;
+    auto dm = fullStatementSelected();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("statement.pdf"));
+    int sheets = 0;
+    for (auto _ : state) {
+        RunPages pages = createRunPages(run, *dm);
+        Report::CompositeReport composite;
+        composite.setAddReports([&](Report::CompositeReport &c) {
+            for (const auto &page : pages)
+                c.addReport(page.get());
+        });
+        if (!composite.writePdf(path)) {
+            state.SkipWithError("the PDF could not be written");
+            break;
+        }
+        state.PauseTiming();
+        sheets = composite.layout().pageCount();
+        state.ResumeTiming();
+    }
+    state.counters["sheets"] = sheets;
+    state.SetLabel(QStringLiteral("%1, Id %2").arg(run == PrintRun::Personal ? "personal" : "joint", fullStatementId())
+                       .toStdString());
+}
+BENCHMARK(StatementPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
