@@ -16,6 +16,11 @@ class Tdm1;
 
 using TableRef = Table Tdm1::*;
 
+// The printable width of a Letter sheet within its half-inch margins, and the light grey
+// of the heading bars.
+inline constexpr double BandWidth = 720;
+inline constexpr QColor HeadingGrey(0xD3, 0xD3, 0xD3);
+
 struct TextStyle
 {
     double size = 8;

@@ -88,8 +88,6 @@ void TfrmPrint::build()
     m_rbBlank = radioButton(this, QStringLiteral("rbBlank"), QStringLiteral("Print Blank Financial Statement"),
                             {152, 183, 241, 17});
     m_rbFS->setChecked(true);
-    // The blank form's pages are not laid out yet.
-    m_rbBlank->setEnabled(false);
 
     m_imPreview = new ImageButton(this, {369, 228}, QStringLiteral("imPreview"), QStringLiteral("imPreview_Up"));
     m_imPrint = new ImageButton(this, {440, 228}, QStringLiteral("imPrint"), QStringLiteral("imPrint_Up"));
@@ -105,8 +103,10 @@ void TfrmPrint::build()
 
     m_qrComp.setTitle(QStringLiteral("Financial Statement"));
     m_qrCompJoint.setTitle(QStringLiteral("Financial Statement"));
+    m_qrCompBlank.setTitle(QStringLiteral("Blank Financial Statement"));
     m_qrComp.setAddReports([this](Report::CompositeReport &) { qrCompAddReports(); });
     m_qrCompJoint.setAddReports([this](Report::CompositeReport &) { qrCompJointAddReports(); });
+    m_qrCompBlank.setAddReports([this](Report::CompositeReport &) { qrCompBlankAddReports(); });
 }
 
 void TfrmPrint::placeFullName()
@@ -183,7 +183,16 @@ bool TfrmPrint::printsAsJoint() const
 
 void TfrmPrint::PreviewStatement()
 {
-    PreviewSingleorJointStatement();
+    if (m_rbFS->isChecked()) {
+        PreviewSingleorJointStatement();
+    } else {
+        {
+            PrintBlankStatement();
+            const auto free = qScopeGuard([this] { FreeBlankStatement(); });
+            m_dialogs.preview(m_qrCompBlank, this);
+        }
+        letPendingMessagesRun();
+    }
     letPendingMessagesRun();
 }
 
@@ -194,7 +203,16 @@ void TfrmPrint::PreviewSingleorJointStatement()
 
 void TfrmPrint::PrintStatement()
 {
-    PrintSingleorJointStatement();
+    if (m_rbFS->isChecked()) {
+        PrintSingleorJointStatement();
+    } else {
+        {
+            PrintBlankStatement();
+            const auto free = qScopeGuard([this] { FreeBlankStatement(); });
+            PrintDialogBlank();
+        }
+        letPendingMessagesRun();
+    }
     letPendingMessagesRun();
 }
 
@@ -222,10 +240,21 @@ void TfrmPrint::PrintJointStatement()
     m_jointPages = createRunPages(PrintRun::Joint, m_dm);
 }
 
+void TfrmPrint::PrintBlankStatement()
+{
+    m_blankPages = createRunPages(PrintRun::Blank, m_dm);
+}
+
 void TfrmPrint::AddSingleStatement()
 {
     for (const auto &page : m_singlePages)
         m_qrComp.addReport(page.get());
+}
+
+void TfrmPrint::AddBlankStatement()
+{
+    for (const auto &page : m_blankPages)
+        m_qrCompBlank.addReport(page.get());
 }
 
 void TfrmPrint::qrCompAddReports()
@@ -237,6 +266,11 @@ void TfrmPrint::qrCompJointAddReports()
 {
     for (const auto &page : m_jointPages)
         m_qrCompJoint.addReport(page.get());
+}
+
+void TfrmPrint::qrCompBlankAddReports()
+{
+    AddBlankStatement();
 }
 
 void TfrmPrint::FreeSingleStatement()
@@ -253,6 +287,12 @@ void TfrmPrint::FreeJointStatement()
     letPendingMessagesRun();
 }
 
+void TfrmPrint::FreeBlankStatement()
+{
+    m_qrCompBlank.clearReports();
+    freeRunPages(m_blankPages);
+}
+
 void TfrmPrint::PrintDialogSingle()
 {
     printDialog(m_qrComp);
@@ -261,6 +301,11 @@ void TfrmPrint::PrintDialogSingle()
 void TfrmPrint::PrintDialogJoint()
 {
     printDialog(m_qrCompJoint);
+}
+
+void TfrmPrint::PrintDialogBlank()
+{
+    printDialog(m_qrCompBlank);
 }
 
 void TfrmPrint::printDialog(Report::CompositeReport &composite)
@@ -278,5 +323,5 @@ void TfrmPrint::printDialog(Report::CompositeReport &composite)
 
 int TfrmPrint::pageObjectCount() const
 {
-    return int(m_singlePages.size() + m_jointPages.size());
+    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size());
 }

@@ -46,13 +46,18 @@ public:
     void PrintSingleorJointStatement();
     void PrintSingleStatement();
     void PrintJointStatement();
+    void PrintBlankStatement();
     void AddSingleStatement();
+    void AddBlankStatement();
     void qrCompAddReports();
     void qrCompJointAddReports();
+    void qrCompBlankAddReports();
     void FreeSingleStatement();
     void FreeJointStatement();
+    void FreeBlankStatement();
     void PrintDialogSingle();
     void PrintDialogJoint();
+    void PrintDialogBlank();
 
     // Whether the current statement prints with the joint pages: both spouse names given.
     bool printsAsJoint() const;
@@ -77,10 +82,12 @@ private:
 
     Report::CompositeReport m_qrComp;
     Report::CompositeReport m_qrCompJoint;
+    Report::CompositeReport m_qrCompBlank;
 
     // The page objects of the run under way; empty outside a run.
     RunPages m_singlePages;
     RunPages m_jointPages;
+    RunPages m_blankPages;
 
     Picture *m_imBackground = nullptr;
     DBText *m_DBText19 = nullptr;

@@ -10,6 +10,7 @@
 #include "print/engine/text_metrics.h"
 #include "print/pages/tqr_cont_joint.h"
 #include "print/pages/tqr_cont_single.h"
+#include "print/run_pages.h"
 #include "pdf_reader.h"
 #include "statement_fixture.h"
 #include "version.h"
@@ -21,14 +22,22 @@ namespace {
 class PdfOutputTest : public StatementTest
 {
 protected:
-    // Lays the page out and writes it; the PDF is kept in WORTHSHEET_TEST_OUTPUT when set.
+    // Lays the pages out and writes them; the PDF is kept in WORTHSHEET_TEST_OUTPUT when set.
     template <class Page>
     Document write(const QString &name)
     {
-        Page page(*dm);
+        RunPages pages;
+        pages.push_back(std::make_unique<Page>(*dm));
+        return write(name, pages);
+    }
+    Document write(const QString &name, const RunPages &pages)
+    {
         CompositeReport composite;
         composite.setTitle("Financial Statement");
-        composite.setAddReports([&](CompositeReport &c) { c.addReport(&page); });
+        composite.setAddReports([&](CompositeReport &c) {
+            for (const auto &page : pages)
+                c.addReport(page.get());
+        });
         path = dir.filePath(name);
         QString error;
         EXPECT_TRUE(composite.writePdf(path, &error)) << error.toStdString();
@@ -52,12 +61,12 @@ protected:
             for (const TextPrimitive *t : doc.pages[size_t(p)].texts()) {
                 if (t->text.trimmed().isEmpty())
                     continue;
-                const std::optional<PdfPhrase> found = findPhrase(words, p + 1, t->text, t->rect.topLeft());
-                ASSERT_TRUE(found) << t->text.toStdString();
                 const double width = TextMetrics::width(t->text.trimmed(), t->font);
                 const double left = t->alignment & Qt::AlignRight     ? t->rect.right() - width
                                     : t->alignment & Qt::AlignHCenter ? t->rect.center().x() - width / 2
                                                                       : t->rect.left();
+                const std::optional<PdfPhrase> found = findPhrase(words, p + 1, t->text, {left, t->rect.top()});
+                ASSERT_TRUE(found) << t->text.toStdString();
                 if (found->leftExact)
                     EXPECT_NEAR(found->box.left(), left, 2) << t->text.toStdString();
                 if (found->rightExact)
@@ -84,6 +93,32 @@ TEST_F(PdfOutputTest, AJointSummaryReadsBackWithItsTextsInPlace)
 {
     addFilledStatement(true);
     const Document doc = write<TqrCont_Joint>("joint-summary.pdf");
+    expectTextsInPlace(doc);
+}
+
+TEST_F(PdfOutputTest, AFullJointStatementReadsBackSheetBySheetInPrintingOrder)
+{
+    addFilledStatement(true);
+    addDetailRows();
+    const Document doc = write("joint-statement.pdf", createRunPages(PrintRun::Joint, *dm));
+    EXPECT_EQ(pdfInfo(path).value("Pages"), "5");
+    const std::vector<PdfWord> words = pdfWords(path);
+    const char *const firstTexts[] = {"Spouse Information", "Contacts (Spouse)", "Section 2 - Assets",
+                                      "Section 2 - Liabilities", "Section 3 - Annual Income and Expenditures"};
+    for (int page = 1; page <= 5; ++page)
+        EXPECT_TRUE(findPhrase(words, page, firstTexts[page - 1], {0, 0})) << page;
+    // Sample values where the layout puts them: the spouse's name, an executor, a cash row.
+    const std::optional<PdfPhrase> spouse = findPhrase(words, 1, "Mary A. Smith", {0, 0});
+    ASSERT_TRUE(spouse);
+    EXPECT_NEAR(spouse->box.left(), 48 + 38, 2);
+    EXPECT_NEAR(spouse->box.top(), 48 + 55 + 170, 2);
+    const std::optional<PdfPhrase> executor = findPhrase(words, 2, "Harold Beck", {0, 0});
+    ASSERT_TRUE(executor);
+    EXPECT_NEAR(executor->box.left(), 48 + 80, 2);
+    EXPECT_NEAR(executor->box.top(), 48 + 35 + 20, 2);
+    const std::optional<PdfPhrase> balance = findPhrase(words, 3, "8200", {0, 0});
+    ASSERT_TRUE(balance);
+    EXPECT_NEAR(balance->box.right(), 48 + 592 + 121, 2);
     expectTextsInPlace(doc);
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "data/tdm1.h"
+#include "print/engine/composite_report.h"
+#include "print/engine/report_page.h"
 
 const std::map<QString, QString> &StatementTest::holderValues()
 {
@@ -120,6 +122,18 @@ const std::map<QString, QString> &StatementTest::totalValues()
         {"Other_Exp", "9600"},
         {"Rental_Exp", "0"},
         {"ExpenseTotal", "56400"},
+        {"MIncomeTotal", "16425.0416666667"},
+        {"MExpenseTotal", "4700"},
+        {"RealEstateTotalsAsset", "250000"},
+        {"InvestmentPurchasePrice", "39000"},
+        {"AutoPaymentTotal", "410"},
+        {"AutoPurchasePrice", "24000"},
+        {"LifeFace", "250000"},
+        {"OtherAssetsTotal", "15000"},
+        {"TMortgageLiabilitiesTotals", "142000"},
+        {"CreditCardLimit", "18000"},
+        {"OtherLiabilityMonthlyPayment", "220"},
+        {"ContingentLiabilityMonthlyPayment", "0"},
     };
     return values;
 }
@@ -130,6 +144,88 @@ void StatementTest::set(Table &table, const std::map<QString, QString> &values)
     for (const auto &[name, value] : values)
         table.FieldByName(name).SetAsString(value);
     table.Post();
+}
+
+const std::vector<std::pair<Table Tdm1::*, std::map<QString, QString>>> &StatementTest::detailRows()
+{
+    static const std::vector<std::pair<Table Tdm1::*, std::map<QString, QString>>> rows = {
+        {&Tdm1::tblCash,
+         {{"Type", "Checking Account"}, {"RegisteredName", "John Q. Smith"}, {"Bank", "First Prairie Bank"},
+          {"AccountNumber", "****4471"}, {"Balance", "8200"}}},
+        {&Tdm1::tblCash,
+         {{"Type", "Savings Account"}, {"RegisteredName", "John and Mary Smith"}, {"Bank", "Heartland Savings"},
+          {"AccountNumber", "****0932"}, {"Balance", "4300"}}},
+        {&Tdm1::tblInvestments,
+         {{"Shares", "150"}, {"Description", "Acme Corp."}, {"InvestmentType", "Stock"}, {"Exchange", "NYSE"},
+          {"Pledged", "No"}, {"RegisteredName", "John Q. Smith"}, {"PurchasePrice", "9000"}, {"MarketValue", "12750.75"}}},
+        {&Tdm1::tblInvestments,
+         {{"Shares", "300"}, {"Description", "Prairie Growth Fund"}, {"InvestmentType", "Mutual Fund"},
+          {"Exchange", "Other"}, {"Pledged", "Yes"}, {"RegisteredName", "John and Mary Smith"},
+          {"PurchasePrice", "30000"}, {"MarketValue", "35500"}}},
+        {&Tdm1::tblRealEstate,
+         {{"Type", "Homestead"}, {"Description", "1420 Maple Avenue"}, {"YearAcquired", "1998"},
+          {"RegisteredName", "John and Mary Smith"}, {"PercentOwned", "100"}, {"MarketValue", "250000"},
+          {"TMarketValue", "250000"}, {"LienHolder", "Prairie Mortgage Co."}, {"CurrentBalance", "142000"},
+          {"PercentLiability", "100"}, {"TCurrentLiability", "142000"}}},
+        {&Tdm1::tblAuto,
+         {{"Model", "Honda Accord"}, {"Year", "2019"}, {"Description", "2019 Honda Accord"}, {"PurchasePrice", "24000"},
+          {"CurrentValue", "18400"}, {"MonthlyPayment", "410"}}},
+        {&Tdm1::tblLifeInsurance,
+         {{"Company", "Midwest Mutual"}, {"Insured", "John Q. Smith"}, {"Beneficiary", "Mary A. Smith"},
+          {"Pledged", "No"}, {"FaceValue", "250000"}, {"CashValue", "9100"}}},
+        {&Tdm1::tblPersonalAssets,
+         {{"Description", "Household furnishings"}, {"Registered", "John and Mary Smith"}, {"Value", "35000"}}},
+        {&Tdm1::tblBusinessAssets,
+         {{"Description", "Smith Consulting LLC (40%)"}, {"Registered", "John Q. Smith"}, {"Value", "120000"}}},
+        {&Tdm1::tblOtherAssets,
+         {{"Type", "Accounts and Notes Receivable"}, {"Description", "Loan to a brother"},
+          {"Registered", "John Q. Smith"}, {"Value", "5000"}}},
+        {&Tdm1::tblAuto2,
+         {{"Description", "2019 Honda Accord loan"}, {"Registered", "John Q. Smith"}, {"LienHolder", "Honda Finance"},
+          {"LoanBalance", "9800"}}},
+        {&Tdm1::tblBank,
+         {{"Description", "Home equity line"}, {"Bank", "First Prairie Bank"}, {"Registered", "John and Mary Smith"},
+          {"Amount", "15000"}}},
+        {&Tdm1::tblCreditCards,
+         {{"Description", "Visa Platinum"}, {"MemberSince", "2004"}, {"CreditLimit", "15000"},
+          {"CurrentBalance", "2100.4"}}},
+        {&Tdm1::tblTaxes,
+         {{"Description", "Property tax"}, {"Explanation", "Second installment due in June"}, {"Amount", "4100"}}},
+        {&Tdm1::tblOther, {{"Description", "Student loan"}, {"MonthlyPayment", "220"}, {"Amount", "2200"}}},
+        {&Tdm1::tblContingent,
+         {{"Description", "Guarantor"}, {"ToWhom", "Smith Consulting LLC"}, {"Maturity", "06/30/2027"},
+          {"MonthlyPayment", "0"}, {"Amount", "25000"}}},
+        {&Tdm1::tblIncomes,
+         {{"Type", "Salaries and Wages (Individual)"}, {"Description", "Midland Freight salary"}, {"Amount", "96000"},
+          {"MAmount", "8000"}}},
+        {&Tdm1::tblIncomes,
+         {{"Type", "Dividends and Interest Income"}, {"Description", "Brokerage dividends"}, {"Amount", "3400.5"},
+          {"MAmount", "283.375"}}},
+        {&Tdm1::tblExpenditure,
+         {{"Type", "Mortgage Payment"}, {"Description", "Home mortgage"}, {"Amount", "21600"}, {"MAmount", "1800"}}},
+        {&Tdm1::tblLegal,
+         {{"Will", "Yes"}, {"WillExplanation", "Harold Beck"}, {"Divorce", "No"}, {"Bankruptcy", "No"},
+          {"Partner", "Yes"}, {"PartnerExplanation", "Smith Consulting LLC, managing partner"}, {"Defendant", "No"},
+          {"Judgement", "No"}, {"Prenuptial", "No"}, {"SpouseAssets", "No"}, {"EstateAssets", "No"},
+          {"DebtAssets", "No"}}},
+    };
+    return rows;
+}
+
+void StatementTest::addRow(Table &table, const std::map<QString, QString> &values)
+{
+    table.Append();
+    table.FieldByName("ClientId").SetAsString(clientId);
+    for (const auto &[name, value] : values)
+        table.FieldByName(name).SetAsString(value);
+    table.Post();
+}
+
+void StatementTest::addDetailRows()
+{
+    for (const auto &[table, values] : detailRows())
+        addRow(dm.get()->*table, values);
+    select();
 }
 
 void StatementTest::addFilledStatement(bool joint)
@@ -149,6 +245,23 @@ void StatementTest::addBareStatement()
     clientId = addClient("Ann", "Archer");
     addTotalsRow(clientId);
     select();
+}
+
+Report::Document StatementTest::layOut(const RunPages &pages)
+{
+    Report::CompositeReport composite;
+    composite.setAddReports([&](Report::CompositeReport &c) {
+        for (const auto &page : pages)
+            c.addReport(page.get());
+    });
+    return composite.layout();
+}
+
+Report::Document StatementTest::layOut(std::unique_ptr<Report::ReportPage> page)
+{
+    RunPages pages;
+    pages.push_back(std::move(page));
+    return layOut(pages);
 }
 
 void StatementTest::select()

@@ -102,15 +102,12 @@ const Place SingleBoldCaptions[] = {
 class SummaryPageTest : public StatementTest
 {
 protected:
+    // The one sheet of a page object on the statement.
     template <class Page>
     DocumentPage laidOut()
     {
-        Page page(*dm);
-        CompositeReport composite;
-        composite.setAddReports([&](CompositeReport &c) { c.addReport(&page); });
-        const Document doc = composite.layout();
-        EXPECT_EQ(doc.pageCount(), 1);
-        return doc.pageCount() ? doc.pages[0] : DocumentPage{};
+        const Document doc = layOut(std::make_unique<Page>(*dm));
+        return doc.pageCount() == 1 ? doc.pages[0] : DocumentPage{};
     }
 
     // A field's value at its place: left-justified from left, or right-justified to

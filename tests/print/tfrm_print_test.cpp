@@ -14,6 +14,16 @@
 
 namespace {
 
+// The page objects of each run, in printing order.
+const QStringList PersonalRun = {"TqrCont_Single", "TqrCont_Single_Sect4", "TqrCont_Joint_Details",
+                                 "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+const QStringList JointRun = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
+                              "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+const QStringList BlankRun = {"TqrBlank_Cont",          "TqrBlank_Cont_Sect4",    "TqrBlank_Cont_Assets_A",
+                              "TqrBlank_Cont_Assets_B", "TqrBlank_Cont_Assets_C", "TqrBlank_Cont_Assets_D",
+                              "TqrBlank_Cont_L_A",      "TqrBlank_Cont_L_B",      "TqrBlank_Cont_L_C",
+                              "TqrBlank_Cont_L_D",      "TqrBlank_Cont_Income"};
+
 TEST_F(PrintWindowTest, OpensWithItsControlsInPlaceTheStatementChosenAndTheHoldersName)
 {
     addFilledStatement(false);
@@ -106,9 +116,9 @@ TEST_F(PrintRunTest, APersonalStatementPrintsThePersonalPages)
 {
     addFilledStatement(false);
     open();
-    EXPECT_EQ(previewed(), QStringList({"TqrCont_Single"}));
+    EXPECT_EQ(previewed(), PersonalRun);
     ASSERT_EQ(dialogs.previews.size(), 1u);
-    EXPECT_EQ(dialogs.previews[0].pageCount(), 1);
+    EXPECT_EQ(dialogs.previews[0].pageCount(), 5);
     EXPECT_NE(dialogs.previews[0].pages[0].findText("John Q. Smith"), nullptr);
 }
 
@@ -117,7 +127,7 @@ TEST_F(PrintRunTest, ASpouseFirstNameWithoutALastNameStillPrintsThePersonalPages
     addFilledStatement(false);
     set(dm->tblClient, {{"SFirstName", "Mary"}, {"SLastName", ""}});
     open();
-    EXPECT_EQ(previewed(), QStringList({"TqrCont_Single"}));
+    EXPECT_EQ(previewed(), PersonalRun);
 }
 
 TEST_F(PrintRunTest, BothSpouseNamesPrintTheJointPagesWhateverTheStatementKind)
@@ -125,7 +135,7 @@ TEST_F(PrintRunTest, BothSpouseNamesPrintTheJointPagesWhateverTheStatementKind)
     addFilledStatement(false);
     set(dm->tblClient, {{"SFirstName", "Mary"}, {"SLastName", "Smith"}});
     open();
-    EXPECT_EQ(previewed(), QStringList({"TqrCont_Joint"}));
+    EXPECT_EQ(previewed(), JointRun);
 }
 
 TEST_F(PrintRunTest, AJointStatementWithoutBothSpouseNamesPrintsThePersonalPages)
@@ -133,9 +143,9 @@ TEST_F(PrintRunTest, AJointStatementWithoutBothSpouseNamesPrintsThePersonalPages
     addFilledStatement(true);
     set(dm->tblClient, {{"SLastName", ""}});
     open();
-    EXPECT_EQ(previewed(), QStringList({"TqrCont_Single"}));
+    EXPECT_EQ(previewed(), PersonalRun);
     set(dm->tblClient, {{"SLastName", "Smith"}});
-    EXPECT_EQ(previewed(), QStringList({"TqrCont_Joint"}));
+    EXPECT_EQ(previewed(), JointRun);
     EXPECT_NE(dialogs.previews.back().pages[0].findText("Mary A. Smith"), nullptr);
 }
 
@@ -151,7 +161,7 @@ TEST_F(PrintRunTest, EachPreviewBuildsItsPagesAfreshAndFreesThemWhenItCloses)
     EXPECT_NE(dialogs.previews[0].pages[0].findText("12500"), nullptr);
     EXPECT_EQ(dialogs.previews[1].pages[0].findText("12500"), nullptr);
     EXPECT_NE(dialogs.previews[1].pages[0].findText("13750"), nullptr);
-    EXPECT_EQ(dialogs.pagesAlive, std::vector<int>({1, 1}));
+    EXPECT_EQ(dialogs.pagesAlive, std::vector<int>({5, 5}));
     EXPECT_EQ(window->pageObjectCount(), 0);
 }
 
@@ -178,11 +188,14 @@ TEST_F(PrintRunTest, ThreeCopiesOnAChosenPrinterPrintEachCopyOnceOnThatPrinter)
     clickImage("imPrint", "imPrint_Up");
     EXPECT_EQ(dialogs.printersAsked, QStringList({"Office Laser"}));
     ASSERT_EQ(dialogs.printedFiles.size(), 1);
-    // A file printer makes no copies itself, so the document is drawn three times.
-    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "3");
+    // A file printer makes no copies itself, so the five sheets are drawn three times.
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "15");
     const std::vector<PdfWord> words = pdfWords(dialogs.printedFiles[0]);
-    for (int sheet = 1; sheet <= 3; ++sheet)
-        EXPECT_TRUE(findPhrase(words, sheet, "Spouse Information", {0, 0})) << sheet;
+    for (int copy = 0; copy < 3; ++copy) {
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 1, "Spouse Information", {0, 0})) << copy;
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 2, "Contacts (Spouse)", {0, 0})) << copy;
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 5, "Section 3 - Annual Income and Expenditures", {0, 0})) << copy;
+    }
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(window->pageObjectCount(), 0);
 }
@@ -214,15 +227,31 @@ TEST_F(PrintWindowTest, CloseClearsEveryStatementFilterAndReturnsToTheOverview)
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }, 1000));
 }
 
-TEST_F(PrintWindowTest, TheBlankFormCannotBeChosenBeforeItsSheetsExist)
+TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelected)
 {
-    addFilledStatement(false);
+    addFilledStatement(true);
+    addDetailRows();
     open();
     auto *blank = child<QRadioButton>("rbBlank");
-    EXPECT_FALSE(blank->isEnabled());
     QTest::mouseClick(blank, Qt::LeftButton, {}, {10, 8});
-    EXPECT_FALSE(blank->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("rbFS")->isChecked());
+    ASSERT_TRUE(blank->isChecked());
+    EXPECT_FALSE(child<QRadioButton>("rbFS")->isChecked());
+    EXPECT_EQ(previewed(), BlankRun);
+    EXPECT_EQ(dialogs.previews.back().pageCount(), 11);
+    EXPECT_EQ(dialogs.previews.back().pages[0].findText("John Q. Smith"), nullptr);
+    EXPECT_EQ(dialogs.pagesAlive.back(), 11);
+    EXPECT_EQ(window->pageObjectCount(), 0);
+
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office Laser", 1};
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(dialogs.printedFiles.size(), 1);
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "11");
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Title"), "Blank Financial Statement");
+    EXPECT_EQ(window->pageObjectCount(), 0);
+
+    // Back to the statement: its own pages again.
+    QTest::mouseClick(child<QRadioButton>("rbFS"), Qt::LeftButton, {}, {10, 8});
+    EXPECT_EQ(previewed(), JointRun);
 }
 
 TEST(SystemPrintDialogsTest, APrinterNameTheSystemDoesNotKnowGivesNoPrinter)

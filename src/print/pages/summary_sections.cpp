@@ -5,12 +5,10 @@
 
 namespace {
 
-constexpr QColor Grey(0xD3, 0xD3, 0xD3);
 constexpr double BarWidth = 718;
 constexpr double RowPitch = 25;
 // A row's rule runs 19 pixels below the row's top.
 constexpr double RuleDrop = 19;
-constexpr double BandWidth = 720;
 
 struct Cell
 {
@@ -146,7 +144,7 @@ void tableHead(std::vector<ItemSpec> &items, const QString &title, const std::ar
                const AmountTablePlaces &places)
 {
     sectionBar(items, title, places.barTop, places.titleTop, places.titleStyle, BarWidth);
-    items.push_back(bar(1, places.greyTop, BarWidth, 25, Grey));
+    items.push_back(bar(1, places.greyTop, BarWidth, 25, HeadingGrey));
     for (size_t i = 0; i < headings.size(); ++i) {
         const HeadingPlace &h = places.headings[i];
         items.push_back(caption(headings[i], h.left, places.headingTop, h.width, h.alignment, places.headingStyle));
@@ -163,14 +161,20 @@ void columnRules(std::vector<ItemSpec> &items, double top, double bottom, double
 
 namespace SummarySections {
 
+BandSpec header(const ItemSpec &heading, bool webAddress)
+{
+    BandSpec band{Report::BandKind::PageHeader,
+                  HeaderBandHeight,
+                  2,
+                  {hrule(0, 1, BandWidth, 2), hrule(0, 48, BandWidth, 2), heading}};
+    if (webAddress)
+        band.items.push_back(caption(QString::fromLatin1(ProductSite), 6, 32, 0, Qt::AlignLeft, regular(8)));
+    return band;
+}
+
 BandSpec statementHeader()
 {
-    return {Report::BandKind::PageHeader,
-            HeaderBandHeight,
-            2,
-            {hrule(0, 1, BandWidth, 2), hrule(0, 48, BandWidth, 2),
-             caption("WORTHSHEET", 373, 18, 337, Qt::AlignRight, bold(14)),
-             caption(QString::fromLatin1(ProductSite), 6, 32, 0, Qt::AlignLeft, regular(8))}};
+    return header(caption("WORTHSHEET", 373, 18, 337, Qt::AlignRight, bold(14)), true);
 }
 
 std::vector<ItemSpec> particulars(const ParticularsPlaces &places)

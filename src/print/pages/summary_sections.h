@@ -58,7 +58,10 @@ struct AmountTablePlaces
 };
 
 namespace SummarySections {
-// The page header of the statement summary: frame, rules, heading and web address.
+// The page header of a summary sheet: frame, rules, its heading and, when asked, the
+// product's web address.
+BandSpec header(const ItemSpec &heading, bool webAddress);
+// The header of the statement's summary sheets.
 BandSpec statementHeader();
 std::vector<ItemSpec> particulars(const ParticularsPlaces &places);
 std::vector<ItemSpec> balanceSheet(const AmountTablePlaces &places);
