@@ -103,8 +103,14 @@ TEST_F(BlankFormTest, EverySchedulePrintsFifteenWritingLinesAndItsHeadingsAsWrit
     EXPECT_TRUE(has(7, "Lein Holder"));
     EXPECT_TRUE(has(2, "Registered in Name of:"));
     EXPECT_TRUE(has(2, "Acquired"));
-    EXPECT_TRUE(has(5, "Schedule H - Other Assets (Accounts and Notes Receivable, Restricted or Margin Accounts and All "
-                       "Other Assets)"));
+    // The long title of schedule H stays whole on its bar.
+    const TextPrimitive *h = form.pages[5].findText(
+        "Schedule H - Other Assets (Accounts and Notes Receivable, Restricted or Margin Accounts and All Other Assets)");
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->font.pointSize, 10);
+    EXPECT_LE(h->rect.right(), 48 + 720);
+    EXPECT_GE(h->rect.left(), 48);
+    EXPECT_EQ(form.pages[2].findText("Schedule A - Deposit Relationships")->rect.left(), 48 + 8);
     EXPECT_TRUE(has(9, "Schedule O - Contingent Liabilities (Not Included in Net Worth Calculation)"));
     EXPECT_TRUE(has(10, "Annual Expenditures - Detailed Summary"));
     EXPECT_EQ(form.pages[5].findText("Section 2 - Assets (Cont.)")->font.pointSize, 14);

@@ -1,5 +1,9 @@
 #include "blank_schedule_parts.h"
 
+#include <algorithm>
+
+#include "print/engine/text_metrics.h"
+
 namespace BlankScheduleParts {
 
 namespace {
@@ -18,11 +22,21 @@ struct Slot
 };
 constexpr Slot Slots[] = {{27, 46, 86}, {463, 482, 539}};
 
+// A title starts at 8, or as far left as it must to stay whole on its bar.
+double titleLeft(const BlankSchedule &s)
+{
+    Report::ReportFont font;
+    font.pointSize = s.titleSize;
+    font.bold = true;
+    const double width = Report::TextMetrics::width(QString::fromLatin1(s.title), font);
+    return std::clamp(BandWidth - 1 - width, 1.0, 8.0);
+}
+
 std::vector<ItemSpec> schedule(const BlankSchedule &s, const Slot &slot)
 {
     std::vector<ItemSpec> items = {
         bar(0, slot.barTop, BandWidth, slot.greyTop - slot.barTop),
-        caption(s.title, 8, slot.barTop, 0, Qt::AlignLeft, whiteBold(s.titleSize)),
+        caption(s.title, titleLeft(s), slot.barTop, 0, Qt::AlignLeft, whiteBold(s.titleSize)),
         bar(0, slot.greyTop, BandWidth, GreyHeight, HeadingGrey),
         hrule(0, slot.greyTop, BandWidth, 2),
     };
