@@ -3,11 +3,9 @@
 #include <memory>
 #include <vector>
 
-class Tdm1;
+#include "print/engine/report_page.h"
 
-namespace Report {
-class ReportPage;
-}
+class Tdm1;
 
 // The three print runs and the report page objects of each, in printing order; each page
 // object starts on a new sheet.
