@@ -21,6 +21,7 @@ public:
     void open(const QString &className) override { calls << QStringLiteral("open ") + className; }
     void returnToMain() override { calls << QStringLiteral("main"); }
     void returnToOverview() override { calls << QStringLiteral("overview"); }
+    void endProgram() override { calls << QStringLiteral("end"); }
 
     QStringList calls;
 };

@@ -6,7 +6,7 @@
 #include "print/engine/composite_report.h"
 #include "print/pages/tqr_cont_joint.h"
 #include "print/pages/tqr_cont_single.h"
-#include "print/product_site.h"
+#include "base/product.h"
 #include "statement_fixture.h"
 
 using namespace Report;

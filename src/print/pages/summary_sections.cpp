@@ -1,7 +1,7 @@
 #include "summary_sections.h"
 
 #include "data/tdm1.h"
-#include "print/product_site.h"
+#include "base/product.h"
 
 namespace {
 
