@@ -1,19 +1,26 @@
 // The benchmarks run with an offscreen application object, as the program's windows need one.
 //
 // Started as "worthsheet_bench --probe-startup-memory <database>" (StartupMemoryProbeOption)
-// the process instead creates the application object, connects the data module and opens
-// every table on the database, and prints its resident memory in kB: after the
-// application object, after connecting, and the high-water mark.
+// the process instead starts the program on a copy of the database as a user would (the
+// main window connects, opens every table, purges, and shows the filled overview), and
+// prints its resident memory in kB: after the application object, after the start, and
+// the high-water mark.
 #include <cstdio>
 #include <cstring>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include "app/tfrm_main.h"
+#include "base/pending_messages.h"
 #include "budget_reporter.h"
 #include "data/tdm1.h"
+#include "ui/application.h"
 #include "fixture.h"
 
 namespace {
@@ -31,13 +38,19 @@ qint64 statusKilobytes(const char *field)
 
 int probeStartupMemory(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     const QString path = QString::fromLocal8Bit(argv[2]);
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    const QString copy = Tdm1::DatabaseFileCandidates().first();
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    if (!QFile::copy(path, copy))
+        return 1;
     const qint64 before = statusKilobytes("VmRSS:");
-    Tdm1 dm;
-    dm.db1.SetDatabaseFileName(path);
-    dm.db1.SetConnected(true);
-    dm.OpenTables();
+    TfrmMain main;
+    main.show();
+    main.EnterProgram();
+    letPendingMessagesRun();
     std::printf("%lld %lld %lld\n", static_cast<long long>(before), static_cast<long long>(statusKilobytes("VmRSS:")),
                 static_cast<long long>(statusKilobytes("VmHWM:")));
     return 0;
