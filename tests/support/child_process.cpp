@@ -2,6 +2,7 @@
 
 #include <csignal>
 
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,18 +43,37 @@ int runUnprivileged(const QString &folder, const std::function<int()> &body)
     return status;
 }
 
-bool runAndKill(const std::function<void()> &body, int microseconds)
+bool runAndKill(const std::function<void(const std::function<void()> &ready)> &body, int microseconds)
 {
+    int signal[2];
+    if (pipe(signal) != 0)
+        return false;
     const pid_t child = fork();
     if (child == 0) {
-        body();
+        close(signal[0]);
+        bool told = false;
+        body([&] {
+            if (told)
+                return;
+            told = true;
+            const char byte = 1;
+            (void)!write(signal[1], &byte, 1);
+        });
         _exit(0);
     }
-    if (child < 0)
+    close(signal[1]);
+    if (child < 0) {
+        close(signal[0]);
         return false;
-    usleep(useconds_t(microseconds));
+    }
+    pollfd wait{signal[0], POLLIN, 0};
+    char byte = 0;
+    const bool ready = poll(&wait, 1, 10000) == 1 && read(signal[0], &byte, 1) == 1;
+    close(signal[0]);
+    if (ready)
+        usleep(useconds_t(microseconds));
     const bool killed = kill(child, SIGKILL) == 0;
     int status = 0;
     waitpid(child, &status, 0);
-    return killed && WIFSIGNALED(status);
+    return ready && killed && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
