@@ -1,3 +1,4 @@
+#include "app/maintenance_windows.h"
 #include "app/tfrm_main.h"
 #include "sections/section_windows.h"
 #include "ui/application.h"
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     WindowRegistry windows;
     addSectionWindows(windows);
+    addMaintenanceWindows(windows);
     TfrmMain frmMain(std::move(windows));
     QObject::connect(&frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     frmMain.show();

@@ -8,6 +8,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "app/maintenance_windows.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "sections/section_windows.h"
@@ -56,6 +57,7 @@ TfrmMain &MainWindowTest::start(bool waitUntilExposed)
     // stand-in; the test sees which opened last.
     auto real = std::make_shared<WindowRegistry>();
     addSectionWindows(*real);
+    addMaintenanceWindows(*real);
     WindowRegistry registry;
     for (const CatalogueEntry &entry : windowCatalogue()) {
         const QString name = QString::fromLatin1(entry.className);
