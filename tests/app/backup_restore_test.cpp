@@ -96,6 +96,11 @@ protected:
     QTemporaryDir backupFolder;
 };
 
+void PrintTo(const WindowTexts *texts, std::ostream *out)
+{
+    *out << texts->className;
+}
+
 class BothCopyWindows : public CopyWindowTest, public ::testing::WithParamInterface<const WindowTexts *>
 {
 };
@@ -449,6 +454,11 @@ struct BadBackupCase
     const char *name;
     BadBackup make;
 };
+
+void PrintTo(const BadBackupCase &badBackup, std::ostream *out)
+{
+    *out << badBackup.name;
+}
 
 class RefusedBackup : public RestoreTest, public ::testing::WithParamInterface<BadBackupCase>
 {
