@@ -20,7 +20,7 @@ const QString DatabaseCopyWindow::FileName = QStringLiteral("wks.ABS");
 DatabaseCopyWindow::DatabaseCopyWindow(const Texts &texts, Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : SectionFrame(parent), m_texts(texts), m_dm(dm), m_navigator(navigator)
 {
-    setCaption(maintenanceCaption(texts.className));
+    nameWindow(this, texts.className);
     QPoint position = texts.noticePosition;
     for (const QString &line : texts.notice) {
         QLabel *notice = addLabel(this, line, position, 13);

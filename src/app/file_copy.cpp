@@ -66,7 +66,8 @@ std::filesystem::path nativePath(const QString &path)
 
 } // namespace
 
-bool copyFileReplacing(const QString &source, const QString &target, QString *error)
+bool copyFileReplacing(const QString &source, const QString &target, QString *error,
+                       const std::function<QString(const QString &copy)> &verify)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -111,6 +112,9 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
     out.close();
     if (out.error() != QFileDevice::NoError)
         return abandon(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+    if (verify)
+        if (const QString refusal = verify(out.fileName()); !refusal.isEmpty())
+            return abandon(refusal);
 
     // rename() replaces the target in one step; a directory of that name is not replaced.
     std::error_code failure;

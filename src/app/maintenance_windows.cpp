@@ -12,6 +12,7 @@
 #include "tfrm_info.h"
 #include "tfrm_restore.h"
 #include "ui/click_label.h"
+#include "ui/section_frame.h"
 #include "ui/window_registry.h"
 
 namespace {
@@ -34,10 +35,12 @@ void addMaintenanceWindows(WindowRegistry &registry)
                  [](Tdm1 &dm, Navigator &navigator) { return new TfrmRestore(dm, navigator); });
 }
 
-QString maintenanceCaption(const char *className)
+void nameWindow(SectionFrame *window, const char *className)
 {
-    const CatalogueEntry *entry = findWindow(QString::fromLatin1(className));
-    return entry ? QString::fromLatin1(entry->caption) : QString();
+    const QString name = QString::fromLatin1(className);
+    window->setObjectName(name.mid(1));
+    if (const CatalogueEntry *entry = findWindow(name))
+        window->setCaption(QString::fromLatin1(entry->caption));
 }
 
 QLabel *addLabel(QWidget *window, const QString &text, QPoint position, int pixels)

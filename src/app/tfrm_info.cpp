@@ -39,7 +39,7 @@ QLabel *addRow(QWidget *window, int row, const QString &caption, const char *val
 
 TfrmInfo::TfrmInfo(Navigator &navigator, QWidget *parent) : SectionFrame(parent), m_navigator(navigator)
 {
-    setCaption(maintenanceCaption("TfrmInfo"));
+    nameWindow(this, "TfrmInfo");
     addRow(this, 0, QStringLiteral("Application Name:"), "lblApplicationName", QLatin1String(ProductName));
     addRow(this, 1, QStringLiteral("Developed By:"), "lblDevelopedBy", QLatin1String(ProductDeveloper));
     m_lblVersion = addRow(this, 2, QStringLiteral("Version:"), "lblVersion", QString());

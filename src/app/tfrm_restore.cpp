@@ -1,5 +1,7 @@
 #include "tfrm_restore.h"
 
+#include <QFileInfo>
+
 #include "data/schema.h"
 #include "file_copy.h"
 
@@ -34,20 +36,25 @@ DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
                    QStringLiteral("Restore File: ") + FileName});
     Outcome outcome;
     const QString backup = folderFile();
-    // A file that is not a complete statement database never replaces the user's data.
-    if (const QString problem = checkStatementDatabase(backup); !problem.isEmpty()) {
-        outcome.note = problem + QStringLiteral(": ") + backup;
-        return outcome;
-    }
-    if (databaseFile.isEmpty()) {
-        outcome.note = QStringLiteral("No database file was found to restore over");
-        return outcome;
-    }
+    // Only the file itself is copied; changes still in a journal beside it would be lost.
+    for (const QString &journal : {backup + QStringLiteral("-journal"), backup + QStringLiteral("-wal")})
+        if (QFileInfo::exists(journal)) {
+            outcome.note = QStringLiteral("Unfinished changes lie in a journal beside the backup: ") + backup;
+            return outcome;
+        }
+    // The copy is checked where it lies beside the database, so the bytes checked are the very
+    // bytes that replace it; a file that is not a complete statement database never does.
     const QString kept = databaseFile + KeptSuffix;
-    if (!m_kept && !copyFileReplacing(databaseFile, kept, &outcome.note))
-        return outcome;
-    m_kept = true;
-    if (!copyFileReplacing(backup, databaseFile, &outcome.note))
+    const auto checkAndKeep = [&](const QString &copy) -> QString {
+        if (const QString problem = checkStatementDatabase(copy); !problem.isEmpty())
+            return problem + QStringLiteral(": ") + backup;
+        QString error;
+        if (!m_kept && !copyFileReplacing(databaseFile, kept, &error))
+            return error;
+        m_kept = true;
+        return {};
+    };
+    if (!copyFileReplacing(backup, databaseFile, &outcome.note, checkAndKeep))
         return outcome;
     outcome.succeeded = true;
     outcome.note = QStringLiteral("The data the restore replaced is kept in ") + kept;

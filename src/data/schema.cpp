@@ -74,10 +74,6 @@ bool createDatabaseFile(const QString &path, QString *error)
 
 QString checkStatementDatabase(const QString &path)
 {
-    // Only the file itself is copied; changes still in a journal beside it would be lost.
-    for (const QString &suffix : {QStringLiteral("-journal"), QStringLiteral("-wal")})
-        if (QFileInfo::exists(path + suffix))
-            return QStringLiteral("The database file has unsaved changes in %1").arg(path + suffix);
     const QString header = Database::checkFileHeader(path);
     if (!header.isEmpty())
         return header;

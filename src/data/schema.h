@@ -12,6 +12,6 @@ const char *schemaSql();
 bool createDatabaseFile(const QString &path, QString *error = nullptr);
 
 // Checks, without changing it, that the file at path is a complete statement database: ours
-// by its header, intact by SQLite's quick check, with every table and field of the schema and
-// no journal beside it holding changes the file lacks. Empty text when it is, else the reason.
+// by its header, intact by SQLite's quick check, with every table and field of the schema.
+// Empty text when it is, else the reason.
 QString checkStatementDatabase(const QString &path);

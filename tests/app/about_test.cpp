@@ -49,6 +49,7 @@ TEST_F(AboutTest, NamesTheProgramItsMakerAndTheVersionShown)
     ASSERT_TRUE(lastOpened && QTest::qWaitForWindowExposed(lastOpened));
     EXPECT_STREQ(lastOpened->metaObject()->className(), "TfrmInfo");
     EXPECT_EQ(lastOpened->windowTitle(), "Information");
+    EXPECT_EQ(lastOpened->objectName(), "frmInfo");
     EXPECT_FALSE(main->isVisible());
     for (const char *caption : {"Application Name:", "Developed By:", "Version:"})
         EXPECT_TRUE(showsLabel(caption)) << caption;

