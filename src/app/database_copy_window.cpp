@@ -75,10 +75,11 @@ void DatabaseCopyWindow::log(const QString &line)
     m_memo1->appendPlainText(line);
 }
 
-void DatabaseCopyWindow::logBeforeStep(const QStringList &lines)
+void DatabaseCopyWindow::logStart(const QString &directory)
 {
-    for (const QString &line : lines)
-        log(line);
+    log(QStringLiteral("Starting %1...").arg(m_texts.operation));
+    log(m_texts.operation + QStringLiteral(" Directory: ") + directory);
+    log(m_texts.operation + QStringLiteral(" File: ") + FileName);
     letPendingMessagesRun();
 }
 

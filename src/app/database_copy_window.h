@@ -55,8 +55,9 @@ protected:
 
     QString folder() const;
     void log(const QString &line);
-    // Logs the lines of a step and lets the window paint them before the step runs.
-    void logBeforeStep(const QStringList &lines);
+    // Logs the start of the copy with the folder it names, and lets the window paint the log
+    // before the copy runs.
+    void logStart(const QString &directory);
     void showEvent(QShowEvent *event) override;
 
 private:

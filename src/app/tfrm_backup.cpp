@@ -28,8 +28,7 @@ TfrmBackup::TfrmBackup(Tdm1 &dm, Navigator &navigator, QWidget *parent)
 
 DatabaseCopyWindow::Outcome TfrmBackup::transfer(const QString &databaseFile)
 {
-    logBeforeStep({QStringLiteral("Starting Backup..."), QStringLiteral("Backup Directory: ") + folder(),
-                   QStringLiteral("Backup File: ") + FileName});
+    logStart(folder());
     Outcome outcome;
     outcome.succeeded = copyFileReplacing(databaseFile, folderFile(), &outcome.note);
     return outcome;

@@ -32,8 +32,8 @@ TfrmRestore::TfrmRestore(Tdm1 &dm, Navigator &navigator, QWidget *parent)
 
 DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
 {
-    logBeforeStep({QStringLiteral("Starting Restore..."), QStringLiteral("Restore Directory: ") + databaseFile,
-                   QStringLiteral("Restore File: ") + FileName});
+    // The restore names the database file it replaces.
+    logStart(databaseFile);
     Outcome outcome;
     const QString backup = folderFile();
     // Only the file itself is copied; changes still in a journal beside it would be lost.
