@@ -78,8 +78,13 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
         return fail(QStringLiteral("No file to copy was found"));
     if (target.isEmpty())
         return fail(QStringLiteral("No file to replace was found"));
+    const QFileInfo sourceInfo(source);
+    if (!sourceInfo.exists())
+        return fail(QStringLiteral("There is no file %1").arg(source));
+    if (!sourceInfo.isFile())
+        return fail(QStringLiteral("%1 is not a file").arg(source));
     QFile in(source);
-    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("%1 cannot be read: %2").arg(source, in.errorString()));
     const QFileInfo targetInfo(target);
     if (!targetInfo.absoluteDir().exists())

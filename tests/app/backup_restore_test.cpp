@@ -378,8 +378,9 @@ TEST_F(RestoreTest, AFolderWithoutABackupFailsAndTheProgramMustStillBeClosed)
     const QStringList lines = restoreFromFolder();
     ASSERT_EQ(messages->texts(), QStringList({RestoreFailure}));
     EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Error);
-    ASSERT_GE(lines.size(), 3);
+    ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines.mid(lines.size() - 3), RestoreFailedLines);
+    EXPECT_EQ(lines[lines.size() - 4], "There is no file " + backupFile(backupFolder.path()));
     EXPECT_TRUE(fileBytes(databasePath) == before);
     EXPECT_FALSE(QFileInfo::exists(keptFile()));
     press("btnClose");
