@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -26,7 +27,8 @@ namespace {
 class Program
 {
 public:
-    explicit Program(const QString &table)
+    // On the statement with 100 rows in the table, or on the given statement.
+    explicit Program(const QString &table, const QString &statement = {})
     {
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
         const QString path = Tdm1::DatabaseFileCandidates().first();
@@ -38,7 +40,8 @@ public:
         main->show();
         main->EnterProgram();
         Tdm1 &dm = main->dm1();
-        const QString id = heavyStatementId(table);
+        dm.StatementEditMode = QStringLiteral("Edit");
+        const QString id = statement.isEmpty() ? heavyStatementId(table) : statement;
         for (dm.tblClient.First(); !dm.tblClient.Eof(); dm.tblClient.Next())
             if (dm.tblClient.FieldByName(QStringLiteral("Id")).AsString() == id)
                 break;
@@ -101,19 +104,23 @@ void ListWindowOK(benchmark::State &state, const char *table, const char *link, 
 BENCHMARK_CAPTURE(ListWindowOK, Cash, "Cash", "lblCash", "Balance")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ListWindowOK, Expenses, "Expenditure", "lblExpenses", "Amount")->Unit(benchmark::kMillisecond);
 
-// Next from one list window to the following, each window with its table's rows.
+// Next from one window to the following: list windows with their table's rows, and the
+// particulars of the full joint statement, across the spouse branch.
 void WalkStep(benchmark::State &state, const char *table, const char *link)
 {
-    Program program(QString::fromLatin1(table));
+    Program program(QString::fromLatin1(table), table ? QString() : fullStatementId());
     for (auto _ : state) {
         state.PauseTiming();
-        SectionListEditor *window = program.open(QString::fromLatin1(link));
-        if (!window) {
+        program.main->openSection(QString::fromLatin1(link));
+        letPendingMessagesRun();
+        QWidget *window = program.main->shownWindow();
+        auto *next = window ? window->findChild<QPushButton *>(QStringLiteral("btnNext")) : nullptr;
+        if (!next) {
             state.SkipWithError("the window did not open");
             return;
         }
         state.ResumeTiming();
-        window->btnNextClick();
+        next->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.PauseTiming();
         if (QWidget *next = program.main->shownWindow())
@@ -124,5 +131,8 @@ void WalkStep(benchmark::State &state, const char *table, const char *link)
 }
 BENCHMARK_CAPTURE(WalkStep, CashToInvestments, "Cash", "lblCash")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WalkStep, IncomeToExpenses, "Incomes", "lblIncome")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WalkStep, PersonalInfoToEmployment, nullptr, "lblPersonalInformation")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WalkStep, PersonalContactsToSpouseInfo, nullptr, "lblContacts")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WalkStep, SpouseContactsToCash, nullptr, "lblSpouseContacts")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,5 @@
-#include "app/maintenance_windows.h"
 #include "app/tfrm_main.h"
-#include "sections/section_windows.h"
+#include "app/program_windows.h"
 #include "ui/application.h"
 
 int main(int argc, char **argv)
@@ -10,8 +9,7 @@ int main(int argc, char **argv)
     // window closes, not when the last visible window does.
     app.setQuitOnLastWindowClosed(false);
     WindowRegistry windows;
-    addSectionWindows(windows);
-    addMaintenanceWindows(windows);
+    addProgramWindows(windows);
     TfrmMain frmMain(std::move(windows));
     QObject::connect(&frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     frmMain.show();

@@ -333,10 +333,13 @@ void TfrmMain::windowGone(QObject *window)
 {
     if (window != m_openWindow)
         return;
-    // The window went away without opening another or returning: come back.
+    // The window went away without opening another or returning: come back, once it is
+    // wholly gone, since the way back notifies the controls it still has connected.
     m_openWindow = nullptr;
-    if (!m_closing)
-        guarded([this] { ReturnToMainWindow(); });
+    QTimer::singleShot(0, this, [this] {
+        if (!m_closing && !m_openWindow && !isVisible())
+            guarded([this] { ReturnToMainWindow(); });
+    });
 }
 
 void TfrmMain::returnToMain()

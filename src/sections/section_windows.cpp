@@ -1,8 +1,12 @@
 #include "section_windows.h"
 
+#include "legal_window.h"
 #include "list_windows.h"
+#include "particulars_windows.h"
 
 void addSectionWindows(WindowRegistry &registry)
 {
+    addParticularsWindows(registry);
     addListWindows(registry);
+    addLegalWindows(registry);
 }

@@ -231,6 +231,25 @@ TEST_F(TransactionTest, FailureInsideUndoesEveryPostAndRefreshesTheCursors)
     EXPECT_EQ(totals.state(), Table::State::Browse);
 }
 
+TEST_F(TransactionTest, AFailedInnerPartDoomsTheWholeOperationEvenWhenItsErrorWasCaught)
+{
+    const QString id = addClient("Ann", "Avery");
+    const qint64 before = db.count("SELECT count(*) FROM Cash");
+    Database::Transaction outer(dm->db1);
+    dm->tblCash.Append();
+    dm->tblCash.FieldByName("ClientId").SetAsString(id);
+    dm->tblCash.Post();
+    try {
+        Database::Transaction inner(dm->db1);
+        throw EngineError("a part of the operation failed");
+    } catch (const EngineError &) {
+        // Someone caught the part's error and went on: the operation must still not commit.
+    }
+    EXPECT_THROW(outer.Commit(), EngineError);
+    EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), before);
+    EXPECT_TRUE(dm->tblCash.IsEmpty());
+}
+
 TEST_F(TransactionTest, CommitWritesEverythingAtOnce)
 {
     const QString id = addClient("Ann", "Avery");

@@ -61,6 +61,36 @@ TEST_F(BoundControlsTest, EditShowsTheCurrentRowAndTypingEditsIt)
     EXPECT_EQ(name.text(), "Beta!");
 }
 
+TEST_F(BoundControlsTest, EditsShowTheRowThatIsCurrentAfterAPostOrADelete)
+{
+    addCash("Alpha", "10");
+    addCash("Beta", "20");
+    addCash("Gamma", "30");
+    dm->tblCash.First();
+    DBEdit name;
+    name.setDataSource(&dm->dsCash);
+    name.setDataField("RegisteredName");
+    DBEdit balance;
+    balance.setDataSource(&dm->dsCash);
+    balance.setDataField("Balance");
+
+    // A post made elsewhere, not by typing into these edits.
+    dm->tblCash.Edit();
+    dm->tblCash.FieldByName("Balance").SetAsFloat(11);
+    dm->tblCash.Post();
+    EXPECT_EQ(balance.text(), "11");
+    // A post that moves the row in the table's order shows the row where it now stands.
+    dm->tblCash.Edit();
+    dm->tblCash.FieldByName("RegisteredName").SetAsString("Zeta");
+    dm->tblCash.Post();
+    EXPECT_EQ(name.text(), "Zeta");
+    dm->tblCash.First();
+    EXPECT_EQ(name.text(), "Beta");
+    dm->tblCash.Delete();
+    EXPECT_EQ(name.text(), "Gamma");
+    EXPECT_EQ(balance.text(), "30");
+}
+
 TEST_F(BoundControlsTest, FloatFieldAcceptsOnlyNumbers)
 {
     addCash("Alpha", "10");

@@ -8,10 +8,9 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
-#include "app/maintenance_windows.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
-#include "sections/section_windows.h"
+#include "app/program_windows.h"
 #include "sections/window_catalogue.h"
 
 void MainWindowTest::SetUp()
@@ -56,8 +55,7 @@ TfrmMain &MainWindowTest::start(bool waitUntilExposed)
     // Every window of the catalogue opens for real where it is built, else as a plain
     // stand-in; the test sees which opened last.
     auto real = std::make_shared<WindowRegistry>();
-    addSectionWindows(*real);
-    addMaintenanceWindows(*real);
+    addProgramWindows(*real);
     WindowRegistry registry;
     for (const CatalogueEntry &entry : windowCatalogue()) {
         const QString name = QString::fromLatin1(entry.className);

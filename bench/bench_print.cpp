@@ -1,0 +1,73 @@
+// Printing from the benchmark database as the preview's Save as PDF does: creating a run's
+// page objects, laying them out and writing the PDF file.
+//  - StatementPdf: the full statement (statement 17, a joint statement with 200 detail
+//    rows) with the joint pages, and with the personal pages. Budget: 150 ms (median).
+//  - BlankFormPdf: the eleven sheets of the blank form. Budget: 150 ms (median).
+#include <memory>
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "data/tdm1.h"
+#include "fixture.h"
+#include "print/engine/composite_report.h"
+#include "print/engine/report_page.h"
+#include "print/run_pages.h"
+
+namespace {
+
+std::unique_ptr<Tdm1> fullStatementSelected()
+{
+    auto dm = std::make_unique<Tdm1>();
+    dm->db1.SetDatabaseFileName(benchDatabasePath());
+    dm->db1.SetConnected(true);
+    dm->OpenTables();
+    dm->tblClient.SetFilter(QStringLiteral("Id = ") + fullStatementId());
+    dm->tblClient.SetFiltered(true);
+    dm->tblClient.First();
+    dm->SelectStatement();
+    return dm;
+}
+
+void writeRun(benchmark::State &state, PrintRun run, Tdm1 &dm)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("statement.pdf"));
+    int sheets = 0;
+    for (auto _ : state) {
+        RunPages pages = createRunPages(run, dm);
+        Report::CompositeReport composite;
+        composite.setAddReports([&](Report::CompositeReport &c) {
+            for (const auto &page : pages)
+                c.addReport(page.get());
+        });
+        if (!composite.writePdf(path)) {
+            state.SkipWithError("the PDF could not be written");
+            break;
+        }
+        state.PauseTiming();
+        sheets = composite.layout().pageCount();
+        state.ResumeTiming();
+    }
+    state.counters["sheets"] = sheets;
+}
+
+void StatementPdf(benchmark::State &state)
+{
+    const PrintRun run = state.range(0) == 0 ? PrintRun::Personal : PrintRun::Joint;
+    auto dm = fullStatementSelected();
+    writeRun(state, run, *dm);
+    state.SetLabel(QStringLiteral("%1, Id %2").arg(run == PrintRun::Personal ? "personal" : "joint", fullStatementId())
+                       .toStdString());
+}
+BENCHMARK(StatementPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BlankFormPdf(benchmark::State &state)
+{
+    auto dm = fullStatementSelected();
+    writeRun(state, PrintRun::Blank, *dm);
+}
+BENCHMARK(BlankFormPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+#include "document.h"
+
+class QPrinter;
+
+namespace Report {
+
+class ReportPage;
+
+// What a composite prints on: the name of the printer chosen for it, by which its owner
+// finds the printer, and how many copies.
+struct PrinterSettings
+{
+    QString printerName;
+    int copies = 1;
+};
+
+// Chains report pages into one document, in the order of its list, each page starting on
+// a new sheet. The list is filled by the add-reports event each time the composite is
+// built; the composite does not own the pages.
+class CompositeReport
+{
+public:
+    using AddReports = std::function<void(CompositeReport &composite)>;
+
+    CompositeReport() = default;
+    CompositeReport(const CompositeReport &) = delete;
+    CompositeReport &operator=(const CompositeReport &) = delete;
+
+    void setAddReports(AddReports handler) { m_addReports = std::move(handler); }
+    void addReport(ReportPage *page) { m_reports.push_back(page); }
+    const std::vector<ReportPage *> &reports() const { return m_reports; }
+    // Forgets the pages, which are about to go.
+    void clearReports() { m_reports.clear(); }
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title) { m_title = title; }
+    PrinterSettings &printerSettings() { return m_printerSettings; }
+    const PrinterSettings &printerSettings() const { return m_printerSettings; }
+
+    // Refills the list through the add-reports event and lays every page out.
+    Document layout();
+    // The laid-out document as a PDF file; whole or not at all.
+    bool writePdf(const QString &path, QString *error = nullptr);
+    // The laid-out document on the printer (the one its settings name), with the copies of
+    // the printer settings.
+    bool print(QPrinter &printer, QString *error = nullptr);
+
+private:
+    AddReports m_addReports;
+    std::vector<ReportPage *> m_reports;
+    QString m_title;
+    PrinterSettings m_printerSettings;
+};
+
+} // namespace Report

@@ -1,0 +1,39 @@
+#include "db_text.h"
+
+#include <QLocale>
+
+#include "data/engine/field.h"
+#include "data/engine/table.h"
+
+namespace Report {
+
+DBText::DBText(Table *dataSet, const QString &dataField, const QRectF &geometry)
+    : TextItem(geometry), m_dataSet(dataSet), m_dataField(dataField)
+{
+}
+
+QString DBText::printedText(const ItemContext &context) const
+{
+    const Field field = m_dataSet->FieldByName(m_dataField);
+    if (const TableRow *row = context.rowOf(m_dataSet))
+        return printedValue(row->values[field.Index()], field.Kind());
+    return printedValue(field.Value(), field.Kind());
+}
+
+QString DBText::printedValue(const QVariant &value, FieldKind kind)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::Double:
+        return Field::formatFloat(value.toDouble());
+    case QMetaType::LongLong:
+        if (kind == FieldKind::Currency)
+            return QLocale().toCurrencyString(double(value.toLongLong()) / 10000.0);
+        return QString::number(value.toLongLong());
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace Report

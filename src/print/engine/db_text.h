@@ -1,0 +1,31 @@
+#pragma once
+
+#include "text_item.h"
+
+class Table;
+
+namespace Report {
+
+// A field of a data set. It prints the row its data set is printing, or else the row the
+// table stands on (the table's cursor is never moved). Values print as stored: a float in
+// general notation with up to 15 significant digits, a currency in the system's currency
+// format, a text as it is; an empty field prints nothing.
+class DBText : public TextItem
+{
+public:
+    DBText(Table *dataSet, const QString &dataField, const QRectF &geometry);
+
+    Table *dataSet() const { return m_dataSet; }
+    QString dataField() const { return m_dataField; }
+
+    QString printedText(const ItemContext &context) const override;
+
+    // A stored value of the given kind as a bound text prints it.
+    static QString printedValue(const QVariant &value, FieldKind kind);
+
+private:
+    Table *m_dataSet;
+    QString m_dataField;
+};
+
+} // namespace Report

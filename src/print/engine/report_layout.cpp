@@ -1,0 +1,175 @@
+#include "report_layout.h"
+
+#include "data/engine/table.h"
+
+namespace Report {
+
+namespace {
+
+constexpr int RowsPerRead = 256;
+// Positions are whole pixels or halves; this absorbs rounding in sums of heights.
+constexpr double Slack = 0.01;
+
+} // namespace
+
+ReportLayout::ReportLayout(Document &document) : m_document(document) {}
+
+std::vector<TableRow> ReportLayout::readAllRows(Table &table)
+{
+    std::vector<TableRow> rows;
+    std::optional<RowKey> after;
+    for (;;) {
+        std::vector<TableRow> chunk = table.readRows(after, RowsPerRead);
+        if (chunk.empty())
+            break;
+        after = table.keyOf(chunk.back());
+        const bool more = int(chunk.size()) == RowsPerRead;
+        rows.insert(rows.end(), std::make_move_iterator(chunk.begin()), std::make_move_iterator(chunk.end()));
+        if (!more)
+            break;
+    }
+    return rows;
+}
+
+void ReportLayout::addPage(ReportPage &page)
+{
+    Table *dataSet = page.dataSet();
+    if (dataSet)
+        dataSet->First();
+    bool print = true;
+    if (page.beforePrint())
+        page.beforePrint()(page, print);
+    if (!print)
+        return;
+    std::vector<TableRow> rows;
+    if (dataSet) {
+        rows = readAllRows(*dataSet);
+        if (rows.empty() && !page.options().printIfEmpty)
+            return;
+    }
+
+    m_page = &page;
+    m_rows.clear();
+    startSheet(true);
+    if (const Band *title = page.band(BandKind::Title))
+        place(*title);
+    const Band *detail = page.band(BandKind::Detail);
+    const std::vector<Band *> subDetails = page.subDetails();
+    auto printDetail = [&] {
+        if (detail)
+            place(*detail);
+        for (const Band *sub : subDetails)
+            placeSubDetail(*sub);
+    };
+    if (dataSet) {
+        for (const TableRow &row : rows) {
+            m_rows.assign(1, BoundRow{dataSet, &row});
+            printDetail();
+        }
+        m_rows.clear();
+    } else {
+        printDetail();
+    }
+    if (const Band *summary = page.band(BandKind::Summary))
+        place(*summary);
+    finishSheet(true);
+    m_page = nullptr;
+    m_sheet = nullptr;
+}
+
+void ReportLayout::startSheet(bool firstOfPage)
+{
+    m_document.pages.push_back(DocumentPage{m_page->name(), {}});
+    m_sheet = &m_document.pages.back();
+    m_y = 0;
+    m_sheetHasBody = false;
+    const Band *header = m_page->band(BandKind::PageHeader);
+    if (header && (!firstOfPage || m_page->options().firstPageHeader)) {
+        const QMarginsF margins = m_page->marginsPixels();
+        header->layout({QPointF(margins.left(), margins.top()), m_rows}, m_page->printableSizePixels().width(),
+                       *m_sheet);
+        m_y = header->height();
+    }
+}
+
+void ReportLayout::finishSheet(bool lastOfPage)
+{
+    const Band *footer = m_page->band(BandKind::PageFooter);
+    if (!footer || (lastOfPage && !m_page->options().lastPageFooter))
+        return;
+    const QMarginsF margins = m_page->marginsPixels();
+    const QSizeF printable = m_page->printableSizePixels();
+    footer->layout({QPointF(margins.left(), margins.top() + printable.height() - footer->height()), m_rows},
+                   printable.width(), *m_sheet);
+}
+
+bool ReportLayout::fits(double height) const
+{
+    double bottom = m_page->printableSizePixels().height();
+    if (const Band *footer = m_page->band(BandKind::PageFooter))
+        bottom -= footer->height();
+    return m_y + height <= bottom + Slack;
+}
+
+void ReportLayout::makeRoom(double height)
+{
+    if (fits(height) || !m_sheetHasBody)
+        return;
+    finishSheet(false);
+    startSheet(false);
+    if (m_openSubDetail && m_openSubDetail->repeatHeaderOnNewSheet())
+        if (const Band *header = m_openSubDetail->groupHeader())
+            place(*header);
+}
+
+void ReportLayout::place(const Band &band)
+{
+    makeRoom(band.height());
+    const QMarginsF margins = m_page->marginsPixels();
+    band.layout({QPointF(margins.left(), margins.top() + m_y), m_rows}, m_page->printableSizePixels().width(),
+                *m_sheet);
+    m_y += band.height();
+    m_sheetHasBody = true;
+}
+
+void ReportLayout::placeSubDetail(const Band &subDetail)
+{
+    const Band *header = subDetail.groupHeader();
+    const Band *footer = subDetail.groupFooter();
+    const double headerHeight = header ? header->height() : 0;
+    const double footerHeight = footer ? footer->height() : 0;
+
+    std::vector<TableRow> rows;
+    if (Table *table = subDetail.dataSet())
+        rows = readAllRows(*table);
+    if (rows.empty()) {
+        if (!subDetail.printIfEmpty())
+            return;
+        makeRoom(headerHeight + footerHeight);
+        if (header)
+            place(*header);
+        if (footer)
+            place(*footer);
+        return;
+    }
+
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const bool first = i == 0;
+        const bool last = i + 1 == rows.size();
+        // The heading stays with the first row and the footer with the last.
+        makeRoom((first ? headerHeight : 0) + subDetail.height() + (last ? footerHeight : 0));
+        if (first && header)
+            place(*header);
+        m_openSubDetail = &subDetail;
+        m_rows.push_back(BoundRow{subDetail.dataSet(), &rows[i]});
+        place(subDetail);
+        m_rows.pop_back();
+        if (last && footer) {
+            m_openSubDetail = nullptr;
+            place(*footer);
+        }
+    }
+    m_openSubDetail = nullptr;
+}
+
+} // namespace Report

@@ -1,0 +1,327 @@
+#include "tfrm_print.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QShowEvent>
+
+#include "base/guarded.h"
+#include "base/pending_messages.h"
+#include "data/tdm1.h"
+#include "print/engine/report_page.h"
+#include "print_dialogs.h"
+#include "run_printing.h"
+#include "system_print_dialogs.h"
+#include "ui/db_text.h"
+#include "ui/image_button.h"
+#include "ui/navigator.h"
+#include "ui/picture.h"
+
+namespace {
+
+QFont pixelFont(int pixels)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(pixelFont(16));
+    // The caption shows whole: the button is widened when its indicator and text need more.
+    button->setGeometry(place.adjusted(0, 0, std::max(0, button->sizeHint().width() - place.width()), 0));
+    return button;
+}
+
+// The full name is right-justified: its right edge stays where the design put it, at the
+// left of 458 plus the width of the design-time text.
+constexpr int FullNameLeft = 458;
+constexpr int FullNameTop = 92;
+const char *const FullNameDesignText = "DBText19";
+
+} // namespace
+
+TfrmPrint::TfrmPrint(Tdm1 &dm, Navigator &navigator, QWidget *parent)
+    : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_ownDialogs(std::make_unique<SystemPrintDialogs>()),
+      m_dialogs(*m_ownDialogs)
+{
+    build();
+}
+
+TfrmPrint::TfrmPrint(Tdm1 &dm, Navigator &navigator, PrintDialogs &dialogs, QWidget *parent)
+    : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_dialogs(dialogs)
+{
+    build();
+}
+
+TfrmPrint::~TfrmPrint() = default;
+
+void TfrmPrint::build()
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setCaption(QStringLiteral("Print Financial Statement"));
+
+    // The frame's background picture covers the window; here it is the control that
+    // brings the buttons back to rest.
+    m_imBackground = findChild<Picture *>(QStringLiteral("imSectionBackground"));
+    Q_ASSERT(m_imBackground);
+    m_imBackground->setObjectName(QStringLiteral("imBackground"));
+    connect(m_imBackground, &Picture::hovered, this, guard([this] { imBackgroundMouseMove(); }));
+
+    m_DBText19 = new DBText(this);
+    m_DBText19->setObjectName(QStringLiteral("DBText19"));
+    m_DBText19->setFont(pixelFont(13));
+    m_DBText19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = m_DBText19->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_DBText19->setPalette(palette);
+    connect(&m_DBText19->link(), &FieldLink::refreshNeeded, this, guard([this] { placeFullName(); }));
+    m_DBText19->setDataSource(&m_dm.dsClient);
+    m_DBText19->setDataField(QStringLiteral("FullName2"));
+    placeFullName();
+
+    m_rbFS = radioButton(this, QStringLiteral("rbFS"), QStringLiteral("Print Financial Statement"), {152, 160, 193, 17});
+    m_rbBlank = radioButton(this, QStringLiteral("rbBlank"), QStringLiteral("Print Blank Financial Statement"),
+                            {152, 183, 241, 17});
+    m_rbFS->setChecked(true);
+
+    m_imPreview = new ImageButton(this, {369, 228}, QStringLiteral("imPreview"), QStringLiteral("imPreview_Up"));
+    m_imPrint = new ImageButton(this, {440, 228}, QStringLiteral("imPrint"), QStringLiteral("imPrint_Up"));
+    connect(m_imPreview, &ImageButton::normalHovered, this, guard([this] { imPreviewMouseMove(); }));
+    connect(m_imPrint, &ImageButton::normalHovered, this, guard([this] { imPrintMouseMove(); }));
+    connect(m_imPreview, &ImageButton::clicked, this, guard([this] { imPreview_UpClick(); }));
+    connect(m_imPrint, &ImageButton::clicked, this, guard([this] { imPrint_UpClick(); }));
+
+    m_btnClose = new QPushButton(QStringLiteral("Close"), this);
+    m_btnClose->setObjectName(QStringLiteral("btnClose"));
+    m_btnClose->setGeometry(440, 392, 75, 25);
+    connect(m_btnClose, &QPushButton::clicked, this, guard([this] { btnCloseClick(); }));
+
+    m_qrComp.setTitle(QStringLiteral("Financial Statement"));
+    m_qrCompJoint.setTitle(QStringLiteral("Financial Statement"));
+    m_qrCompBlank.setTitle(QStringLiteral("Blank Financial Statement"));
+    m_qrComp.setAddReports([this](Report::CompositeReport &) { qrCompAddReports(); });
+    m_qrCompJoint.setAddReports([this](Report::CompositeReport &) { qrCompJointAddReports(); });
+    m_qrCompBlank.setAddReports([this](Report::CompositeReport &) { qrCompBlankAddReports(); });
+}
+
+void TfrmPrint::placeFullName()
+{
+    const QFontMetrics metrics(m_DBText19->font());
+    const int right = FullNameLeft + metrics.horizontalAdvance(QLatin1String(FullNameDesignText));
+    const int width = std::min(right, metrics.horizontalAdvance(m_DBText19->text()) + 2);
+    m_DBText19->setGeometry(right - width, FullNameTop, width, metrics.height());
+}
+
+void TfrmPrint::showEvent(QShowEvent *event)
+{
+    SectionFrame::showEvent(event);
+    if (!event->spontaneous())
+        guarded([this] { FormShow(); });
+}
+
+void TfrmPrint::FormShow()
+{
+    SetButtons();
+}
+
+void TfrmPrint::SetButtons()
+{
+    m_imPrint->rest();
+    m_imPreview->rest();
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::imBackgroundMouseMove()
+{
+    SetButtons();
+}
+
+void TfrmPrint::imPreviewMouseMove()
+{
+    SetButtons();
+    m_imPreview->normal()->hide();
+    m_imPreview->showHover();
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::imPrintMouseMove()
+{
+    SetButtons();
+    m_imPrint->normal()->hide();
+    m_imPrint->showHover();
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::imPreview_UpClick()
+{
+    PreviewStatement();
+}
+
+void TfrmPrint::imPrint_UpClick()
+{
+    PrintStatement();
+}
+
+void TfrmPrint::btnCloseClick()
+{
+    m_dm.ClearStatementFilters();
+    m_navigator.returnToOverview();
+    close();
+}
+
+bool TfrmPrint::printsAsJoint() const
+{
+    Table &client = m_dm.tblClient;
+    return !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
+           && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
+}
+
+void TfrmPrint::PreviewStatement()
+{
+    if (m_rbFS->isChecked()) {
+        PreviewSingleorJointStatement();
+    } else {
+        {
+            PrintBlankStatement();
+            const auto free = qScopeGuard([this] { FreeBlankStatement(); });
+            m_dialogs.preview(m_qrCompBlank, this);
+        }
+        letPendingMessagesRun();
+    }
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::PreviewSingleorJointStatement()
+{
+    withStatementRun([this](Report::CompositeReport &composite, bool) { m_dialogs.preview(composite, this); });
+}
+
+void TfrmPrint::PrintStatement()
+{
+    if (m_rbFS->isChecked()) {
+        PrintSingleorJointStatement();
+    } else {
+        {
+            PrintBlankStatement();
+            const auto free = qScopeGuard([this] { FreeBlankStatement(); });
+            PrintDialogBlank();
+        }
+        letPendingMessagesRun();
+    }
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::PrintSingleorJointStatement()
+{
+    withStatementRun([this](Report::CompositeReport &, bool joint) { joint ? PrintDialogJoint() : PrintDialogSingle(); });
+}
+
+void TfrmPrint::withStatementRun(const std::function<void(Report::CompositeReport &composite, bool joint)> &use)
+{
+    const bool joint = printsAsJoint();
+    joint ? PrintJointStatement() : PrintSingleStatement();
+    // The pages go when the run ends, however it ends.
+    const auto free = qScopeGuard([this, joint] { joint ? FreeJointStatement() : FreeSingleStatement(); });
+    use(joint ? m_qrCompJoint : m_qrComp, joint);
+}
+
+void TfrmPrint::PrintSingleStatement()
+{
+    m_singlePages = createRunPages(PrintRun::Personal, m_dm);
+}
+
+void TfrmPrint::PrintJointStatement()
+{
+    m_jointPages = createRunPages(PrintRun::Joint, m_dm);
+}
+
+void TfrmPrint::PrintBlankStatement()
+{
+    m_blankPages = createRunPages(PrintRun::Blank, m_dm);
+}
+
+void TfrmPrint::AddSingleStatement()
+{
+    for (const auto &page : m_singlePages)
+        m_qrComp.addReport(page.get());
+}
+
+void TfrmPrint::AddBlankStatement()
+{
+    for (const auto &page : m_blankPages)
+        m_qrCompBlank.addReport(page.get());
+}
+
+void TfrmPrint::qrCompAddReports()
+{
+    AddSingleStatement();
+}
+
+void TfrmPrint::qrCompJointAddReports()
+{
+    for (const auto &page : m_jointPages)
+        m_qrCompJoint.addReport(page.get());
+}
+
+void TfrmPrint::qrCompBlankAddReports()
+{
+    AddBlankStatement();
+}
+
+void TfrmPrint::FreeSingleStatement()
+{
+    m_qrComp.clearReports();
+    freeRunPages(m_singlePages);
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::FreeJointStatement()
+{
+    m_qrCompJoint.clearReports();
+    freeRunPages(m_jointPages);
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::FreeBlankStatement()
+{
+    m_qrCompBlank.clearReports();
+    freeRunPages(m_blankPages);
+}
+
+void TfrmPrint::PrintDialogSingle()
+{
+    printDialog(m_qrComp);
+}
+
+void TfrmPrint::PrintDialogJoint()
+{
+    printDialog(m_qrCompJoint);
+}
+
+void TfrmPrint::PrintDialogBlank()
+{
+    printDialog(m_qrCompBlank);
+}
+
+void TfrmPrint::printDialog(Report::CompositeReport &composite)
+{
+    const std::optional<PrintDialogs::PrinterChoice> choice = m_dialogs.choosePrinter(this);
+    if (choice) {
+        letPendingMessagesRun();
+        composite.printerSettings().printerName = choice->printerName;
+        composite.printerSettings().copies = choice->copies;
+        printOn(m_dialogs, composite.printerSettings().printerName,
+                [&](QPrinter &printer, QString *error) { return composite.print(printer, error); });
+    }
+    letPendingMessagesRun();
+}
+
+int TfrmPrint::pageObjectCount() const
+{
+    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size());
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "print/engine/composite_report.h"
+#include "run_pages.h"
+#include "ui/section_frame.h"
+
+class DBText;
+class ImageButton;
+class Navigator;
+class Picture;
+class PrintDialogs;
+class QPushButton;
+class QRadioButton;
+class Tdm1;
+
+// The print window: previews or prints the selected statement (personal or joint pages,
+// chosen by the spouse's names) or a blank form. Each run creates its report page objects,
+// shows or prints one composite of them, and frees them again. Opened after the statement
+// was selected, so every table stands on that statement; Close clears the filters and
+// returns to the main window's Overview.
+class TfrmPrint : public SectionFrame
+{
+    Q_OBJECT
+
+public:
+    TfrmPrint(Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
+    // With other dialogs than the system's (tests).
+    TfrmPrint(Tdm1 &dm, Navigator &navigator, PrintDialogs &dialogs, QWidget *parent = nullptr);
+    ~TfrmPrint() override;
+
+    void FormShow();
+    void SetButtons();
+    void imBackgroundMouseMove();
+    void imPreviewMouseMove();
+    void imPrintMouseMove();
+    void imPreview_UpClick();
+    void imPrint_UpClick();
+    void btnCloseClick();
+
+    void PreviewStatement();
+    void PreviewSingleorJointStatement();
+    void PrintStatement();
+    void PrintSingleorJointStatement();
+    void PrintSingleStatement();
+    void PrintJointStatement();
+    void PrintBlankStatement();
+    void AddSingleStatement();
+    void AddBlankStatement();
+    void qrCompAddReports();
+    void qrCompJointAddReports();
+    void qrCompBlankAddReports();
+    void FreeSingleStatement();
+    void FreeJointStatement();
+    void FreeBlankStatement();
+    void PrintDialogSingle();
+    void PrintDialogJoint();
+    void PrintDialogBlank();
+
+    // Whether the current statement prints with the joint pages: both spouse names given.
+    bool printsAsJoint() const;
+    // How many report page objects exist: none outside a run.
+    int pageObjectCount() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void build();
+    // Creates the pages of the personal or the joint run, lets `use` show or print its
+    // composite, and frees the pages again.
+    void withStatementRun(const std::function<void(Report::CompositeReport &composite, bool joint)> &use);
+    void printDialog(Report::CompositeReport &composite);
+    void placeFullName();
+
+    Tdm1 &m_dm;
+    Navigator &m_navigator;
+    std::unique_ptr<PrintDialogs> m_ownDialogs;
+    PrintDialogs &m_dialogs;
+
+    Report::CompositeReport m_qrComp;
+    Report::CompositeReport m_qrCompJoint;
+    Report::CompositeReport m_qrCompBlank;
+
+    // The page objects of the run under way; empty outside a run.
+    RunPages m_singlePages;
+    RunPages m_jointPages;
+    RunPages m_blankPages;
+
+    Picture *m_imBackground = nullptr;
+    DBText *m_DBText19 = nullptr;
+    QRadioButton *m_rbFS = nullptr;
+    QRadioButton *m_rbBlank = nullptr;
+    ImageButton *m_imPreview = nullptr;
+    ImageButton *m_imPrint = nullptr;
+    QPushButton *m_btnClose = nullptr;
+};

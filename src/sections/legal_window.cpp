@@ -1,0 +1,180 @@
+#include "legal_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "base/guarded.h"
+#include "base/pending_messages.h"
+#include "data/engine/table.h"
+#include "data/entry_lists.h"
+#include "data/tdm1.h"
+#include "ui/db_combo_box.h"
+#include "ui/db_edit.h"
+#include "ui/navigator.h"
+#include "ui/window_registry.h"
+#include "window_catalogue.h"
+
+const QString LegalWindow::Note =
+    QStringLiteral("Note:  Explanations are only required on questions that were answered \"Yes\".");
+
+const std::vector<LegalWindow::Question> &LegalWindow::questions()
+{
+    static const std::vector<Question> all = {
+        {"Do you have a will?", "Will", "Executor:", "WillExplanation"},
+        {"Are you presently involved in divorce proceedings?", "Divorce", "Explain:", "DivorceExplanation"},
+        {"Have you taken bankruptcy in the past 15 years?", "Bankruptcy", "Explain:", "BankruptcyExplanation"},
+        {"Are you a partner or officer in any other venture?", "Partner", "Explain:", "PartnerExplanation"},
+        {"Are you a defendant in any suit or legal action?", "Defendant", "Explain:", "DefendantExplanation"},
+        {"Do you have any judgements against you?", "Judgement", "Explain:", "JudgementExplanation"},
+        {"Have you executed any prenuptial or financial agreements with your spouse?", "Prenuptial", "Explain:",
+         "PrenuptialExplanation"},
+        {"Are any of your listed assets separate property of your spouse?", "SpouseAssets", "Explain:",
+         "SpouseAssetsExplanation"},
+        {"Are any of your listed assets held in estate, trust or any other name?", "EstateAssets", "Explain:",
+         "EstateAssetsExplanation"},
+        {"Do any assets secure debts which have not been reported in the statement?", "DebtAssets", "Explain:",
+         "DebtAssetsExplanation"},
+    };
+    return all;
+}
+
+namespace {
+
+constexpr int QuestionsTop = 52;
+constexpr int QuestionPitch = 62;
+constexpr int ButtonY = 392;
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, int x)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(x, ButtonY, 75, 25);
+    return b;
+}
+
+} // namespace
+
+LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *parent)
+    : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_last(first > 0)
+{
+    setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
+    showFullName(true);
+
+    std::vector<QWidget *> chain;
+    for (int i = 0; i < 5; ++i) {
+        const Question &q = questions()[size_t(first + i)];
+        const int y = QuestionsTop + i * QuestionPitch;
+        auto *question = new QLabel(QString::fromLatin1(q.text), this);
+        question->setObjectName(QStringLiteral("lblQuestion%1").arg(first + i + 1));
+        question->setGeometry(30, y, 493, 18);
+
+        auto *answer = new DBComboBox(this);
+        answer->setObjectName(QStringLiteral("dbCombo%1").arg(i + 1));
+        answer->setEntries(EntryLists::noYes());
+        answer->setDataSource(&m_dm.dsLegal);
+        answer->setDataField(QString::fromLatin1(q.answerField));
+        answer->setGeometry(30, y + 22, 70, 20);
+
+        auto *caption = new QLabel(QString::fromLatin1(q.caption), this);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setGeometry(108, y + 22, 60, 20);
+
+        auto *explanation = new DBEdit(this);
+        explanation->setObjectName(QStringLiteral("db%1").arg(i + 1));
+        explanation->setDataSource(&m_dm.dsLegal);
+        explanation->setDataField(QString::fromLatin1(q.explanationField));
+        explanation->setGeometry(172, y + 22, 351, 20);
+        caption->setBuddy(explanation);
+        chain.push_back(answer);
+        chain.push_back(explanation);
+    }
+    auto *note = new QLabel(Note, this);
+    note->setObjectName(QStringLiteral("lblNote"));
+    note->setGeometry(30, QuestionsTop + 5 * QuestionPitch - 4, 493, 18);
+
+    QPushButton *closeButton = button(this, "btnClose", QStringLiteral("Close"), 197);
+    QPushButton *previous = button(this, "btnPrevious", QStringLiteral("<< Previous"), 278);
+    // The second window closes the walk: it has no Next.
+    QPushButton *next = m_last ? nullptr : button(this, "btnNext", QStringLiteral("Next >>"), 359);
+    QPushButton *ok = button(this, "btnOK", QStringLiteral("OK"), 440);
+    connect(closeButton, &QPushButton::clicked, this, guard([this] { CloseToMain(); }));
+    connect(ok, &QPushButton::clicked, this, guard([this] { CloseToMain(); }));
+    connect(previous, &QPushButton::clicked, this, guard([this] { btnPreviousClick(); }));
+    if (next)
+        connect(next, &QPushButton::clicked, this, guard([this] { btnNextClick(); }));
+    for (QWidget *b : {static_cast<QWidget *>(closeButton), static_cast<QWidget *>(previous),
+                       static_cast<QWidget *>(next), static_cast<QWidget *>(ok)})
+        if (b)
+            chain.push_back(b);
+    for (size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void LegalWindow::takeCatalogueCaption()
+{
+    if (const CatalogueEntry *entry = findWindow(QString::fromLatin1(metaObject()->className())))
+        setCaption(QString::fromLatin1(entry->caption));
+}
+
+void LegalWindow::UpdateLegal()
+{
+    Table &legal = m_dm.tblLegal;
+    // Untouched, nothing is stored.
+    if (legal.state() == Table::State::Browse || !legal.Modified()) {
+        legal.Cancel();
+        return;
+    }
+    legal.FieldByName(QStringLiteral("ClientId")).SetAsString(m_dm.CurrentClientId);
+    legal.Post();
+}
+
+void LegalWindow::leaveFor(const QString &target)
+{
+    UpdateLegal();
+    if (target.isEmpty()) {
+        m_navigator.returnToMain();
+    } else {
+        m_navigator.open(target);
+        letPendingMessagesRun();
+    }
+    close();
+}
+
+void LegalWindow::btnNextClick()
+{
+    const CatalogueEntry *entry = findWindow(QString::fromLatin1(metaObject()->className()));
+    if (entry)
+        leaveFor(nextWindow(*entry, false));
+}
+
+void LegalWindow::btnPreviousClick()
+{
+    const CatalogueEntry *entry = findWindow(QString::fromLatin1(metaObject()->className()));
+    if (entry)
+        leaveFor(previousWindow(*entry, false));
+}
+
+void LegalWindow::CloseToMain()
+{
+    leaveFor(QString());
+}
+
+TfrmLegal::TfrmLegal(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(0, dm, navigator, parent)
+{
+    setObjectName(QStringLiteral("frmLegal"));
+    takeCatalogueCaption();
+}
+
+TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(5, dm, navigator, parent)
+{
+    setObjectName(QStringLiteral("frmLegal2"));
+    takeCatalogueCaption();
+}
+
+void addLegalWindows(WindowRegistry &registry)
+{
+    registry.add(QStringLiteral("TfrmLegal"),
+                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new TfrmLegal(dm, navigator); });
+    registry.add(QStringLiteral("TfrmLegal2"),
+                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new TfrmLegal2(dm, navigator); });
+}

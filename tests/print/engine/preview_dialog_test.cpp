@@ -1,0 +1,160 @@
+// The preview window: zoomed to fit, paging, printing and saving.
+#include <QFile>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "print/engine/pdf_export.h"
+#include "print/engine/preview_dialog.h"
+#include "support/recording_messages.h"
+
+using namespace Report;
+
+namespace {
+
+Document sheets(int count, const QString &title = "Statement")
+{
+    Document doc;
+    doc.title = title;
+    for (int i = 0; i < count; ++i) {
+        TextPrimitive t;
+        t.rect = QRectF(60, 60, 300, 14);
+        t.text = QStringLiteral("%1 sheet %2").arg(title).arg(i + 1);
+        doc.pages.push_back(DocumentPage{"TqrTest", {t}});
+    }
+    return doc;
+}
+
+class PreviewDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dialog = new PreviewDialog(sheets(3));
+        dialog->setFileChooser([this](QWidget *, const QString &caption, const QString &, bool save) {
+            asked << QStringLiteral("%1 %2").arg(caption, save ? "save" : "open");
+            return chosen;
+        });
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    }
+    void TearDown() override
+    {
+        dialog->close();
+        delete dialog;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void click(const char *name)
+    {
+        auto *button = dialog->findChild<QPushButton *>(name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QString pageLabel() const { return dialog->findChild<QLabel *>("lblPage")->text(); }
+
+    RecordingMessages messages;
+    QTemporaryDir dir;
+    PreviewDialog *dialog = nullptr;
+    QString chosen;
+    QStringList asked;
+};
+
+TEST_F(PreviewDialogTest, OpensAsANormalWindowZoomedToFitThePage)
+{
+    EXPECT_FALSE(dialog->isMaximized());
+    EXPECT_FALSE(dialog->isFullScreen());
+    EXPECT_EQ(dialog->view()->zoomMode(), QPrintPreviewWidget::FitInView);
+    EXPECT_EQ(dialog->pageCount(), 3);
+    EXPECT_EQ(pageLabel(), "Page 1 of 3");
+    EXPECT_EQ(dialog->windowTitle(), "Print Preview - Statement");
+}
+
+TEST_F(PreviewDialogTest, PagesThroughTheSheetsAndStopsAtBothEnds)
+{
+    click("btnNextPage");
+    EXPECT_EQ(dialog->currentPage(), 2);
+    EXPECT_EQ(pageLabel(), "Page 2 of 3");
+    click("btnNextPage");
+    click("btnNextPage");
+    EXPECT_EQ(dialog->currentPage(), 3);
+    click("btnPreviousPage");
+    click("btnPreviousPage");
+    click("btnPreviousPage");
+    EXPECT_EQ(dialog->currentPage(), 1);
+    EXPECT_EQ(pageLabel(), "Page 1 of 3");
+}
+
+TEST_F(PreviewDialogTest, PrintHandsTheDocumentToItsOwner)
+{
+    QSignalSpy spy(dialog, &PreviewDialog::printRequested);
+    click("btnPrint");
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_TRUE(spy.first().first().value<Document>() == dialog->document());
+}
+
+TEST_F(PreviewDialogTest, SavesAsPdfUnderTheChosenNameWithItsExtension)
+{
+    chosen = dir.filePath("statement");
+    click("btnSavePdf");
+    EXPECT_EQ(asked, QStringList({"Save as PDF save"}));
+    QFile pdf(dir.filePath("statement.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PreviewDialogTest, ACancelledFileChoiceDoesNothingAndAFailedSaveSaysSo)
+{
+    chosen.clear();
+    click("btnSavePdf");
+    click("btnSaveReport");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    chosen = dir.filePath("missing/statement.pdf");
+    click("btnSavePdf");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The PDF file \"%1\" could not be saved.\n\r").arg(chosen)));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(PreviewDialogTest, SavesTheReportFileAndOpensOneSavedEarlier)
+{
+    chosen = dir.filePath("first");
+    click("btnSaveReport");
+    ASSERT_TRUE(QFile::exists(dir.filePath("first.wsr")));
+
+    ASSERT_TRUE(sheets(5, "Other").save(dir.filePath("other.wsr")));
+    chosen = dir.filePath("other.wsr");
+    click("btnOpenReport");
+    EXPECT_EQ(asked.last(), "Open Report File open");
+    EXPECT_EQ(dialog->document().title, "Other");
+    EXPECT_EQ(dialog->pageCount(), 5);
+    EXPECT_EQ(pageLabel(), "Page 1 of 5");
+
+    const std::optional<Document> first = Document::load(dir.filePath("first.wsr"));
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(*first == sheets(3));
+}
+
+TEST_F(PreviewDialogTest, ADamagedReportFileIsRefusedAndTheShownDocumentStays)
+{
+    QFile bad(dir.filePath("bad.wsr"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"format\":\"Worthsheet report\",\"version\":1}");
+    bad.close();
+    chosen = bad.fileName();
+    click("btnOpenReport");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.last().contains("The report file is damaged"));
+    EXPECT_EQ(dialog->pageCount(), 3);
+    EXPECT_EQ(dialog->document().title, "Statement");
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// The print window, driven as a user drives it.
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "data/tdm1.h"
+#include "pdf_reader.h"
+#include "print/system_print_dialogs.h"
+#include "print_window_fixture.h"
+
+namespace {
+
+// The page objects of each run, in printing order.
+const QStringList PersonalRun = {"TqrCont_Single", "TqrCont_Single_Sect4", "TqrCont_Joint_Details",
+                                 "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+const QStringList JointRun = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
+                              "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+const QStringList BlankRun = {"TqrBlank_Cont",          "TqrBlank_Cont_Sect4",    "TqrBlank_Cont_Assets_A",
+                              "TqrBlank_Cont_Assets_B", "TqrBlank_Cont_Assets_C", "TqrBlank_Cont_Assets_D",
+                              "TqrBlank_Cont_L_A",      "TqrBlank_Cont_L_B",      "TqrBlank_Cont_L_C",
+                              "TqrBlank_Cont_L_D",      "TqrBlank_Cont_Income"};
+
+TEST_F(PrintWindowTest, OpensWithItsControlsInPlaceTheStatementChosenAndTheHoldersName)
+{
+    addFilledStatement(false);
+    open();
+    EXPECT_STREQ(window->metaObject()->className(), "TfrmPrint");
+    EXPECT_EQ(window->windowTitle(), "Print Financial Statement");
+    EXPECT_EQ(window->size(), QSize(553, 447));
+
+    auto *background = child<QLabel>("imBackground");
+    EXPECT_EQ(background->geometry(), QRect(0, 0, 553, 447));
+    auto *fs = child<QRadioButton>("rbFS");
+    auto *blank = child<QRadioButton>("rbBlank");
+    EXPECT_TRUE(fs->isChecked());
+    EXPECT_FALSE(blank->isChecked());
+    EXPECT_EQ(fs->text(), "Print Financial Statement");
+    EXPECT_EQ(blank->text(), "Print Blank Financial Statement");
+    // At their places, at least as wide as given and wide enough to show their captions whole.
+    for (const auto &[button, place] : {std::pair{fs, QRect(152, 160, 193, 17)}, std::pair{blank, QRect(152, 183, 241, 17)}}) {
+        EXPECT_EQ(button->geometry().topLeft(), place.topLeft());
+        EXPECT_EQ(button->height(), place.height());
+        EXPECT_GE(button->width(), place.width());
+        EXPECT_GE(button->width(), button->sizeHint().width());
+    }
+    EXPECT_EQ(fs->font().pixelSize(), 16);
+    EXPECT_EQ(blank->font().pixelSize(), 16);
+
+    for (const auto &[name, place] : {std::pair{"imPreview", QRect(369, 228, 65, 63)},
+                                      std::pair{"imPreview_Up", QRect(369, 228, 65, 63)},
+                                      std::pair{"imPrint", QRect(440, 228, 65, 63)},
+                                      std::pair{"imPrint_Up", QRect(440, 228, 65, 63)}})
+        EXPECT_EQ(child(name)->geometry(), place) << name;
+    EXPECT_TRUE(child("imPreview")->isVisible());
+    EXPECT_TRUE(child("imPrint")->isVisible());
+    EXPECT_FALSE(child("imPreview_Up")->isVisible());
+    EXPECT_FALSE(child("imPrint_Up")->isVisible());
+
+    auto *close = child<QPushButton>("btnClose");
+    EXPECT_EQ(close->text(), "Close");
+    EXPECT_EQ(close->geometry(), QRect(440, 392, 75, 25));
+
+    auto *name = child<QLabel>("DBText19");
+    EXPECT_EQ(name->text(), "John Q. Smith");
+    EXPECT_TRUE(name->isVisible());
+    EXPECT_EQ(name->y(), 92);
+    EXPECT_EQ(name->font().pixelSize(), 13);
+    EXPECT_TRUE(name->alignment() & Qt::AlignRight);
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(Qt::black));
+    // Right-justified: a longer name grows to the left.
+    const int right = name->geometry().right();
+    EXPECT_GT(right, 458);
+    set(dm->tblClient, {{"FullName2", "Johnathan Quincy Smithson-Whitaker"}});
+    EXPECT_EQ(name->text(), "Johnathan Quincy Smithson-Whitaker");
+    EXPECT_EQ(name->geometry().right(), right);
+    EXPECT_GE(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
+}
+
+TEST_F(PrintWindowTest, TheHoverPictureShowsUnderTheMouseAndTheBackgroundPutsItBack)
+{
+    addFilledStatement(false);
+    open();
+    QTest::mouseMove(window, {20, 430});
+    QTest::mouseMove(child("imPreview"), {30, 30});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return child("imPreview_Up")->isVisible(); }, 1000));
+    EXPECT_FALSE(child("imPreview")->isVisible());
+    EXPECT_FALSE(child("imPrint_Up")->isVisible());
+
+    QTest::mouseMove(child("imPrint"), {30, 30});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return child("imPrint_Up")->isVisible(); }, 1000));
+    EXPECT_TRUE(child("imPreview")->isVisible());
+    EXPECT_FALSE(child("imPreview_Up")->isVisible());
+
+    QTest::mouseMove(window, {20, 430});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return child("imPrint")->isVisible(); }, 1000));
+    EXPECT_FALSE(child("imPrint_Up")->isVisible());
+    EXPECT_TRUE(dialogs.previews.empty());
+    EXPECT_EQ(dialogs.dialogsShown, 0);
+}
+
+class PrintRunTest : public PrintWindowTest
+{
+protected:
+    QStringList previewed()
+    {
+        clickImage("imPreview", "imPreview_Up");
+        return dialogs.previewReports.empty() ? QStringList() : dialogs.previewReports.back();
+    }
+};
+
+TEST_F(PrintRunTest, APersonalStatementPrintsThePersonalPages)
+{
+    addFilledStatement(false);
+    open();
+    EXPECT_EQ(previewed(), PersonalRun);
+    ASSERT_EQ(dialogs.previews.size(), 1u);
+    EXPECT_EQ(dialogs.previews[0].pageCount(), 5);
+    EXPECT_NE(dialogs.previews[0].pages[0].findText("John Q. Smith"), nullptr);
+}
+
+TEST_F(PrintRunTest, ASpouseFirstNameWithoutALastNameStillPrintsThePersonalPages)
+{
+    addFilledStatement(false);
+    set(dm->tblClient, {{"SFirstName", "Mary"}, {"SLastName", ""}});
+    open();
+    EXPECT_EQ(previewed(), PersonalRun);
+}
+
+TEST_F(PrintRunTest, BothSpouseNamesPrintTheJointPagesWhateverTheStatementKind)
+{
+    addFilledStatement(false);
+    set(dm->tblClient, {{"SFirstName", "Mary"}, {"SLastName", "Smith"}});
+    open();
+    EXPECT_EQ(previewed(), JointRun);
+}
+
+TEST_F(PrintRunTest, AJointStatementWithoutBothSpouseNamesPrintsThePersonalPages)
+{
+    addFilledStatement(true);
+    set(dm->tblClient, {{"SLastName", ""}});
+    open();
+    EXPECT_EQ(previewed(), PersonalRun);
+    set(dm->tblClient, {{"SLastName", "Smith"}});
+    EXPECT_EQ(previewed(), JointRun);
+    EXPECT_NE(dialogs.previews.back().pages[0].findText("Mary A. Smith"), nullptr);
+}
+
+TEST_F(PrintRunTest, EachPreviewBuildsItsPagesAfreshAndFreesThemWhenItCloses)
+{
+    addFilledStatement(false);
+    open();
+    EXPECT_EQ(window->pageObjectCount(), 0);
+    previewed();
+    set(dm->tblFSPro, {{"CashOnHand", "13750"}});
+    previewed();
+    ASSERT_EQ(dialogs.previews.size(), 2u);
+    EXPECT_NE(dialogs.previews[0].pages[0].findText("12500"), nullptr);
+    EXPECT_EQ(dialogs.previews[1].pages[0].findText("12500"), nullptr);
+    EXPECT_NE(dialogs.previews[1].pages[0].findText("13750"), nullptr);
+    EXPECT_EQ(dialogs.pagesAlive, std::vector<int>({5, 5}));
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
+TEST_F(PrintRunTest, CancellingThePrintDialogPrintsNothingAndLeavesTheWindowAsItWas)
+{
+    addFilledStatement(false);
+    open();
+    dialogs.answer.reset();
+    clickImage("imPrint", "imPrint_Up");
+    EXPECT_EQ(dialogs.dialogsShown, 1);
+    EXPECT_TRUE(dialogs.printersAsked.isEmpty());
+    EXPECT_TRUE(dialogs.printedFiles.isEmpty());
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(child<QRadioButton>("rbFS")->isChecked());
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
+TEST_F(PrintRunTest, ThreeCopiesOnAChosenPrinterPrintEachCopyOnceOnThatPrinter)
+{
+    addFilledStatement(true);
+    open();
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office Laser", 3};
+    clickImage("imPrint", "imPrint_Up");
+    EXPECT_EQ(dialogs.printersAsked, QStringList({"Office Laser"}));
+    ASSERT_EQ(dialogs.printedFiles.size(), 1);
+    // A file printer makes no copies itself, so the five sheets are drawn three times.
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "15");
+    const std::vector<PdfWord> words = pdfWords(dialogs.printedFiles[0]);
+    for (int copy = 0; copy < 3; ++copy) {
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 1, "Spouse Information", {0, 0})) << copy;
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 2, "Contacts (Spouse)", {0, 0})) << copy;
+        EXPECT_TRUE(findPhrase(words, 5 * copy + 5, "Section 3 - Annual Income and Expenditures", {0, 0})) << copy;
+    }
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
+TEST_F(PrintRunTest, APrinterThatCannotBeHadIsReportedAndNothingPrints)
+{
+    addFilledStatement(false);
+    open();
+    dialogs.answer = PrintDialogs::PrinterChoice{"Gone Away", 1};
+    dialogs.printerAvailable = false;
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
+    EXPECT_EQ(messages.last(), "The printer \"Gone Away\" is not available.");
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
+TEST_F(PrintWindowTest, CloseClearsEveryStatementFilterAndReturnsToTheOverview)
+{
+    addFilledStatement(false);
+    addClient("Other", "Person");
+    select();
+    open();
+    ASSERT_TRUE(dm->tblClient.Filtered());
+    click("btnClose");
+    EXPECT_EQ(navigator.calls, QStringList({"overview"}));
+    for (Table *table : dm->unfilterOrder())
+        EXPECT_FALSE(table->Filtered()) << table->TableName().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }, 1000));
+}
+
+TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelected)
+{
+    addFilledStatement(true);
+    addDetailRows();
+    open();
+    auto *blank = child<QRadioButton>("rbBlank");
+    QTest::mouseClick(blank, Qt::LeftButton, {}, {10, 8});
+    ASSERT_TRUE(blank->isChecked());
+    EXPECT_FALSE(child<QRadioButton>("rbFS")->isChecked());
+    EXPECT_EQ(previewed(), BlankRun);
+    EXPECT_EQ(dialogs.previews.back().pageCount(), 11);
+    EXPECT_EQ(dialogs.previews.back().pages[0].findText("John Q. Smith"), nullptr);
+    EXPECT_EQ(dialogs.pagesAlive.back(), 11);
+    EXPECT_EQ(window->pageObjectCount(), 0);
+
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office Laser", 1};
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(dialogs.printedFiles.size(), 1);
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "11");
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Title"), "Blank Financial Statement");
+    EXPECT_EQ(window->pageObjectCount(), 0);
+
+    // Back to the statement: its own pages again.
+    QTest::mouseClick(child<QRadioButton>("rbFS"), Qt::LeftButton, {}, {10, 8});
+    EXPECT_EQ(previewed(), JointRun);
+}
+
+TEST(SystemPrintDialogsTest, APrinterNameTheSystemDoesNotKnowGivesNoPrinter)
+{
+    SystemPrintDialogs dialogs;
+    EXPECT_EQ(dialogs.printerNamed("No Such Printer Anywhere"), nullptr);
+}
+
+} // namespace
