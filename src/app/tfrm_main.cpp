@@ -15,6 +15,7 @@
 #include "overview_page.h"
 #include "sections/window_catalogue.h"
 #include "settings_page.h"
+#include "shell.h"
 #include "statement_page.h"
 #include "totals/statement_lifecycle.h"
 #include "ui/db_edit.h"
@@ -413,7 +414,10 @@ void TfrmMain::imPrint_UpClick()
 
 void TfrmMain::imCheckUpdate_upClick()
 {
-    open(QStringLiteral("UpdateCheck"));
+    // The site, not the program, tells whether a newer version exists.
+    if (!OpenWebPage(UpdateCheckAddress(GetProgramVersion())))
+        Messages::current().show(Messages::Kind::Error,
+                                 QStringLiteral("You must be connected to the internet to check for updates."));
 }
 
 void TfrmMain::lblInfoClick()

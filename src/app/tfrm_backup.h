@@ -1,0 +1,15 @@
+#pragma once
+
+#include "database_copy_window.h"
+
+// Copies the database file into a folder the user picks.
+class TfrmBackup : public DatabaseCopyWindow
+{
+    Q_OBJECT
+
+public:
+    TfrmBackup(Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
+
+protected:
+    Outcome transfer(const QString &databaseFile) override;
+};
