@@ -33,7 +33,7 @@ DatabaseCopyWindow::DatabaseCopyWindow(const Texts &texts, Tdm1 &dm, Navigator &
     m_edWorkDirInfo->setObjectName(QStringLiteral("edWorkDirInfo"));
     m_edWorkDirInfo->setGeometry(165, 188, 257, 21);
     label1->setBuddy(m_edWorkDirInfo);
-    QPushButton *browse = addButton(this, "btnBrowse", QStringLiteral("Browse"), {428, 187});
+    QPushButton *browse = addButton("btnBrowse", QStringLiteral("Browse"), {428, 187});
 
     m_memo1 = new QPlainTextEdit(this);
     m_memo1->setObjectName(QStringLiteral("Memo1"));
@@ -45,8 +45,8 @@ DatabaseCopyWindow::DatabaseCopyWindow(const Texts &texts, Tdm1 &dm, Navigator &
     m_memo1->setFont(small);
 
     addWebSiteLink(this);
-    QPushButton *closeButton = addButton(this, "btnClose", QStringLiteral("Close"), {359, 392});
-    QPushButton *ok = addButton(this, "btnOK", QStringLiteral("OK"), {440, 392});
+    QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {359, 392});
+    QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, 392});
 
     setTabOrder(m_edWorkDirInfo, ok);
     setTabOrder(ok, closeButton);

@@ -55,14 +55,6 @@ QLabel *addLabel(QWidget *window, const QString &text, QPoint position, int pixe
     return label;
 }
 
-QPushButton *addButton(QWidget *window, const char *name, const QString &text, QPoint position)
-{
-    auto *button = new QPushButton(text, window);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(QRect(position, QSize(75, 25)));
-    return button;
-}
-
 ClickLabel *addWebSiteLink(QWidget *window)
 {
     auto *link = new ClickLabel(window);

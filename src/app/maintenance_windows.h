@@ -5,7 +5,6 @@
 
 class ClickLabel;
 class QLabel;
-class QPushButton;
 class QWidget;
 class SectionFrame;
 class WindowRegistry;
@@ -14,9 +13,8 @@ class WindowRegistry;
 void addMaintenanceWindows(WindowRegistry &registry);
 
 // What those windows share: the name and caption of their class ("TfrmInfo": frmInfo, with
-// the caption of the window catalogue), plain labels, buttons of the standard size and the
+// the caption of the window catalogue), plain labels and the
 // link to the product's web site at the bottom left.
 void nameWindow(SectionFrame *window, const char *className);
 QLabel *addLabel(QWidget *window, const QString &text, QPoint position, int pixels = 12);
-QPushButton *addButton(QWidget *window, const char *name, const QString &text, QPoint position);
 ClickLabel *addWebSiteLink(QWidget *window);

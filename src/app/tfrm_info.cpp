@@ -44,7 +44,7 @@ TfrmInfo::TfrmInfo(Navigator &navigator, QWidget *parent) : SectionFrame(parent)
     addRow(this, 1, QStringLiteral("Developed By:"), "lblDevelopedBy", QLatin1String(ProductDeveloper));
     m_lblVersion = addRow(this, 2, QStringLiteral("Version:"), "lblVersion", QString());
     addWebSiteLink(this);
-    QPushButton *ok = addButton(this, "btnOK", QStringLiteral("OK"), {440, 392});
+    QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, 392});
     connect(ok, &QPushButton::clicked, this, guard([this] { btnOKClick(); }));
 }
 

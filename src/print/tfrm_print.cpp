@@ -96,9 +96,7 @@ void TfrmPrint::build()
     connect(m_imPreview, &ImageButton::clicked, this, guard([this] { imPreview_UpClick(); }));
     connect(m_imPrint, &ImageButton::clicked, this, guard([this] { imPrint_UpClick(); }));
 
-    m_btnClose = new QPushButton(QStringLiteral("Close"), this);
-    m_btnClose->setObjectName(QStringLiteral("btnClose"));
-    m_btnClose->setGeometry(440, 392, 75, 25);
+    m_btnClose = addButton("btnClose", QStringLiteral("Close"), {440, ButtonRow});
     connect(m_btnClose, &QPushButton::clicked, this, guard([this] { btnCloseClick(); }));
 
     m_qrComp.setTitle(QStringLiteral("Financial Statement"));

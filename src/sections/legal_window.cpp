@@ -42,15 +42,6 @@ namespace {
 
 constexpr int QuestionsTop = 52;
 constexpr int QuestionPitch = 62;
-constexpr int ButtonY = 392;
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, int x)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(x, ButtonY, 75, 25);
-    return b;
-}
 
 } // namespace
 
@@ -92,11 +83,11 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
     note->setObjectName(QStringLiteral("lblNote"));
     note->setGeometry(30, QuestionsTop + 5 * QuestionPitch - 4, 493, 18);
 
-    QPushButton *closeButton = button(this, "btnClose", QStringLiteral("Close"), 197);
-    QPushButton *previous = button(this, "btnPrevious", QStringLiteral("<< Previous"), 278);
+    QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {197, ButtonRow});
+    QPushButton *previous = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
     // The second window closes the walk: it has no Next.
-    QPushButton *next = m_last ? nullptr : button(this, "btnNext", QStringLiteral("Next >>"), 359);
-    QPushButton *ok = button(this, "btnOK", QStringLiteral("OK"), 440);
+    QPushButton *next = m_last ? nullptr : addButton("btnNext", QStringLiteral("Next >>"), {359, ButtonRow});
+    QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, ButtonRow});
     connect(closeButton, &QPushButton::clicked, this, guard([this] { CloseToMain(); }));
     connect(ok, &QPushButton::clicked, this, guard([this] { CloseToMain(); }));
     connect(previous, &QPushButton::clicked, this, guard([this] { btnPreviousClick(); }));

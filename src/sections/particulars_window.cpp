@@ -33,7 +33,6 @@ struct ParticularsWindow::Control
 
 namespace {
 
-constexpr int ButtonY = 392;
 
 struct Required
 {
@@ -49,28 +48,12 @@ const Required requiredFields[] = {
     {"Dependants", "Please enter the number of \"Dependants\".", "DBEditDependants"},
 };
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, int x)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(x, ButtonY, 75, 25);
-    return b;
-}
-
 QLabel *fieldLabel(QWidget *parent, const char *text, QRect geometry)
 {
     auto *label = new QLabel(QString::fromLatin1(text), parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(geometry);
     return label;
-}
-
-bool isParticulars(const QString &className)
-{
-    const CatalogueEntry *entry = findWindow(className);
-    return entry
-        && (entry->family == WindowFamily::PersonalInformation || entry->family == WindowFamily::Particulars
-            || entry->family == WindowFamily::Spouse);
 }
 
 } // namespace
@@ -203,10 +186,10 @@ void ParticularsWindow::buildButtons()
 {
     // The person's information opens the walk: it has no Previous.
     const bool first = m_kind == Kind::Information && m_side == Side::Person;
-    QPushButton *cancel = button(this, "btnCancel", QStringLiteral("Cancel"), 197);
-    QPushButton *previous = first ? nullptr : button(this, "btnPrevious", QStringLiteral("<< Previous"), 278);
-    QPushButton *next = button(this, "btnNext", QStringLiteral("Next >>"), 359);
-    QPushButton *ok = button(this, "btnOK", QStringLiteral("OK"), 440);
+    QPushButton *cancel = addButton("btnCancel", QStringLiteral("Cancel"), {197, ButtonRow});
+    QPushButton *previous = first ? nullptr : addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
+    QPushButton *next = addButton("btnNext", QStringLiteral("Next >>"), {359, ButtonRow});
+    QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, ButtonRow});
     connect(ok, &QPushButton::clicked, this, guard([this] { btnOKClick(); }));
     connect(next, &QPushButton::clicked, this, guard([this] { btnNextClick(); }));
     if (previous)
@@ -371,7 +354,7 @@ QString ParticularsWindow::neighbour(bool next) const
 void ParticularsWindow::leaveFor(const QString &target)
 {
     // The next window edits the same row from the start, or the list windows see it stored.
-    if (isParticulars(target))
+    if (editsClientRow(target))
         m_dm.tblClient.Edit();
     m_navigator.open(target);
     letPendingMessagesRun();

@@ -25,24 +25,6 @@ namespace {
 constexpr int GridTop = 50;
 constexpr int FieldsTop = 180;
 constexpr int FieldsBottom = 384;
-constexpr int ButtonY = 392;
-constexpr QSize ButtonSize(75, 25);
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, QPoint position)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(QRect(position, ButtonSize));
-    return b;
-}
-
-bool isParticulars(const QString &className)
-{
-    const CatalogueEntry *entry = findWindow(className);
-    return entry
-        && (entry->family == WindowFamily::PersonalInformation || entry->family == WindowFamily::Particulars
-            || entry->family == WindowFamily::Spouse);
-}
 
 } // namespace
 
@@ -127,13 +109,13 @@ void SectionListEditor::buildFields()
 
 void SectionListEditor::buildButtons()
 {
-    QPushButton *add = button(this, "btnAdd", QStringLiteral("Add"), {30, FieldsTop});
-    QPushButton *remove = button(this, "btnDelete", QStringLiteral("Delete"), {30, FieldsTop + 32});
-    QPushButton *cancel = button(this, "btnCancel", QStringLiteral("Cancel"), {30, FieldsTop + 64});
-    QPushButton *closeButton = button(this, "btnClose", QStringLiteral("Close"), {197, ButtonY});
-    m_btnPrevious = button(this, "btnPrevious", QStringLiteral("<< Previous"), {278, ButtonY});
-    m_btnNext = button(this, "btnNext", QStringLiteral("Next >>"), {359, ButtonY});
-    QPushButton *ok = button(this, "btnOK", QStringLiteral("OK"), {440, ButtonY});
+    QPushButton *add = addButton("btnAdd", QStringLiteral("Add"), {30, FieldsTop});
+    QPushButton *remove = addButton("btnDelete", QStringLiteral("Delete"), {30, FieldsTop + 32});
+    QPushButton *cancel = addButton("btnCancel", QStringLiteral("Cancel"), {30, FieldsTop + 64});
+    QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {197, ButtonRow});
+    m_btnPrevious = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
+    m_btnNext = addButton("btnNext", QStringLiteral("Next >>"), {359, ButtonRow});
+    QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, ButtonRow});
 
     connect(add, &QPushButton::clicked, this, guard([this] { btnAddClick(); }));
     connect(remove, &QPushButton::clicked, this, guard([this] { btnDeleteClick(); }));
@@ -308,7 +290,7 @@ void SectionListEditor::leaveFor(const QString &target)
         m_navigator.returnToMain();
     } else {
         // The particulars windows edit the statement's own row from the start.
-        if (isParticulars(target))
+        if (editsClientRow(target))
             m_dm.tblClient.Edit();
         m_navigator.open(target);
         letPendingMessagesRun();

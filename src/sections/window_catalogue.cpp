@@ -102,3 +102,11 @@ QString previousWindow(const CatalogueEntry &entry, bool joint)
 {
     return QString::fromLatin1(joint && entry.previousJoint ? entry.previousJoint : entry.previous);
 }
+
+bool editsClientRow(const QString &className)
+{
+    const CatalogueEntry *entry = findWindow(className);
+    return entry
+        && (entry->family == WindowFamily::PersonalInformation || entry->family == WindowFamily::Particulars
+            || entry->family == WindowFamily::Spouse);
+}

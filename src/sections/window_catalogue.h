@@ -40,3 +40,5 @@ const CatalogueEntry *findWindow(const QString &name);
 // The window Next (Previous) opens from this one; empty text where there is none.
 QString nextWindow(const CatalogueEntry &entry, bool joint);
 QString previousWindow(const CatalogueEntry &entry, bool joint);
+// Whether the window edits the statement's own Client row (the particulars windows).
+bool editsClientRow(const QString &className);

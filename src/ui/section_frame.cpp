@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 
 #include "picture.h"
@@ -58,6 +59,14 @@ void SectionFrame::setFullName(const QString &fullName)
 void SectionFrame::showFullName(bool show)
 {
     m_fullName->setVisible(show);
+}
+
+QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoint position)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(QRect(position, QSize(75, 25)));
+    return button;
 }
 
 // The caption takes the width of its text and the name the rest of the band, so a long

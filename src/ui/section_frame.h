@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 // The common frame of the secondary windows (sections, backup, restore, about, print):
 // a fixed 553 x 447 client area centred on the screen, no title-bar buttons, the section
@@ -18,6 +19,8 @@ public:
     static constexpr int Height = 447;
     // The band at the top that holds the caption and the name.
     static constexpr int HeaderHeight = 40;
+    // Where the row of buttons along the bottom stands.
+    static constexpr int ButtonRow = 392;
 
     explicit SectionFrame(QWidget *parent = nullptr);
 
@@ -26,6 +29,8 @@ public:
     // The statement's FullName2 at the top right; hidden until showFullName(true).
     void setFullName(const QString &fullName);
     void showFullName(bool show);
+    // A button of the windows' common size (75 x 25), named, at its place.
+    QPushButton *addButton(const char *name, const QString &text, QPoint position);
 
 protected:
     void showEvent(QShowEvent *event) override;
