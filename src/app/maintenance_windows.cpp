@@ -29,10 +29,8 @@ void Label7Click()
 void addMaintenanceWindows(WindowRegistry &registry)
 {
     registry.add(QStringLiteral("TfrmInfo"), [](Tdm1 &, Navigator &navigator) { return new TfrmInfo(navigator); });
-    registry.add(QStringLiteral("TfrmBackup"),
-                 [](Tdm1 &dm, Navigator &navigator) { return new TfrmBackup(dm, navigator); });
-    registry.add(QStringLiteral("TfrmRestore"),
-                 [](Tdm1 &dm, Navigator &navigator) { return new TfrmRestore(dm, navigator); });
+    registry.add<TfrmBackup>("TfrmBackup");
+    registry.add<TfrmRestore>("TfrmRestore");
 }
 
 void nameWindow(SectionFrame *window, const char *className)

@@ -9,6 +9,5 @@ void addProgramWindows(WindowRegistry &registry)
 {
     addSectionWindows(registry);
     addMaintenanceWindows(registry);
-    registry.add(QStringLiteral("TfrmPrint"),
-                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new TfrmPrint(dm, navigator); });
+    registry.add<TfrmPrint>("TfrmPrint");
 }

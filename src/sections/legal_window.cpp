@@ -164,8 +164,6 @@ TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalW
 
 void addLegalWindows(WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("TfrmLegal"),
-                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new TfrmLegal(dm, navigator); });
-    registry.add(QStringLiteral("TfrmLegal2"),
-                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new TfrmLegal2(dm, navigator); });
+    registry.add<TfrmLegal>("TfrmLegal");
+    registry.add<TfrmLegal2>("TfrmLegal2");
 }

@@ -12,13 +12,6 @@ const ListMember &memberOf(const char *className)
     return *member;
 }
 
-template <class Window>
-void add(WindowRegistry &registry, const char *className)
-{
-    registry.add(QString::fromLatin1(className),
-                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new Window(dm, navigator); });
-}
-
 } // namespace
 
 TfrmCash::TfrmCash(Tdm1 &dm, Navigator &navigator, QWidget *parent)
@@ -125,21 +118,21 @@ TfrmExpenses::TfrmExpenses(Tdm1 &dm, Navigator &navigator, QWidget *parent)
 
 void addListWindows(WindowRegistry &registry)
 {
-    add<TfrmCash>(registry, "TfrmCash");
-    add<TfrmInvestments>(registry, "TfrmInvestments");
-    add<TfrmRealEstate>(registry, "TfrmRealEstate");
-    add<TfrmAutos>(registry, "TfrmAutos");
-    add<TfrmLifeInsurance>(registry, "TfrmLifeInsurance");
-    add<TfrmPersonal>(registry, "TfrmPersonal");
-    add<TfrmBusiness>(registry, "TfrmBusiness");
-    add<TfrmOther>(registry, "TfrmOther");
-    add<TfrmBank_Liabilities>(registry, "TfrmBank_Liabilities");
-    add<TfrmRealEstate_Liabilities>(registry, "TfrmRealEstate_Liabilities");
-    add<TfrmCreditCard_Liabilities>(registry, "TfrmCreditCard_Liabilities");
-    add<TfrmAutos_Liabilities>(registry, "TfrmAutos_Liabilities");
-    add<TfrmTax_Liabilities>(registry, "TfrmTax_Liabilities");
-    add<TfrmOther_Liabilities>(registry, "TfrmOther_Liabilities");
-    add<TfrmContingent_Liabilities>(registry, "TfrmContingent_Liabilities");
-    add<TfrmIncome>(registry, "TfrmIncome");
-    add<TfrmExpenses>(registry, "TfrmExpenses");
+    registry.add<TfrmCash>("TfrmCash");
+    registry.add<TfrmInvestments>("TfrmInvestments");
+    registry.add<TfrmRealEstate>("TfrmRealEstate");
+    registry.add<TfrmAutos>("TfrmAutos");
+    registry.add<TfrmLifeInsurance>("TfrmLifeInsurance");
+    registry.add<TfrmPersonal>("TfrmPersonal");
+    registry.add<TfrmBusiness>("TfrmBusiness");
+    registry.add<TfrmOther>("TfrmOther");
+    registry.add<TfrmBank_Liabilities>("TfrmBank_Liabilities");
+    registry.add<TfrmRealEstate_Liabilities>("TfrmRealEstate_Liabilities");
+    registry.add<TfrmCreditCard_Liabilities>("TfrmCreditCard_Liabilities");
+    registry.add<TfrmAutos_Liabilities>("TfrmAutos_Liabilities");
+    registry.add<TfrmTax_Liabilities>("TfrmTax_Liabilities");
+    registry.add<TfrmOther_Liabilities>("TfrmOther_Liabilities");
+    registry.add<TfrmContingent_Liabilities>("TfrmContingent_Liabilities");
+    registry.add<TfrmIncome>("TfrmIncome");
+    registry.add<TfrmExpenses>("TfrmExpenses");
 }

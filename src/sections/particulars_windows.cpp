@@ -2,16 +2,6 @@
 
 #include "ui/window_registry.h"
 
-namespace {
-
-template <class Window>
-void add(WindowRegistry &registry, const char *className)
-{
-    registry.add(QString::fromLatin1(className),
-                 [](Tdm1 &dm, Navigator &navigator) -> QWidget * { return new Window(dm, navigator); });
-}
-
-} // namespace
 
 TfrmPersonalInfo::TfrmPersonalInfo(Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : ParticularsWindow(Kind::Information, Particulars::Side::Person, dm, navigator, parent)
@@ -57,10 +47,10 @@ TfrmSpouseContacts::TfrmSpouseContacts(Tdm1 &dm, Navigator &navigator, QWidget *
 
 void addParticularsWindows(WindowRegistry &registry)
 {
-    add<TfrmPersonalInfo>(registry, "TfrmPersonalInfo");
-    add<TfrmPersonalEmployment>(registry, "TfrmPersonalEmployment");
-    add<TfrmPersonalContacts>(registry, "TfrmPersonalContacts");
-    add<TfrmSpouseInfo>(registry, "TfrmSpouseInfo");
-    add<TfrmSpouseEmployment>(registry, "TfrmSpouseEmployment");
-    add<TfrmSpouseContacts>(registry, "TfrmSpouseContacts");
+    registry.add<TfrmPersonalInfo>("TfrmPersonalInfo");
+    registry.add<TfrmPersonalEmployment>("TfrmPersonalEmployment");
+    registry.add<TfrmPersonalContacts>("TfrmPersonalContacts");
+    registry.add<TfrmSpouseInfo>("TfrmSpouseInfo");
+    registry.add<TfrmSpouseEmployment>("TfrmSpouseEmployment");
+    registry.add<TfrmSpouseContacts>("TfrmSpouseContacts");
 }

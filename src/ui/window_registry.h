@@ -18,6 +18,14 @@ public:
     using Opener = std::function<QWidget *(Tdm1 &dm, Navigator &navigator)>;
 
     void add(const QString &name, Opener opener) { m_openers[name] = std::move(opener); }
+    // Registers a window class made from the data module and the navigator.
+    template <class Window>
+    void add(const char *className)
+    {
+        add(QString::fromLatin1(className), [](Tdm1 &dm, Navigator &navigator) -> QWidget * {
+            return new Window(dm, navigator);
+        });
+    }
     bool contains(const QString &name) const { return m_openers.count(name) > 0; }
     const Opener *find(const QString &name) const;
 
