@@ -57,8 +57,9 @@ void runCopy(Tdm1 &dm, const Table &table, const QString &key, const QString &ne
     statement->tryReset();
 }
 
-// Shows every statement with the list's cursor on this one and the details following it.
-void showInList(Tdm1 &dm, const QString &id)
+} // namespace
+
+void ShowStatementInList(Tdm1 &dm, const QString &id)
 {
     dm.ClearStatementFilters();
     Table &client = dm.tblClient;
@@ -73,8 +74,6 @@ void showInList(Tdm1 &dm, const QString &id)
         client.GotoKey(key);
     dm.SelectStatementDetails();
 }
-
-} // namespace
 
 QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf)
 {
@@ -110,9 +109,9 @@ QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf)
         RecalcAllTotals(dm);
         transaction.Commit();
     } catch (...) {
-        showInList(dm, sourceId);
+        ShowStatementInList(dm, sourceId);
         throw;
     }
-    showInList(dm, newId);
+    ShowStatementInList(dm, newId);
     return newId;
 }

@@ -14,3 +14,7 @@ class Tdm1;
 // the totals row and the detail tables following it (as the Overview selects a row); after
 // a failure the cursor is back on the source statement.
 QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf);
+
+// Shows every statement with the list's cursor on this one and the totals row and detail
+// tables following it, as selecting it on the Overview does.
+void ShowStatementInList(Tdm1 &dm, const QString &id);
