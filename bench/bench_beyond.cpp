@@ -1,16 +1,25 @@
 // The additions beyond the form, on the benchmark database:
 //  - CopyStatementAsOfToday: copying a statement of 10,000 detail rows as of a new date, its
 //    totals recomputed, one transaction. Budget: 300 ms (median).
+//  - OpenComparison: the comparison window on two full statements of one person (statement
+//    17 and a copy of it): read both, fill the figures and ratios, show. Budget: 50 ms.
+//  - ReadinessCheck: the readiness check of the full statement. Budget: 20 ms.
 #include <memory>
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QEvent>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
 #include "data/tdm1.h"
 #include "fixture.h"
+#include "base/pending_messages.h"
+#include "print/tfrm_compare.h"
+#include "totals/readiness.h"
 #include "totals/statement_copy.h"
+#include "ui/navigator.h"
 
 namespace {
 
@@ -83,5 +92,61 @@ void CopyStatementAsOfToday(benchmark::State &state)
     state.counters["rows"] = LargeStatementRows;
 }
 BENCHMARK(CopyStatementAsOfToday)->Unit(benchmark::kMillisecond);
+
+// The statement, filtered as opening one of its windows does.
+void selectStatement(Tdm1 &dm, const QString &id)
+{
+    dm.ClearStatementFilters();
+    dm.tblClient.SetFilter(QStringLiteral("Id = ") + id);
+    dm.tblClient.SetFiltered(true);
+    dm.tblClient.First();
+    dm.SelectStatement();
+}
+
+class NoNavigator : public Navigator
+{
+public:
+    void open(const QString &) override {}
+    void returnToMain() override {}
+    void returnToOverview() override {}
+    void endProgram() override {}
+};
+
+void OpenComparison(benchmark::State &state)
+{
+    auto dm = connectedTo(writableBenchDatabase());
+    // A second full statement of the same person, a year on.
+    static const QString copy = CopyStatement(*dm, fullStatementId(), QDate::currentDate());
+    selectStatement(*dm, copy);
+    NoNavigator navigator;
+    int figures = 0;
+    bool pairedWithSource = false;
+    for (auto _ : state) {
+        auto *window = new TfrmCompare(*dm, navigator);
+        window->show();
+        letPendingMessagesRun();
+        state.PauseTiming();
+        figures = int(window->comparison().groups.size() + window->comparison().ratios.size());
+        pairedWithSource = window->comparison().earlier.id == fullStatementId()
+            || window->comparison().later.id == fullStatementId();
+        delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["groups_and_ratios"] = figures;
+    state.counters["paired_with_source"] = pairedWithSource;
+}
+BENCHMARK(OpenComparison)->Unit(benchmark::kMillisecond);
+
+void ReadinessCheck(benchmark::State &state)
+{
+    auto dm = connectedTo(benchDatabasePath());
+    selectStatement(*dm, fullStatementId());
+    size_t findings = 0;
+    for (auto _ : state)
+        findings = CheckReadiness(*dm, QDate::currentDate()).size();
+    state.counters["findings"] = double(findings);
+}
+BENCHMARK(ReadinessCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace

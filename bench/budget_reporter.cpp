@@ -18,6 +18,8 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"StatementPdf/", "lay out and write a full statement PDF (ms)", 150},
         {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 150},
         {"CopyStatementAsOfToday", "copy a statement of 10,000 detail rows as of today (ms)", 300},
+        {"OpenComparison", "open the comparison of two full statements (ms)", 50},
+        {"ReadinessCheck", "readiness check of a full statement (ms)", 20},
     };
     return list;
 }

@@ -84,15 +84,17 @@ void TfrmCompare::build()
 
     m_figures = table(this, "sgFigures", {QString(), QString(), QString(), QStringLiteral("Change"), QStringLiteral("%")},
                       QRect(14, 76, 525, 196));
-    m_figures->setColumnWidth(0, 178);
+    m_figures->setColumnWidth(0, 150);
     for (int c = 1; c < 4; ++c)
-        m_figures->setColumnWidth(c, 88);
+        m_figures->setColumnWidth(c, 82);
+    m_figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_figures->horizontalHeader()->setStretchLastSection(true);
     m_ratios = table(this, "sgRatios", {QStringLiteral("Ratio"), QStringLiteral("Formula"), QString(), QString()},
                      QRect(14, 278, 525, 106));
-    m_ratios->setColumnWidth(0, 100);
-    m_ratios->setColumnWidth(1, 253);
-    m_ratios->setColumnWidth(2, 75);
+    m_ratios->setColumnWidth(0, 105);
+    m_ratios->setColumnWidth(1, 225);
+    m_ratios->setColumnWidth(2, 85);
+    m_ratios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ratios->horizontalHeader()->setStretchLastSection(true);
 
     QPushButton *preview = addButton("btnPreview", QStringLiteral("Preview"), {271, ButtonRow});
@@ -136,6 +138,7 @@ void TfrmCompare::showComparison()
         ++row;
         for (const ComparedFigure &f : group.figures) {
             m_figures->setItem(row, 0, cell(f.caption, f.total, Qt::AlignLeft));
+            m_figures->item(row, 0)->setToolTip(f.caption);
             m_figures->setItem(row, 1, cell(FormatMoney(f.earlier), f.total));
             m_figures->setItem(row, 2, cell(FormatMoney(f.later), f.total));
             m_figures->setItem(row, 3, cell(ComparisonTexts::change(f.change), f.total));

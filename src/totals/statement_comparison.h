@@ -21,7 +21,8 @@ struct ComparedFigure
     double earlier = 0;
     double later = 0;
     double change = 0;
-    // Change in percent of the earlier figure; none where the earlier figure is 0.
+    // Change in percent of the earlier figure's magnitude, so a negative net worth that
+    // shrinks shows a rise; none where the earlier figure is 0.
     std::optional<double> percent;
 };
 

@@ -16,6 +16,13 @@
 
 namespace {
 
+// With WORTHSHEET_SHOTS set, a window is also kept as a picture there, to be looked at.
+void keepPicture(QWidget *widget, const char *name)
+{
+    if (const QByteArray folder = qgetenv("WORTHSHEET_SHOTS"); !folder.isEmpty())
+        widget->grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
+}
+
 class CompareWindowTest : public DataModuleTest
 {
 protected:
@@ -140,6 +147,7 @@ TEST_F(CompareWindowTest, FiguresChangesAndRatiosAreThoseComputedByHand)
     EXPECT_EQ(ratioRow(1), QStringList({"Debt to Net Worth", "Total Liabilities \u00f7 Net Worth", "0.67", "1.00"}));
     EXPECT_EQ(ratioRow(2).mid(2), QStringList({"25.0%", "n/a"}));
     EXPECT_EQ(ratioRow(3), QStringList({"Savings Rate", "(Income \u2212 Expenditures) \u00f7 Income", "40.0%", "n/a"}));
+    keepPicture(window, "compare_window");
 }
 
 TEST_F(CompareWindowTest, ADivisorOfZeroOrBelowGivesNotAvailable)

@@ -13,6 +13,13 @@
 
 namespace {
 
+// With WORTHSHEET_SHOTS set, a window is also kept as a picture there, to be looked at.
+void keepPicture(QWidget *widget, const char *name)
+{
+    if (const QByteArray folder = qgetenv("WORTHSHEET_SHOTS"); !folder.isEmpty())
+        widget->grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
+}
+
 class ReadinessWindowTest : public PrintWindowTest
 {
 protected:
@@ -122,6 +129,8 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
         ASSERT_EQ(readiness->panel()->findings().size(), 1u) << finding(1).toStdString();
         if (*c.text)
             EXPECT_EQ(finding(1), c.text);
+        else
+            keepPicture(readiness, "readiness_window");
         clickIn(readiness, "btnFix1");
         EXPECT_EQ(navigator.calls, QStringList({c.call}));
         // The window goes; the statement stays the current one, or is selected in the list.
@@ -161,6 +170,7 @@ TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAny
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->findChild<QLabel *>("lblFinding1")->text(), "The holder's birth date is missing.");
+    keepPicture(window, "print_window_readiness");
 
     // Back leaves the window as it was; a second try asks again and goes on anyway.
     clickIn(window, "btnBack");
