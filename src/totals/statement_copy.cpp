@@ -57,6 +57,31 @@ void runCopy(Tdm1 &dm, const Table &table, const QString &key, const QString &ne
     statement->tryReset();
 }
 
+// A statement of thousands of rows would spill SQLite's page cache while it is copied,
+// and each spill syncs the journal; the copy holds its pages in memory until the commit.
+class RoomyPageCache
+{
+public:
+    explicit RoomyPageCache(Database &db) : m_db(db)
+    {
+        m_previous = db.sql().execAndGet("PRAGMA cache_size").getInt64();
+        db.sql().exec("PRAGMA cache_size = -32768");
+    }
+    ~RoomyPageCache()
+    {
+        try {
+            m_db.sql().exec("PRAGMA cache_size = " + std::to_string(m_previous));
+        } catch (...) {
+        }
+    }
+    RoomyPageCache(const RoomyPageCache &) = delete;
+    RoomyPageCache &operator=(const RoomyPageCache &) = delete;
+
+private:
+    Database &m_db;
+    long long m_previous = 0;
+};
+
 } // namespace
 
 void ShowStatementInList(Tdm1 &dm, const QString &id)
@@ -86,6 +111,7 @@ QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf)
             table->Cancel();
 
     QString newId;
+    RoomyPageCache cache(dm.db1);
     try {
         Database::Transaction transaction(dm.db1);
         runCopy(dm, dm.tblClient, QStringLiteral("Id"), {}, sourceId);
