@@ -149,6 +149,7 @@ TEST_F(ReadinessWindowTest, ATotalThatDiffersIsRecomputedOnRequest)
     openReadiness();
     ASSERT_GE(readiness->panel()->findings().size(), 1u);
     EXPECT_EQ(finding(1), "Cash: the stored total differs from the sum of its rows. Stored $.00, rows $250.00.");
+    keepPicture(readiness, "readiness_recompute");
     auto *button = readiness->findChild<QPushButton *>("btnFix1");
     EXPECT_EQ(button->text(), "Recompute");
     clickIn(readiness, "btnFix1");
