@@ -101,7 +101,7 @@ else
     for picture in "$work"/pictures/output*.png; do
       # Only a picture written whole: it ends with the image's end chunk.
       [ -f "$picture" ] && [ "$(png_size "$picture")" = "714x513" ] \
-        && [ "$(tail -c 8 "$picture" | head -c 4)" = IEND ] && window=$picture
+        && [ "$(tail -c 8 "$picture" | head -c 4 | tr -d '\0')" = IEND ] && window=$picture
     done
     [ -n "$window" ] && break
     kill -0 "$program_pid" 2>/dev/null || break
