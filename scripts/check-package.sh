@@ -123,6 +123,11 @@ else
   for folder in "$home/.local" "$data_home" "$data_home/Norvale" "$data_home/Norvale/Worthsheet 2010" "$(dirname "$file")"; do
     check "the folder ${folder#"$home"/} is private (0700)" test "$(stat -c %a "$folder" 2>/dev/null)" = 700
   done
+  # With no login stored the first page is the one that offers a new login (the window tests
+  # show it); a template that carried a row would start elsewhere, or with someone's data.
+  rows=$(sqlite3 "$root/usr/share/worthsheet/wks.ABS" "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'" |
+    while read -r table; do sqlite3 "$root/usr/share/worthsheet/wks.ABS" "SELECT count(*) FROM \"$table\""; done | awk '{ n += $1 } END { print n + 0 }')
+  check "the installed template holds no row, no login among them" test "$rows" = 0
   check "the data file holds the installed template's tables" \
     test "$(sqlite3 "$file" .schema 2>/dev/null)" = "$(sqlite3 "$root/usr/share/worthsheet/wks.ABS" .schema)"
   check "nothing else was left in the data folder" test "$(ls -A "$(dirname "$file")" 2>/dev/null)" = wks.ABS
