@@ -7,6 +7,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "data/engine/database.h"
 #include "data/tdm1.h"
 
 namespace {
@@ -89,6 +90,7 @@ void insertRow(SQLite::Database &db, const QString &table, const QString &client
 QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
 {
     SQLite::Database &db = dm.db1.sql();
+    Database::Transaction transaction(dm.db1); // one sync, not one per row
     insertRow(db, QStringLiteral("Client"), {}, 0, 0);
     const QString id = QString::number(db.getLastInsertRowid());
     SQLite::Statement names(db, "UPDATE Client SET LastName = ?, SLastName = ?, FirstName = 'Ada', SFirstName = 'Ben' "
@@ -110,6 +112,7 @@ QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
             insertRow(db, name, id, row, tableIndex);
         ++tableIndex;
     }
+    transaction.Commit();
     return id;
 }
 
