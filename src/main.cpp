@@ -1,9 +1,12 @@
+#include "app/command_line.h"
 #include "app/tfrm_main.h"
 #include "app/program_windows.h"
 #include "ui/application.h"
 
 int main(int argc, char **argv)
 {
+    if (CommandLine::requested(argc, argv))
+        return CommandLine::runProgram(argc, argv);
     Application app(argc, argv);
     // The main window hides while another window is shown; the program ends when the main
     // window closes, not when the last visible window does.

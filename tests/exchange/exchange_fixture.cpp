@@ -25,34 +25,7 @@ QString ExchangeTest::addFullStatement(const QString &lastName, int rowsPerTable
 
 QString ExchangeTest::dump(const QString &id) const
 {
-    SQLite::Database connection(db.path().toStdString(), SQLite::OPEN_READONLY);
-    QStringList lines;
-    SQLite::Statement tables(connection, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
-                                         "AND name <> 'User' ORDER BY rowid");
-    while (tables.executeStep()) {
-        const QString table = QString::fromUtf8(tables.getColumn(0).getText());
-        const QString where = table == QLatin1String("Client") ? QStringLiteral("Id = ") + id
-                                                               : QStringLiteral("ClientId = '%1'").arg(id);
-        SQLite::Statement rows(connection, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 ORDER BY rowid").arg(table, where).toStdString());
-        int count = 0;
-        while (rows.executeStep()) {
-            ++count;
-            QStringList fields;
-            for (int i = 0; i < rows.getColumnCount(); ++i) {
-                const QString name = QString::fromUtf8(rows.getColumnName(i));
-                if (name == QLatin1String("Id") || name == QLatin1String("ClientId"))
-                    continue;
-                const SQLite::Column value = rows.getColumn(i);
-                const QString text = value.isNull() ? QStringLiteral("<null>")
-                    : value.getType() == SQLite::FLOAT ? QString::number(value.getDouble(), 'g', 17)
-                                                       : QString::fromUtf8(value.getText());
-                fields << name + u'=' + text;
-            }
-            lines << table + u':' + fields.join(u'|');
-        }
-        lines << QStringLiteral("%1 rows: %2").arg(table).arg(count);
-    }
-    return lines.join(u'\n');
+    return statementDump(db.path(), id);
 }
 
 qint64 ExchangeTest::statementCount() const

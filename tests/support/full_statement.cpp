@@ -93,11 +93,11 @@ QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
     Database::Transaction transaction(dm.db1); // one sync, not one per row
     insertRow(db, QStringLiteral("Client"), {}, 0, 0);
     const QString id = QString::number(db.getLastInsertRowid());
-    SQLite::Statement names(db, "UPDATE Client SET LastName = ?, SLastName = ?, FirstName = 'Ada', SFirstName = 'Ben' "
-                                "WHERE Id = ?");
+    SQLite::Statement names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', "
+                                "FullName2 = 'Ada ' || ?1, SFullName2 = 'Ben ' || ?1, FullName = ?1 || ' Ada', "
+                                "SFullName = ?1 || ' Ben' WHERE Id = ?2");
     names.bind(1, lastName.toStdString());
-    names.bind(2, lastName.toStdString());
-    names.bind(3, id.toStdString());
+    names.bind(2, id.toStdString());
     names.exec();
     SQLite::Statement totals(db, "INSERT INTO FSPro (ClientId, Date, Description) VALUES (?, '03/14/2026', 'Ada Okafor')");
     totals.bind(1, id.toStdString());
@@ -122,4 +122,36 @@ void selectStatement(Tdm1 &dm, const QString &id)
     dm.tblClient.SetFiltered(true);
     dm.tblClient.First();
     dm.SelectStatement();
+}
+
+QString statementDump(const QString &databasePath, const QString &id)
+{
+    SQLite::Database connection(databasePath.toStdString(), SQLite::OPEN_READONLY);
+    QStringList lines;
+    SQLite::Statement tables(connection, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
+                                         "AND name <> 'User' ORDER BY rowid");
+    while (tables.executeStep()) {
+        const QString table = QString::fromUtf8(tables.getColumn(0).getText());
+        const QString where = table == QLatin1String("Client") ? QStringLiteral("Id = ") + id
+                                                               : QStringLiteral("ClientId = '%1'").arg(id);
+        SQLite::Statement rows(connection, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 ORDER BY rowid").arg(table, where).toStdString());
+        int count = 0;
+        while (rows.executeStep()) {
+            ++count;
+            QStringList fields;
+            for (int i = 0; i < rows.getColumnCount(); ++i) {
+                const QString name = QString::fromUtf8(rows.getColumnName(i));
+                if (name == QLatin1String("Id") || name == QLatin1String("ClientId"))
+                    continue;
+                const SQLite::Column value = rows.getColumn(i);
+                const QString text = value.isNull() ? QStringLiteral("<null>")
+                    : value.getType() == SQLite::FLOAT ? QString::number(value.getDouble(), 'g', 17)
+                                                       : QString::fromUtf8(value.getText());
+                fields << name + u'=' + text;
+            }
+            lines << table + u':' + fields.join(u'|');
+        }
+        lines << QStringLiteral("%1 rows: %2").arg(table).arg(count);
+    }
+    return lines.join(u'\n');
 }

@@ -16,3 +16,8 @@ inline const QString TrickyText = QStringLiteral("Smith, \"Jr.\"\r\nsecond line;
 
 // Makes the statement current as opening one of its windows does (SelectStatement).
 void selectStatement(Tdm1 &dm, const QString &id);
+
+// Every row of the statement in every table of the file, keys and ClientId left out, as
+// text read through a connection of its own: two statements with equal dumps are equal
+// field for field.
+QString statementDump(const QString &databasePath, const QString &id);
