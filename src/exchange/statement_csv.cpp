@@ -1,6 +1,7 @@
 #include "statement_csv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -87,9 +88,16 @@ QStringList exportStatementCsv(Tdm1 &dm, const QString &id, const QString &folde
         if (QFileInfo::exists(file.first))
             throw ExchangeError(QStringLiteral("%1 already exists; nothing was written. Choose an empty folder.").arg(file.first));
     QStringList written;
-    for (const auto &[path, content] : files) {
-        writePrivateFile(path, content);
-        written << path;
+    try {
+        for (const auto &[path, content] : files) {
+            writePrivateFile(path, content);
+            written << path;
+        }
+    } catch (...) {
+        // A full disk half-way leaves no half set of files behind.
+        for (const QString &path : written)
+            QFile::remove(path);
+        throw;
     }
     return written;
 }

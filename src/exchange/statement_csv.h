@@ -21,5 +21,6 @@ QString fileName(const ExchangeTable &table);
 } // namespace StatementCsv
 
 // Writes statement id's files into folder (each 0600). Refuses, writing nothing, when one
-// of the files already exists there. Returns the paths written.
+// of the files already exists there; when writing fails half-way, the files already
+// written are removed again. Returns the paths written.
 QStringList exportStatementCsv(Tdm1 &dm, const QString &id, const QString &folder);

@@ -217,6 +217,7 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
     const QString totalsName = statementTotalsTable().name;
     if (statement.contains(totalsName))
         record.totals = recordRow(statementTotalsTable(), statement.value(totalsName), statementAt.key(totalsName));
+    qsizetype detailRows = 0;
     for (const ExchangeTable &table : statementDetailTables()) {
         std::vector<RecordRow> rows;
         const Location tableAt = statementAt.key(table.name);
@@ -225,6 +226,9 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
             if (!value.isArray())
                 tableAt.fail(QStringLiteral("%1 where the rows of %2 (a list) belong").arg(kindOfJson(value), table.name));
             const QJsonArray array = value.toArray();
+            detailRows += array.size();
+            if (detailRows > MaxDetailRows)
+                tableAt.fail(QStringLiteral("more than %1 rows in all; a statement file holds no more").arg(MaxDetailRows));
             rows.reserve(size_t(array.size()));
             for (qsizetype i = 0; i < array.size(); ++i)
                 rows.push_back(recordRow(table, array.at(i), tableAt.index(i)));

@@ -19,6 +19,9 @@ inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
 // The format nests four levels (file, statement, table, row); deeper input is refused
 // before it is parsed.
 inline constexpr int MaxDepth = 8;
+// Far more detail rows than any statement has; a file of empty rows cannot make the
+// import run for minutes.
+inline constexpr qsizetype MaxDetailRows = 50000;
 // What an amount control accepts; the monthly (currency) amounts must also fit their
 // ten-thousandths into 64 bits.
 inline constexpr double MaxAmount = 1e15;

@@ -165,6 +165,15 @@ TEST_F(StatementJsonTest, ADeepNestingIsRefusedBeforeItIsParsed)
     EXPECT_EQ(db.text(QStringLiteral("SELECT LastName FROM Client WHERE Id = ") + id), QStringLiteral("[[[[[[[[[[[[[[[[[[[[\"{{{{{{{{{{"));
 }
 
+TEST_F(StatementJsonTest, TooManyRowsAreRefusedBeforeAnyIsStored)
+{
+    QByteArray rows = R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {}, "Cash": [)";
+    for (qsizetype i = 0; i < StatementJson::MaxDetailRows; ++i)
+        rows += "{},";
+    rows += R"({}], "Taxes": []}})";
+    expectRefused(QStringLiteral("rows.json"), rows, {QStringLiteral("$.statement.Cash: more than 50000 rows")});
+}
+
 TEST_F(StatementJsonTest, AFileLargerThanAStatementCanBeIsRefusedUnread)
 {
     const QString path = db.folder() + QStringLiteral("/large.json");
