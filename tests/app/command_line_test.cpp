@@ -17,6 +17,8 @@
 #include "app/shell.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
+#include "print/engine/composite_report.h"
+#include "print/run_pages.h"
 #include "support/full_statement.h"
 #include "support/scoped_environment.h"
 #include "totals/totals.h"
@@ -209,13 +211,39 @@ TEST_F(CommandLineTest, PdfHoldsTheStatementRunsPages)
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
     const QStringList pages = pdfPages(pdf);
-    // Joint summary, joint Section 4 and the three schedules, each at least one sheet.
+    // Joint summary, joint Section 4 and the three schedules, each at least one sheet: the
+    // sheets of the print window's joint run.
     ASSERT_GE(pages.size(), 5);
+    {
+        Tdm1 dm;
+        dm.db1.SetDatabaseFileName(databasePath);
+        dm.db1.SetConnected(true);
+        dm.OpenTables();
+        selectStatement(dm, id);
+        RunPages run = createRunPages(PrintRun::Joint, dm);
+        Report::CompositeReport composite;
+        composite.setAddReports([&run](Report::CompositeReport &c) {
+            for (const auto &page : run)
+                c.addReport(page.get());
+        });
+        EXPECT_EQ(composite.layout().pageCount(), pages.size());
+    }
     const QString text = pages.join(u'\n');
     EXPECT_TRUE(text.contains(QStringLiteral("Okafor"))) << text.left(400).toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ben"))); // the spouse: the joint pages
     EXPECT_TRUE(text.contains(QStringLiteral("03/14/2026")));
     EXPECT_TRUE(text.contains(QStringLiteral("Smith, \"Jr.\""))) << text.toStdString();
+
+    EXPECT_TRUE(text.contains(QStringLiteral("Spouse Information")));
+
+    // Without the spouse's last name the print window prints the personal pages; so does --pdf.
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("UPDATE Client SET SLastName = ''");
+    }
+    const QString personal = path(QStringLiteral("personal.pdf"));
+    ASSERT_EQ(run({QStringLiteral("--pdf"), id, personal}).code, 0);
+    EXPECT_FALSE(pdfPages(personal).join(u'\n').contains(QStringLiteral("Spouse Information")));
 
     const QString blank = path(QStringLiteral("blank.pdf"));
     const Outcome form = run({QStringLiteral("--blank-form"), blank});
