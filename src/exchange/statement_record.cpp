@@ -1,5 +1,7 @@
 #include "statement_record.h"
 
+#include <cmath>
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "data/schema.h"
@@ -89,13 +91,19 @@ QVariant readValue(SQLite::Statement &query, int column, const ExchangeTable &ta
         const QString text = QString::fromUtf8(value.getText());
         if (text.trimmed().isEmpty())
             return {};
-        if (!Field::parseNumber(text, &parsed))
+        // Currency holds whole ten-thousandths in 64 bits.
+        if (!Field::parseNumber(text, &parsed)
+            || (field.kind == FieldKind::Currency && std::fabs(parsed) >= 9.2e18))
             throw ExchangeError(QStringLiteral("%1.%2 holds \"%3\", which is not an amount").arg(table.name, field.name, text));
-        return field.kind == FieldKind::Currency ? QVariant(qint64(parsed)) : QVariant(parsed);
+        return field.kind == FieldKind::Currency ? QVariant(qint64(std::llround(parsed))) : QVariant(parsed);
     }
     if (field.kind == FieldKind::Currency)
         return QVariant(qint64(value.getInt64()));
-    return QVariant(value.getDouble());
+    // Another program may have stored an infinity; it is no amount and has no JSON form.
+    const double amount = value.getDouble();
+    if (!std::isfinite(amount))
+        throw ExchangeError(QStringLiteral("%1.%2 holds a value that is not a finite number").arg(table.name, field.name));
+    return QVariant(amount);
 }
 
 std::vector<RecordRow> readRows(SQLite::Database &db, const ExchangeTable &table, const char *where, qint64 id,

@@ -119,6 +119,22 @@ TEST_F(StatementJsonTest, ExportingAStatementThatDoesNotExistWritesNoFile)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
+TEST_F(StatementJsonTest, AStoredValueThatIsNoAmountIsNotExportedAsOne)
+{
+    // Written by another program: an infinity in a float field, a word in a currency field.
+    const QString path = db.folder() + QStringLiteral("/statement.json");
+    db.exec(QStringLiteral("UPDATE Cash SET Balance = 1e999 WHERE rowid = (SELECT MIN(rowid) FROM Cash)"));
+    try {
+        exportStatementJson(*dm, fullId, path);
+        ADD_FAILURE() << "exported an infinity";
+    } catch (const ExchangeError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Cash.Balance holds a value that is not a finite number"));
+    }
+    db.exec(QStringLiteral("UPDATE Cash SET Balance = 5; UPDATE Incomes SET MAmount = 'lots'"));
+    EXPECT_THROW(exportStatementJson(*dm, fullId, path), ExchangeError);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
 TEST_F(StatementJsonTest, BadInputIsRefusedWithWhatAndWhereAndNothingStored)
 {
     expectRefused(QStringLiteral("text.json"), "this is not JSON", {QStringLiteral("not a JSON file")});
