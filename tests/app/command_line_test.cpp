@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -323,6 +324,38 @@ TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
                                 QStringLiteral("--list")});
     EXPECT_EQ(passed.code, 0) << passed.err.toStdString();
     EXPECT_TRUE(passed.out.contains(QStringLiteral("Okafor")));
+}
+
+TEST_F(CommandLineTest, TheProgramRunsItsVerbsWithoutADisplay)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/worthsheet");
+    ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    const auto start = [&](const QStringList &arguments) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(program, arguments);
+        EXPECT_TRUE(process->waitForFinished(30000));
+        return process;
+    };
+    const QString pdf = path(QStringLiteral("statement.pdf"));
+    const auto printed = start({QStringLiteral("--pdf"), id, pdf});
+    EXPECT_EQ(printed->exitCode(), 0) << printed->readAllStandardError().toStdString();
+    EXPECT_GE(pdfPages(pdf).size(), 5);
+    const auto listed = start({QStringLiteral("--list")});
+    EXPECT_EQ(listed->exitCode(), 0);
+    EXPECT_TRUE(listed->readAllStandardOutput().contains("Okafor"));
+    const auto refused = start({QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))});
+    EXPECT_EQ(refused->exitCode(), CommandLine::Failed);
+    EXPECT_TRUE(refused->readAllStandardError().contains("worthsheet: There is no statement 999"));
+    const auto unknown = start({QStringLiteral("--bogus")});
+    EXPECT_EQ(unknown->exitCode(), CommandLine::Usage);
+    EXPECT_TRUE(unknown->readAllStandardOutput().isEmpty());
 }
 
 TEST(CommandLineRequest, OnlyAVerbLeavesTheWindowProgram)
