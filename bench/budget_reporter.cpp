@@ -17,6 +17,9 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"WalkStep/", "one step of the walk (ms)", 40},
         {"StatementPdf/", "lay out and write a full statement PDF (ms)", 150},
         {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 150},
+        {"ExportStatementJson", "export a full statement as a statement file (ms)", 50},
+        {"ImportStatementJson", "import a full statement file with its totals (ms)", 50},
+        {"CommandLinePdf", "worthsheet --pdf of a full statement, whole process (ms)", 150},
     };
     return list;
 }

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/tfrm_main.h"
 #include "app/program_windows.h"
 #include "data/first_start.h"
@@ -7,6 +8,8 @@
 
 int main(int argc, char **argv)
 {
+    if (CommandLine::requested(argc, argv))
+        return CommandLine::runProgram(argc, argv);
     Application app(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.norvale.Worthsheet"));
