@@ -2,12 +2,14 @@
 # make test          - install what is missing, build, run every test (offscreen)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench         - build and run the benchmarks on a generated database
+# make package       - build the Debian package build/worthsheet_<version>_<arch>.deb
+# make package-check - build it and check it: contents, desktop files, lintian, a first start
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
 BENCH_STATEMENTS ?= 10000
 
-.PHONY: deps configure build run test test-sanitize bench clean
+.PHONY: deps configure build run test test-sanitize bench package package-check clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -42,6 +44,15 @@ bench: build
 	@test -f $(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS || $(BUILD)/make_fixture $(BENCH_STATEMENTS) $(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS
 	@QT_QPA_PLATFORM=offscreen WORTHSHEET_BENCH_DB=$(BUILD)/bench-$(BENCH_STATEMENTS)-r3.ABS \
 	  $(BUILD)/worthsheet_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# From the same build folder as make test: only the program and the package's files are built.
+package: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target package-files
+	@rm -f $(BUILD)/worthsheet_*.deb
+	@cd $(BUILD) && cpack -G DEB
+
+package-check: package
+	@bash scripts/check-package.sh $(BUILD)/worthsheet_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD).configure.log $(SANITIZE_BUILD) $(SANITIZE_BUILD).configure.log

@@ -20,6 +20,9 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"CopyStatementAsOfToday", "copy a statement of 10,000 detail rows as of today (ms)", 300},
         {"OpenComparison", "open the comparison of two full statements (ms)", 50},
         {"ReadinessCheck", "readiness check of a full statement (ms)", 20},
+        {"ExportStatementJson", "export a full statement as a statement file (ms)", 50},
+        {"ImportStatementJson", "import a full statement file with its totals (ms)", 50},
+        {"CommandLinePdf", "worthsheet --pdf of a full statement, whole process (ms)", 150},
     };
     return list;
 }

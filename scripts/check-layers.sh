@@ -16,7 +16,7 @@ check() { # folder, then the include prefixes it may use
     header=$(sed -E 's/.*#include +"([^"]+)".*/\1/' <<<"${line#*:}")
     [[ $header == */* ]] || continue
     # A path below the file's own folder ("engine/table.h") is not a layer.
-    case ${header%%/*} in base|data|totals|ui|sections|print|app|tools) ;; *) continue ;; esac
+    case ${header%%/*} in base|data|totals|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
     local ok=0
     for prefix in "${allowed[@]}"; do
       [[ $header == "$prefix"/* ]] && ok=1
@@ -36,5 +36,6 @@ check ui base data ui
 check sections base data totals ui sections
 check print/engine base data print/engine
 check print base data totals ui print
+check exchange base data totals exchange
 check tools base data
 exit $status

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need.
+# Installs the Debian packages the build, the tests, the benchmarks and the package need.
 # Does nothing when every package is present; uses sudo only when not root.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig poppler-utils
   xvfb xauth
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin
 )
 
 missing=()

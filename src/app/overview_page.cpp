@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "data/tdm1.h"
+#include "app/statement_exchange_menu.h"
 #include "ui/db_grid.h"
 #include "ui/db_text.h"
 #include "ui/format_money.h"
@@ -68,6 +69,7 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
                         {QStringLiteral("FirstName"), QStringLiteral("First Name"), 229},
                         {QStringLiteral("MiddleInitial"), QStringLiteral("MI"), 27}});
     m_grid->setDataSource(&m_dm.dsClient);
+    new StatementExchangeMenu(m_grid, m_dm); // the list's context menu: statements in and out
 
     // Assets on the left, liabilities on the right; the bold totals close each column.
     addColumn(assetTotals(), 0, 120, 122);

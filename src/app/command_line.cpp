@@ -1,0 +1,313 @@
+#include "command_line.h"
+
+#include <functional>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "app/shell.h"
+#include "data/engine/engine_error.h"
+#include "data/tdm1.h"
+#include "exchange/exchange_error.h"
+#include "exchange/private_file.h"
+#include "exchange/statement_csv.h"
+#include "exchange/statement_json.h"
+#include "exchange/statement_merge.h"
+#include "print/engine/composite_report.h"
+#include "print/engine/pdf_export.h"
+#include "print/run_pages.h"
+
+namespace CommandLine {
+
+namespace {
+
+const char UsageText[] = R"(Usage: worthsheet [VERB] [--user NAME --password-file FILE]
+
+Without a verb the program opens its window. Verbs:
+  --help                     this text
+  --version                  the program's version
+  --list                     every statement: id, last name, first name, date, net worth
+  --export-json ID FILE      statement ID as a statement file (JSON)
+  --import-json FILE         a statement file as a new statement; prints its id
+  --export-csv ID FOLDER     statement ID as one CSV file per table in FOLDER
+  --merge FILE               every statement of another statement database, as new ones
+  --pdf ID FILE              statement ID printed to a PDF file, as the print window prints it
+  --blank-form FILE          the blank statement form as a PDF file
+
+The statement database is the one the window program opens. A database with a stored login
+is opened only with --user and --password-file (a file whose first line is the password).
+Exit status: 0 done, 1 refused or failed, 2 arguments not understood.
+)";
+
+struct Verb
+{
+    const char *name;
+    int operands;
+    bool needsFonts;
+};
+
+const std::vector<Verb> &verbs()
+{
+    static const std::vector<Verb> list{
+        {"--help", 0, false},        {"--version", 0, false},     {"--list", 0, false},
+        {"--export-json", 2, false}, {"--import-json", 1, false}, {"--export-csv", 2, false},
+        {"--merge", 1, false},       {"--pdf", 2, true},          {"--blank-form", 1, true},
+    };
+    return list;
+}
+
+const Verb *findVerb(const QString &name)
+{
+    for (const Verb &verb : verbs())
+        if (name == QLatin1String(verb.name))
+            return &verb;
+    return nullptr;
+}
+
+class Refusal
+{
+public:
+    int code;
+    QString message;
+};
+
+struct Request
+{
+    const Verb *verb = nullptr;
+    QStringList operands;
+    QString user;
+    QString passwordFile;
+};
+
+Request parse(const QStringList &arguments)
+{
+    Request request;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const auto value = [&]() {
+            if (i + 1 >= arguments.size())
+                throw Refusal{Usage, QStringLiteral("%1 needs a value").arg(argument)};
+            return arguments[++i];
+        };
+        if (argument == QLatin1String("--user")) {
+            request.user = value();
+        } else if (argument == QLatin1String("--password-file")) {
+            request.passwordFile = value();
+        } else if (argument == QLatin1String("--password")) {
+            // A password on the command line is seen by every user of the machine.
+            throw Refusal{Usage, QStringLiteral("a password is never given as an argument; use --password-file FILE")};
+        } else if (const Verb *verb = findVerb(argument)) {
+            if (request.verb)
+                throw Refusal{Usage, QStringLiteral("one verb at a time (%1 and %2)").arg(QLatin1String(request.verb->name), argument)};
+            request.verb = verb;
+            for (int n = 0; n < verb->operands; ++n) {
+                if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
+                    throw Refusal{Usage, QStringLiteral("%1 needs %2 operand(s)").arg(argument).arg(verb->operands)};
+                request.operands << arguments[++i];
+            }
+        } else {
+            throw Refusal{Usage, QStringLiteral("unknown argument %1; see worthsheet --help").arg(argument)};
+        }
+    }
+    if (!request.verb)
+        throw Refusal{Usage, QStringLiteral("no verb given; see worthsheet --help")};
+    return request;
+}
+
+QString readPassword(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Refusal{Failed, QStringLiteral("the password file %1 cannot be read: %2").arg(path, file.errorString())};
+    QByteArray line = file.read(4096);
+    const qsizetype end = line.indexOf('\n');
+    if (end >= 0)
+        line.truncate(end);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+// The window program's connection and its login gate, without the windows: the same file,
+// the same checks (a damaged, read-only or locked file is refused), and a stored login is
+// passed only with its user name and password.
+std::unique_ptr<Tdm1> openDatabase(const Request &request)
+{
+    const QString path = Tdm1::LocateDatabaseFile();
+    if (path.isEmpty())
+        throw Refusal{Failed, QStringLiteral("no statement database found (looked for %1)")
+                                  .arg(Tdm1::DatabaseFileCandidates().join(QStringLiteral(" and ")))};
+    auto dm = std::make_unique<Tdm1>();
+    try {
+        dm->db1.SetDatabaseFileName(path);
+        dm->db1.SetConnected(true);
+        dm->OpenTables();
+    } catch (const EngineError &e) {
+        dm->db1.SetConnected(false);
+        throw Refusal{Failed, QStringLiteral("the statement database cannot be opened: %1").arg(e.message())};
+    }
+    dm->tblUser.First();
+    const QString storedUser = dm->tblUser.FieldByName(QStringLiteral("User")).AsString();
+    if (storedUser.isEmpty())
+        return dm;
+    if (request.user.isEmpty() || request.passwordFile.isEmpty())
+        throw Refusal{Failed, QStringLiteral("the statement database has a login; give --user NAME and "
+                                             "--password-file FILE")};
+    const QString password = readPassword(request.passwordFile);
+    if (request.user != storedUser || password != dm->tblUser.FieldByName(QStringLiteral("Password")).AsString())
+        throw Refusal{Failed, QStringLiteral("the user name or password does not match the stored login")};
+    return dm;
+}
+
+// Makes statement id the current one, as opening its print window does.
+void selectStatement(Tdm1 &dm, const QString &id)
+{
+    bool number = false;
+    id.toLongLong(&number);
+    dm.tblClient.SetFilter(QStringLiteral("Id = ") + (number ? id : QStringLiteral("0")));
+    dm.tblClient.SetFiltered(true);
+    dm.tblClient.First();
+    if (!number || dm.tblClient.Eof())
+        throw Refusal{Failed, QStringLiteral("there is no statement %1").arg(id)};
+    dm.SelectStatement();
+}
+
+void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path)
+{
+    RunPages pages = createRunPages(run, dm);
+    Report::CompositeReport composite;
+    composite.setTitle(title);
+    composite.setAddReports([&pages](Report::CompositeReport &c) {
+        for (const auto &page : pages)
+            c.addReport(page.get());
+    });
+    const Report::Document document = composite.layout();
+    composite.clearReports();
+    freeRunPages(pages);
+    writePrivateFile(path, [&document](QIODevice &device, QString *error) {
+        return Report::PdfExport::write(document, device, 1200, error);
+    });
+}
+
+QString plain(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    return text;
+}
+
+void list(Tdm1 &dm, QTextStream &out)
+{
+    SQLite::Statement query(dm.db1.sql(),
+                            "SELECT c.Id, c.LastName, c.FirstName, "
+                            "(SELECT Date FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1), "
+                            "(SELECT NetWorth FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1) "
+                            "FROM Client c ORDER BY c.LastName COLLATE NOCASE, c.Id");
+    out << "Id\tLast name\tFirst name\tDate\tNet worth\n";
+    while (query.executeStep()) {
+        const SQLite::Column netWorth = query.getColumn(4);
+        out << query.getColumn(0).getInt64() << '\t' << plain(QString::fromUtf8(query.getColumn(1).getText())) << '\t'
+            << plain(QString::fromUtf8(query.getColumn(2).getText())) << '\t'
+            << plain(QString::fromUtf8(query.getColumn(3).getText())) << '\t'
+            << (netWorth.isNull() ? QString() : QString::number(netWorth.getDouble(), 'f', 2)) << '\n';
+    }
+}
+
+int perform(const Request &request, QTextStream &out)
+{
+    const QString verb = QLatin1String(request.verb->name);
+    const QStringList &operands = request.operands;
+    if (verb == QLatin1String("--help")) {
+        out << UsageText;
+        return Done;
+    }
+    if (verb == QLatin1String("--version")) {
+        out << "Worthsheet " << GetProgramVersion() << '\n';
+        return Done;
+    }
+    if (verb == QLatin1String("--blank-form")) {
+        Tdm1 unconnected;
+        writeRunPdf(PrintRun::Blank, unconnected, QStringLiteral("Blank Financial Statement"), operands[0]);
+        return Done;
+    }
+    const std::unique_ptr<Tdm1> dm = openDatabase(request);
+    if (verb == QLatin1String("--list")) {
+        list(*dm, out);
+    } else if (verb == QLatin1String("--export-json")) {
+        exportStatementJson(*dm, operands[0], operands[1]);
+    } else if (verb == QLatin1String("--import-json")) {
+        out << importStatementJson(*dm, operands[0]) << '\n';
+    } else if (verb == QLatin1String("--export-csv")) {
+        exportStatementCsv(*dm, operands[0], operands[1]);
+    } else if (verb == QLatin1String("--merge")) {
+        out << mergeResultText(mergeStatementFile(*dm, operands[0]), operands[0]) << '\n';
+    } else if (verb == QLatin1String("--pdf")) {
+        selectStatement(*dm, operands[0]);
+        Table &client = dm->tblClient;
+        // The print window's rule: both spouse names make the joint pages.
+        const bool joint = !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
+            && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
+        writeRunPdf(joint ? PrintRun::Joint : PrintRun::Personal, *dm, QStringLiteral("Financial Statement"), operands[1]);
+    }
+    return Done;
+}
+
+} // namespace
+
+bool requested(int argc, char **argv)
+{
+    return argc > 1 && QByteArray(argv[1]).startsWith("--");
+}
+
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    int code = Failed;
+    QString message;
+    try {
+        code = perform(parse(arguments), out);
+    } catch (const Refusal &refusal) {
+        code = refusal.code;
+        message = refusal.message;
+    } catch (const ExchangeError &e) {
+        message = e.message();
+    } catch (const EngineError &e) {
+        message = e.message();
+    } catch (const std::exception &e) {
+        message = QString::fromUtf8(e.what());
+    }
+    out.flush();
+    if (!message.isEmpty()) {
+        err << "worthsheet: " << message << '\n';
+        if (code == Usage)
+            err << "Try worthsheet --help.\n";
+        err.flush();
+    }
+    return code;
+}
+
+int runProgram(int argc, char **argv)
+{
+    // Nothing here shows a window: without a display the toolkit draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bool fonts = false;
+    for (int i = 1; i < argc; ++i)
+        if (const Verb *verb = findVerb(QString::fromLocal8Bit(argv[i])))
+            fonts = fonts || verb->needsFonts;
+    // Printing needs the font database of a GUI application; the rest does with less.
+    const std::unique_ptr<QCoreApplication> app = fonts ? std::make_unique<QGuiApplication>(argc, argv)
+                                                        : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Worthsheet"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return run(QCoreApplication::arguments().mid(1), out, err);
+}
+
+} // namespace CommandLine

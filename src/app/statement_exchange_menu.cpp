@@ -1,0 +1,138 @@
+#include "statement_exchange_menu.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/shell.h"
+#include "base/guarded.h"
+#include "base/messages.h"
+#include "data/tdm1.h"
+#include "exchange/statement_csv.h"
+#include "exchange/statement_json.h"
+#include "exchange/statement_merge.h"
+#include "ui/db_grid.h"
+
+namespace {
+
+const QString JsonFilter = QStringLiteral("Statement files (*.json)");
+const QString DatabaseFilter = QStringLiteral("Statement databases (*.ABS);;All files (*)");
+
+class DesktopFileChooser : public ExchangeFileChooser
+{
+public:
+    QString saveFile(const QString &title, const QString &suggestedName, const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(nullptr, title, suggestedName, filter);
+    }
+    QString openFile(const QString &title, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+    }
+};
+
+ExchangeFileChooser *installedChooser = nullptr;
+
+} // namespace
+
+ExchangeFileChooser &ExchangeFileChooser::current()
+{
+    static DesktopFileChooser desktop;
+    return installedChooser ? *installedChooser : desktop;
+}
+
+void ExchangeFileChooser::install(ExchangeFileChooser *chooser)
+{
+    installedChooser = chooser;
+}
+
+StatementExchangeMenu::StatementExchangeMenu(DBGrid *grid, Tdm1 &dm) : QObject(grid), m_grid(grid), m_dm(dm)
+{
+    const auto add = [this](const QString &name, const QString &text, void (StatementExchangeMenu::*handler)()) {
+        auto *action = new QAction(text, m_grid);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, guard([this, handler] { (this->*handler)(); }));
+        m_grid->addAction(action);
+        return action;
+    };
+    m_exportJson = add(QStringLiteral("actExportJson"), QStringLiteral("Export Statement File..."), &StatementExchangeMenu::exportJson);
+    m_exportCsv = add(QStringLiteral("actExportCsv"), QStringLiteral("Export CSV Files..."), &StatementExchangeMenu::exportCsv);
+    m_importJson = add(QStringLiteral("actImportJson"), QStringLiteral("Import Statement File..."), &StatementExchangeMenu::importJson);
+    m_merge = add(QStringLiteral("actMerge"), QStringLiteral("Add Statements from Another Database..."), &StatementExchangeMenu::merge);
+    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QString StatementExchangeMenu::selectedStatement()
+{
+    const QString id = m_dm.tblClient.FieldByName(QStringLiteral("Id")).AsString();
+    if (id.isEmpty())
+        Messages::current().show(Messages::Kind::Warning, QStringLiteral("Select a statement in the list first."));
+    return id;
+}
+
+void StatementExchangeMenu::exportJson()
+{
+    const QString id = selectedStatement();
+    if (id.isEmpty())
+        return;
+    const QString suggested = m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString().trimmed();
+    const QString path = ExchangeFileChooser::current().saveFile(
+        QStringLiteral("Export Statement File"), (suggested.isEmpty() ? QStringLiteral("statement") : suggested) + QStringLiteral(".json"),
+        JsonFilter);
+    if (path.isEmpty())
+        return;
+    exportStatementJson(m_dm, id, path);
+    Messages::current().show(Messages::Kind::Information, QStringLiteral("The statement was written to %1.").arg(path));
+}
+
+void StatementExchangeMenu::exportCsv()
+{
+    const QString id = selectedStatement();
+    if (id.isEmpty())
+        return;
+    const QString folder = BrowseForFolder(QStringLiteral("Choose an empty folder for the CSV files"), QString());
+    if (folder.isEmpty())
+        return;
+    const QStringList files = exportStatementCsv(m_dm, id, folder);
+    Messages::current().show(Messages::Kind::Information,
+                             QStringLiteral("%1 CSV files, one per table, were written to %2.").arg(files.size()).arg(folder));
+}
+
+void StatementExchangeMenu::importJson()
+{
+    const QString path = ExchangeFileChooser::current().openFile(QStringLiteral("Import Statement File"), JsonFilter);
+    if (path.isEmpty())
+        return;
+    refreshingList([&] { importStatementJson(m_dm, path); });
+    Messages::current().show(Messages::Kind::Information,
+                             QStringLiteral("The statement of %1 was added.").arg(QFileInfo(path).fileName()));
+}
+
+void StatementExchangeMenu::merge()
+{
+    const QString path = ExchangeFileChooser::current().openFile(QStringLiteral("Add Statements from Another Database"),
+                                                                 DatabaseFilter);
+    if (path.isEmpty())
+        return;
+    MergeResult result;
+    refreshingList([&] { result = mergeStatementFile(m_dm, path); });
+    Messages::current().show(Messages::Kind::Information, mergeResultText(result, path));
+}
+
+void StatementExchangeMenu::refreshingList(const std::function<void()> &change)
+{
+    // Whatever the outcome, the list shows what the file now holds.
+    try {
+        change();
+    } catch (...) {
+        showAllStatements();
+        throw;
+    }
+    showAllStatements();
+}
+
+void StatementExchangeMenu::showAllStatements()
+{
+    m_grid->tableModel()->reload();
+    m_dm.SelectStatementDetails();
+}

@@ -1,0 +1,144 @@
+#include "first_start.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include "schema.h"
+#include "tdm1.h"
+
+namespace {
+
+constexpr QFile::Permissions PrivateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions PrivateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+// Makes the folders of path that do not exist yet, outermost first, each private to the
+// user. Folders that exist keep their modes: they are not ours.
+bool makePrivateFolders(const QString &path, QString *error)
+{
+    QStringList missing;
+    QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo::exists(folder)) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    if (!QFileInfo(folder).isDir())
+        return fail(error, QStringLiteral("%1 is not a folder").arg(folder));
+    for (const QString &create : missing) {
+        if (QDir().mkdir(create, PrivateFolder)) {
+            // The mask of the process may have taken bits away; the folder gets exactly these.
+            QFile::setPermissions(create, PrivateFolder);
+        } else if (!QFileInfo(create).isDir()) {
+            return fail(error, QStringLiteral("Cannot create the folder %1").arg(create));
+        }
+    }
+    return true;
+}
+
+void syncFolder(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+// Copies source to target as a new file of the user's alone: the bytes go into a file beside
+// target that only the user may read, reach the disk, and the file then takes target's name,
+// which never replaces a file that is there.
+bool copyPrivately(const QString &source, const QString &target, QString *error)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+
+    QFile out;
+    bool opened = false;
+    for (int attempt = 0; attempt < 16 && !opened; ++attempt) {
+        out.setFileName(target + QStringLiteral(".first-start-")
+                        + QString::number(QRandomGenerator::global()->generate(), 16));
+        opened = out.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFile);
+    }
+    if (!opened)
+        return fail(error, QStringLiteral("Cannot write beside %1: %2").arg(target, out.errorString()));
+    bool written = out.write(bytes) == bytes.size() && out.flush();
+#ifdef Q_OS_UNIX
+    written = written && ::fsync(out.handle()) == 0;
+#endif
+    out.close();
+    if (!written) {
+        out.remove();
+        return fail(error, QStringLiteral("Cannot write beside %1").arg(target));
+    }
+    if (!QFile::rename(out.fileName(), target)) {
+        out.remove();
+        // A file that appeared there meanwhile is the user's and is kept.
+        if (!QFileInfo::exists(target))
+            return fail(error, QStringLiteral("Cannot put the database file at %1").arg(target));
+    }
+    syncFolder(QFileInfo(target).path());
+    return true;
+}
+
+} // namespace
+
+QStringList databaseTemplateCandidates(const QString &programFolder)
+{
+    const QString tail = QStringLiteral("/share/worthsheet/wks.ABS");
+    return {QDir::cleanPath(programFolder + QStringLiteral("/..") + tail), QDir::cleanPath(programFolder + tail)};
+}
+
+QString provideDatabaseFile(const QStringList &templates, QString *error)
+{
+    const QString present = Tdm1::LocateDatabaseFile();
+    if (!present.isEmpty())
+        return present;
+
+    QString source;
+    QStringList reasons;
+    for (const QString &candidate : templates) {
+        if (!QFileInfo(candidate).isFile())
+            continue;
+        const QString why = checkStatementDatabase(candidate);
+        if (why.isEmpty()) {
+            source = candidate;
+            break;
+        }
+        reasons << QStringLiteral("%1: %2").arg(candidate, why);
+    }
+    if (source.isEmpty()) {
+        if (reasons.isEmpty())
+            reasons << QStringLiteral("none of %1").arg(templates.join(QStringLiteral(", ")));
+        fail(error, QStringLiteral("No empty database to start from (%1)").arg(reasons.join(QStringLiteral("; "))));
+        return {};
+    }
+
+    const QString target = Tdm1::DatabaseFileCandidates().first();
+    if (!makePrivateFolders(QFileInfo(target).path(), error) || !copyPrivately(source, target, error))
+        return {};
+    return Tdm1::LocateDatabaseFile();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "exchange/statement_record.h"
+
+class Tdm1;
+
+// A statement as spreadsheet files: one CSV file per table (Client.csv, FSPro.csv, then one
+// per detail table, every table even when it has no rows), each with a header row of the
+// table's field names and one line per row. RFC 4180: comma-separated, CRLF line ends, a
+// field holding a comma, a quote or a line break in double quotes with its quotes doubled;
+// UTF-8 without a byte order mark. Amounts are plain numbers (1234.5, no thousands
+// separator or currency sign); the monthly amounts carry up to four decimals.
+namespace StatementCsv {
+
+QByteArray tableCsv(const ExchangeTable &table, const std::vector<RecordRow> &rows);
+QString fileName(const ExchangeTable &table);
+
+} // namespace StatementCsv
+
+// Writes statement id's files into folder (each 0600). Refuses, writing nothing, when one
+// of the files already exists there; when writing fails half-way, the files already
+// written are removed again. Returns the paths written.
+QStringList exportStatementCsv(Tdm1 &dm, const QString &id, const QString &folder);

@@ -1,0 +1,123 @@
+#include "statement_insert.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <QHash>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "data/engine/database.h"
+#include "data/tdm1.h"
+#include "exchange/exchange_error.h"
+#include "totals/totals.h"
+#include "totals/totals_support.h"
+
+namespace {
+
+std::string insertText(const ExchangeTable &table, bool withClientId)
+{
+    QStringList columns;
+    QStringList marks;
+    for (const ExchangeField &field : table.fields) {
+        columns << u'"' + field.name + u'"';
+        marks << QStringLiteral("?");
+    }
+    if (withClientId) {
+        columns << QStringLiteral("\"ClientId\"");
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+        .arg(table.name, columns.join(u','), marks.join(u','))
+        .toStdString();
+}
+
+void insertRow(Database &db, const ExchangeTable &table, const RecordRow &row, const QString *clientId,
+               const std::vector<QString> &skipped = {})
+{
+    QHash<QString, QVariant> values;
+    for (const auto &[name, value] : row)
+        values.insert(name, value);
+    const std::shared_ptr<SQLite::Statement> insert = db.statement(insertText(table, clientId != nullptr));
+    int index = 1;
+    for (const ExchangeField &field : table.fields) {
+        const QVariant value = std::find(skipped.begin(), skipped.end(), field.name) == skipped.end()
+            ? values.value(field.name)
+            : QVariant();
+        switch (field.kind) {
+        case FieldKind::Text:
+            insert->bind(index, value.toString().toStdString());
+            break;
+        case FieldKind::Float:
+            if (value.isValid())
+                insert->bind(index, value.toDouble());
+            else
+                insert->bind(index);
+            break;
+        case FieldKind::Currency:
+        case FieldKind::Key:
+            if (value.isValid())
+                insert->bind(index, static_cast<int64_t>(value.toLongLong()));
+            else
+                insert->bind(index);
+            break;
+        }
+        ++index;
+    }
+    if (clientId)
+        insert->bind(index, clientId->toStdString());
+    insert->exec();
+}
+
+// The totals row keeps the record's texts (date, description); its amounts are formed anew.
+std::vector<QString> totalsAmountFields()
+{
+    std::vector<QString> amounts;
+    for (const ExchangeField &field : statementTotalsTable().fields)
+        if (field.kind != FieldKind::Text)
+            amounts.push_back(field.name);
+    return amounts;
+}
+
+void makeCurrent(Tdm1 &dm, const QString &id)
+{
+    dm.tblClient.SetFilter(QStringLiteral("Id = ") + id);
+    dm.tblClient.SetFiltered(true);
+    dm.tblClient.First();
+    dm.SelectStatement();
+}
+
+} // namespace
+
+std::vector<QString> insertStatements(Tdm1 &dm, const std::vector<StatementRecord> &records)
+{
+    const std::vector<QString> amounts = totalsAmountFields();
+    std::vector<QString> ids;
+    StatementListReset listReset(dm);
+    FrozenControls frozen(dm.openOrder());
+    try {
+        Database::Transaction transaction(dm.db1);
+        for (const StatementRecord &record : records) {
+            insertRow(dm.db1, statementClientTable(), record.client, nullptr);
+            const QString id = QString::number(dm.db1.sql().getLastInsertRowid());
+            if (!record.totals.empty())
+                insertRow(dm.db1, statementTotalsTable(), record.totals, &id, amounts);
+            for (const auto &[tableName, rows] : record.details) {
+                const ExchangeTable *table = statementTable(tableName);
+                if (!table)
+                    throw ExchangeError(QStringLiteral("There is no table %1").arg(tableName));
+                for (const RecordRow &row : rows)
+                    insertRow(dm.db1, *table, row, &id);
+            }
+            makeCurrent(dm, id);
+            CreateTotalsRow(dm);
+            RecalcAllTotals(dm);
+            ids.push_back(id);
+        }
+        transaction.Commit();
+    } catch (const SQLite::Exception &e) {
+        throw ExchangeError(QStringLiteral("The statements could not be stored: %1").arg(QString::fromUtf8(e.what())));
+    }
+    listReset.reset();
+    return ids;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "exchange/statement_record.h"
+
+class Tdm1;
+
+// The statement file: one statement as JSON, described in docs/statement-format.md and
+// docs/statement-format.schema.json.
+namespace StatementJson {
+
+inline constexpr char FormatName[] = "Worthsheet statement";
+inline constexpr int FormatVersion = 1;
+// A statement of a few thousand rows is well below this; anything larger is refused
+// before it is read.
+inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+// The format nests four levels (file, statement, table, row); deeper input is refused
+// before it is parsed.
+inline constexpr int MaxDepth = 8;
+// Far more detail rows than any statement has; a file of empty rows cannot make the
+// import run for minutes.
+inline constexpr qsizetype MaxDetailRows = 50000;
+// What an amount control accepts; the monthly (currency) amounts must also fit their
+// ten-thousandths into 64 bits.
+inline constexpr double MaxAmount = 1e15;
+inline constexpr double MaxMonthlyAmount = 1e14;
+
+QByteArray toJson(const StatementRecord &record);
+// Checks the whole text before anything is used. Throws ExchangeError naming source and
+// the JSON path of what is wrong.
+StatementRecord fromJson(const QByteArray &json, const QString &source);
+// Reads and checks the file at path (refusing a file above MaxFileBytes unread).
+StatementRecord readFile(const QString &path);
+
+} // namespace StatementJson
+
+// Writes statement id as a statement file at path (0600, whole or not at all).
+void exportStatementJson(Tdm1 &dm, const QString &id, const QString &path);
+// Reads the statement file and stores it as a new statement; returns its Id. A refused
+// file stores nothing.
+QString importStatementJson(Tdm1 &dm, const QString &path);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include <QString>
+#include <QVariant>
+
+#include "data/engine/field.h"
+
+class Tdm1;
+
+namespace SQLite {
+class Database;
+}
+
+// One statement as it travels between files: its Client row, its totals row and the rows of
+// every detail table, without keys (Client.Id, ClientId). Text fields hold a QString, float
+// fields a double, currency fields their ten-thousandths as qint64; an empty float or
+// currency field is an invalid QVariant.
+using RecordRow = std::vector<std::pair<QString, QVariant>>;
+
+struct StatementRecord
+{
+    RecordRow client;
+    // Empty when the statement has no totals row.
+    RecordRow totals;
+    // Every detail table in the order of statementDetailTables(), with its rows in the
+    // order they were stored.
+    std::vector<std::pair<QString, std::vector<RecordRow>>> details;
+
+    qint64 detailRowCount() const;
+};
+
+struct ExchangeField
+{
+    QString name;
+    FieldKind kind;
+};
+
+struct ExchangeTable
+{
+    QString name;
+    // The fields a statement file holds: every field but the keys.
+    std::vector<ExchangeField> fields;
+    const ExchangeField *field(const QString &name) const;
+};
+
+// The tables of a statement, read from the schema: Client, FSPro, then the detail tables in
+// the order the schema defines them. One list for export, import, merge and CSV.
+const ExchangeTable &statementClientTable();
+const ExchangeTable &statementTotalsTable();
+const std::vector<ExchangeTable> &statementDetailTables();
+const ExchangeTable *statementTable(const QString &name);
+
+// Reads statement id of the database (any connection: the program's own or a read-only
+// one on another file). Throws ExchangeError when there is no such statement or a stored
+// amount is not a number.
+StatementRecord readStatement(SQLite::Database &db, qint64 id);
+// The same on the data module's file, the Id given as text.
+StatementRecord readStatement(Tdm1 &dm, const QString &id);
+// The Ids of every statement of the file, in the order they were created.
+std::vector<qint64> statementIds(SQLite::Database &db);

@@ -1,0 +1,374 @@
+#include <memory>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/stat.h>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "app/shell.h"
+#include "data/schema.h"
+#include "data/tdm1.h"
+#include "print/engine/composite_report.h"
+#include "print/run_pages.h"
+#include "support/full_statement.h"
+#include "support/scoped_environment.h"
+#include "totals/totals.h"
+
+namespace {
+
+struct Outcome
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// The command line on a statement database at the place the window program looks.
+class CommandLineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dataHome = std::make_unique<ScopedEnvironment>("XDG_DATA_HOME", home.path().toUtf8());
+        databasePath = Tdm1::DatabaseFileCandidates().first();
+        ASSERT_FALSE(QFileInfo::exists(Tdm1::DatabaseFileCandidates().last()));
+    }
+
+    void createDatabase()
+    {
+        QString error;
+        ASSERT_TRUE(createDatabaseFile(databasePath, &error)) << error.toStdString();
+    }
+
+    // A full joint statement with its totals, written as the program would.
+    QString addStatement(const QString &lastName, int rowsPerTable = 4)
+    {
+        Tdm1 dm;
+        dm.db1.SetDatabaseFileName(databasePath);
+        dm.db1.SetConnected(true);
+        dm.OpenTables();
+        const QString id = writeFullStatement(dm, rowsPerTable, lastName);
+        selectStatement(dm, id);
+        RecalcAllTotals(dm);
+        return id;
+    }
+
+    void storeLogin(const QString &user, const QString &password)
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        SQLite::Statement insert(file, "INSERT INTO User (User, Password) VALUES (?, ?)");
+        insert.bind(1, user.toStdString());
+        insert.bind(2, password.toStdString());
+        insert.exec();
+    }
+
+    Outcome run(const QStringList &arguments)
+    {
+        Outcome outcome;
+        QTextStream out(&outcome.out);
+        QTextStream err(&outcome.err);
+        outcome.code = CommandLine::run(arguments, out, err);
+        return outcome;
+    }
+
+    QString path(const QString &name) const { return QDir(work.path()).filePath(name); }
+    QByteArray databaseBytes() const
+    {
+        QFile file(databasePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    qint64 statements() const
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READONLY);
+        return file.execAndGet("SELECT COUNT(*) FROM Client").getInt64();
+    }
+    // The PDF's text, one entry per page, through poppler's pdftotext.
+    QStringList pdfPages(const QString &pdf)
+    {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        return pages;
+    }
+
+    // An error outcome: the exit code, the message on stderr and nothing on stdout.
+    void expectError(const Outcome &outcome, int code, const QString &fragment)
+    {
+        EXPECT_EQ(outcome.code, code) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.err.startsWith(QStringLiteral("worthsheet: "))) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.err.contains(fragment)) << outcome.err.toStdString() << " lacks " << fragment.toStdString();
+        EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir work;
+    std::unique_ptr<ScopedEnvironment> dataHome;
+    QString databasePath;
+};
+
+TEST_F(CommandLineTest, HelpAndVersionNeedNoDatabase)
+{
+    const Outcome help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.code, 0);
+    for (const char *verb : {"--list", "--export-json ID FILE", "--import-json FILE", "--pdf ID FILE", "--blank-form FILE",
+                             "--user NAME --password-file FILE"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
+    const Outcome version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Worthsheet %1\n").arg(GetProgramVersion()));
+    EXPECT_TRUE(version.err.isEmpty());
+}
+
+TEST_F(CommandLineTest, ArgumentsNotUnderstoodExitWithTwo)
+{
+    expectError(run({QStringLiteral("--frobnicate")}), CommandLine::Usage, QStringLiteral("unknown argument --frobnicate"));
+    expectError(run({QStringLiteral("--pdf"), QStringLiteral("1")}), CommandLine::Usage, QStringLiteral("--pdf needs 2"));
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--help")}), CommandLine::Usage, QStringLiteral("one verb"));
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--password"), QStringLiteral("secret")}), CommandLine::Usage,
+                QStringLiteral("never given as an argument"));
+    expectError(run({QStringLiteral("--user")}), CommandLine::Usage, QStringLiteral("--user needs a value"));
+}
+
+TEST_F(CommandLineTest, ListShowsEveryStatementWithItsNetWorth)
+{
+    createDatabase();
+    const QString zeta = addStatement(QStringLiteral("Zeller"), 1);
+    const QString abel = addStatement(QStringLiteral("Abel"), 2);
+    const Outcome list = run({QStringLiteral("--list")});
+    ASSERT_EQ(list.code, 0) << list.err.toStdString();
+    SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READONLY);
+    const auto netWorth = [&](const QString &id) {
+        return QString::number(file.execAndGet(QStringLiteral("SELECT NetWorth FROM FSPro WHERE ClientId = '%1'").arg(id).toStdString())
+                                   .getDouble(),
+                               'f', 2);
+    };
+    EXPECT_EQ(list.out, QStringLiteral("Id\tLast name\tFirst name\tDate\tNet worth\n"
+                                       "%1\tAbel\tAda\t03/14/2026\t%2\n"
+                                       "%3\tZeller\tAda\t03/14/2026\t%4\n")
+                            .arg(abel, netWorth(abel), zeta, netWorth(zeta)));
+}
+
+TEST_F(CommandLineTest, ExportedAndImportedStatementEqualsItsSource)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"));
+    const QString json = path(QStringLiteral("okafor.json"));
+    const Outcome exported = run({QStringLiteral("--export-json"), id, json});
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(json).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const Outcome imported = run({QStringLiteral("--import-json"), json});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
+    const QString copy = imported.out.trimmed();
+    EXPECT_NE(copy, id);
+    EXPECT_EQ(statements(), 2);
+    EXPECT_EQ(statementDump(databasePath, copy), statementDump(databasePath, id));
+
+    const QString csv = path(QStringLiteral("csv"));
+    ASSERT_TRUE(QDir().mkpath(csv));
+    EXPECT_EQ(run({QStringLiteral("--export-csv"), copy, csv}).code, 0);
+    EXPECT_EQ(QDir(csv).entryList(QDir::Files).size(), 19);
+}
+
+TEST_F(CommandLineTest, MergeAddsTheOtherFilesStatements)
+{
+    createDatabase();
+    addStatement(QStringLiteral("Okafor"), 1);
+    // The other file, made at the same place first and then moved aside.
+    const QString other = path(QStringLiteral("other.ABS"));
+    addStatement(QStringLiteral("Abara"), 1);
+    ASSERT_TRUE(QFile::copy(databasePath, other));
+    const Outcome merged = run({QStringLiteral("--merge"), other});
+    ASSERT_EQ(merged.code, 0) << merged.err.toStdString();
+    EXPECT_EQ(merged.out, QStringLiteral("2 statements with 34 rows were added from other.ABS.\n"));
+    EXPECT_EQ(statements(), 4);
+}
+
+TEST_F(CommandLineTest, PdfHoldsTheStatementRunsPages)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"));
+    const QString pdf = path(QStringLiteral("statement.pdf"));
+    const Outcome printed = run({QStringLiteral("--pdf"), id, pdf});
+    ASSERT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_TRUE(printed.out.isEmpty());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(pdf).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const QStringList pages = pdfPages(pdf);
+    // Joint summary, joint Section 4 and the three schedules, each at least one sheet: the
+    // sheets of the print window's joint run.
+    ASSERT_GE(pages.size(), 5);
+    {
+        Tdm1 dm;
+        dm.db1.SetDatabaseFileName(databasePath);
+        dm.db1.SetConnected(true);
+        dm.OpenTables();
+        selectStatement(dm, id);
+        RunPages run = createRunPages(PrintRun::Joint, dm);
+        Report::CompositeReport composite;
+        composite.setAddReports([&run](Report::CompositeReport &c) {
+            for (const auto &page : run)
+                c.addReport(page.get());
+        });
+        EXPECT_EQ(composite.layout().pageCount(), pages.size());
+    }
+    const QString text = pages.join(u'\n');
+    EXPECT_TRUE(text.contains(QStringLiteral("Okafor"))) << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Ben"))); // the spouse: the joint pages
+    EXPECT_TRUE(text.contains(QStringLiteral("03/14/2026")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Smith, \"Jr.\""))) << text.toStdString();
+
+    EXPECT_TRUE(text.contains(QStringLiteral("Spouse Information")));
+
+    // Without the spouse's last name the print window prints the personal pages; so does --pdf.
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("UPDATE Client SET SLastName = ''");
+    }
+    const QString personal = path(QStringLiteral("personal.pdf"));
+    ASSERT_EQ(run({QStringLiteral("--pdf"), id, personal}).code, 0);
+    EXPECT_FALSE(pdfPages(personal).join(u'\n').contains(QStringLiteral("Spouse Information")));
+
+    const QString blank = path(QStringLiteral("blank.pdf"));
+    const Outcome form = run({QStringLiteral("--blank-form"), blank});
+    ASSERT_EQ(form.code, 0) << form.err.toStdString();
+    EXPECT_EQ(pdfPages(blank).size(), 11);
+}
+
+TEST_F(CommandLineTest, FailuresExitWithOneAndLeaveNoFileBehind)
+{
+    const QString pdf = path(QStringLiteral("statement.pdf"));
+    expectError(run({QStringLiteral("--list")}), CommandLine::Failed, QStringLiteral("no statement database found"));
+
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    const QByteArray before = databaseBytes();
+    expectError(run({QStringLiteral("--pdf"), QStringLiteral("999"), pdf}), CommandLine::Failed,
+                QStringLiteral("there is no statement 999"));
+    expectError(run({QStringLiteral("--pdf"), QStringLiteral("1 OR 1"), pdf}), CommandLine::Failed,
+                QStringLiteral("there is no statement 1 OR 1"));
+    expectError(run({QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))}),
+                CommandLine::Failed, QStringLiteral("There is no statement 999"));
+    expectError(run({QStringLiteral("--import-json"), path(QStringLiteral("missing.json"))}), CommandLine::Failed,
+                QStringLiteral("missing.json: no such file"));
+    QFile broken(path(QStringLiteral("broken.json")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": \"Worthsheet statement\", \"version\": 7, \"statement\": {}}");
+    broken.close();
+    expectError(run({QStringLiteral("--import-json"), broken.fileName()}), CommandLine::Failed,
+                QStringLiteral("$.version: unknown format version 7"));
+    expectError(run({QStringLiteral("--pdf"), id, path(QStringLiteral("no/such/folder/x.pdf"))}), CommandLine::Failed,
+                QStringLiteral("cannot be written"));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.json"))));
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::Files), QStringList{QStringLiteral("broken.json")});
+    EXPECT_EQ(databaseBytes(), before);
+}
+
+TEST_F(CommandLineTest, ALockedDatabaseIsRefused)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    SQLite::Database other(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+    other.exec("BEGIN EXCLUSIVE");
+    expectError(run({QStringLiteral("--export-json"), id, path(QStringLiteral("x.json"))}), CommandLine::Failed,
+                QStringLiteral("the statement database cannot be opened"));
+    other.exec("ROLLBACK");
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.json"))));
+}
+
+TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
+{
+    createDatabase();
+    addStatement(QStringLiteral("Okafor"), 1);
+    storeLogin(QStringLiteral("ada"), QStringLiteral("s3cret pass"));
+    const QString passwordFile = path(QStringLiteral("password"));
+    const auto writePassword = [&](const QByteArray &content) {
+        QFile file(passwordFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    };
+
+    expectError(run({QStringLiteral("--list")}), CommandLine::Failed, QStringLiteral("has a login"));
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--user"), QStringLiteral("ada")}), CommandLine::Failed,
+                QStringLiteral("--password-file"));
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--user"), QStringLiteral("ada"), QStringLiteral("--password-file"),
+                     path(QStringLiteral("absent"))}),
+                CommandLine::Failed, QStringLiteral("cannot be read"));
+    writePassword("wrong\n");
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--user"), QStringLiteral("ada"), QStringLiteral("--password-file"),
+                     passwordFile}),
+                CommandLine::Failed, QStringLiteral("does not match the stored login"));
+    writePassword("s3cret pass\n");
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--user"), QStringLiteral("Ada"), QStringLiteral("--password-file"),
+                     passwordFile}),
+                CommandLine::Failed, QStringLiteral("does not match the stored login"));
+    const Outcome passed = run({QStringLiteral("--user"), QStringLiteral("ada"), QStringLiteral("--password-file"), passwordFile,
+                                QStringLiteral("--list")});
+    EXPECT_EQ(passed.code, 0) << passed.err.toStdString();
+    EXPECT_TRUE(passed.out.contains(QStringLiteral("Okafor")));
+}
+
+TEST_F(CommandLineTest, TheProgramRunsItsVerbsWithoutADisplay)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/worthsheet");
+    ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    const auto start = [&](const QStringList &arguments) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(program, arguments);
+        EXPECT_TRUE(process->waitForFinished(30000));
+        return process;
+    };
+    const QString pdf = path(QStringLiteral("statement.pdf"));
+    const auto printed = start({QStringLiteral("--pdf"), id, pdf});
+    EXPECT_EQ(printed->exitCode(), 0) << printed->readAllStandardError().toStdString();
+    EXPECT_GE(pdfPages(pdf).size(), 5);
+    const auto listed = start({QStringLiteral("--list")});
+    EXPECT_EQ(listed->exitCode(), 0);
+    EXPECT_TRUE(listed->readAllStandardOutput().contains("Okafor"));
+    const auto refused = start({QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))});
+    EXPECT_EQ(refused->exitCode(), CommandLine::Failed);
+    EXPECT_TRUE(refused->readAllStandardError().contains("worthsheet: There is no statement 999"));
+    const auto unknown = start({QStringLiteral("--bogus")});
+    EXPECT_EQ(unknown->exitCode(), CommandLine::Usage);
+    EXPECT_TRUE(unknown->readAllStandardOutput().isEmpty());
+}
+
+TEST(CommandLineRequest, OnlyAVerbLeavesTheWindowProgram)
+{
+    char program[] = "worthsheet";
+    char verb[] = "--list";
+    char platform[] = "-platform";
+    char *none[] = {program, nullptr};
+    char *list[] = {program, verb, nullptr};
+    char *qtOption[] = {program, platform, nullptr};
+    EXPECT_FALSE(CommandLine::requested(1, none));
+    EXPECT_TRUE(CommandLine::requested(2, list));
+    EXPECT_FALSE(CommandLine::requested(2, qtOption));
+}
+
+} // namespace

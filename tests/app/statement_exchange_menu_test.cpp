@@ -1,0 +1,167 @@
+#include <deque>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include "app/statement_exchange_menu.h"
+#include "data/schema.h"
+#include "data/tdm1.h"
+#include "recording_shell.h"
+#include "support/app/main_window_fixture.h"
+#include "support/full_statement.h"
+#include "totals/totals.h"
+#include "ui/db_grid.h"
+
+namespace {
+
+// Answers the file dialogs from a script, recording their titles; cancels when it runs dry.
+class ScriptedFileChooser : public ExchangeFileChooser
+{
+public:
+    ScriptedFileChooser() { install(this); }
+    ~ScriptedFileChooser() override { install(nullptr); }
+    QString saveFile(const QString &title, const QString &suggestedName, const QString &) override
+    {
+        titles << title + QStringLiteral(" / ") + suggestedName;
+        return next();
+    }
+    QString openFile(const QString &title, const QString &) override
+    {
+        titles << title;
+        return next();
+    }
+    QString next()
+    {
+        if (answers.empty())
+            return {};
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<QString> answers;
+    QStringList titles;
+};
+
+class StatementExchangeMenuTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        firstId = addStatement(databasePath, QStringLiteral("Okafor"));
+        start();
+        enterWithoutLogin();
+    }
+
+    static QString addStatement(const QString &path, const QString &lastName)
+    {
+        Tdm1 dm;
+        dm.db1.SetDatabaseFileName(path);
+        dm.db1.SetConnected(true);
+        dm.OpenTables();
+        const QString id = writeFullStatement(dm, 2, lastName);
+        selectStatement(dm, id);
+        RecalcAllTotals(dm);
+        return id;
+    }
+
+    QAction *action(const QString &name)
+    {
+        for (QAction *a : grid()->actions())
+            if (a->objectName() == name)
+                return a;
+        ADD_FAILURE() << "no action " << name.toStdString();
+        return nullptr;
+    }
+    DBGrid *grid() { return child<DBGrid>(QStringLiteral("DBGrid1")); }
+    int listedRows() { return grid()->model()->rowCount(); }
+    QString work(const QString &name) const { return QDir(home.path()).filePath(name); }
+
+    ScriptedFileChooser chooser;
+    RecordingShell shell;
+    QString firstId;
+};
+
+TEST_F(StatementExchangeMenuTest, TheListOffersTheFourCommandsInItsContextMenu)
+{
+    EXPECT_EQ(grid()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList texts;
+    for (QAction *a : grid()->actions())
+        texts << a->text();
+    EXPECT_EQ(texts, QStringList({QStringLiteral("Export Statement File..."), QStringLiteral("Export CSV Files..."),
+                                  QStringLiteral("Import Statement File..."),
+                                  QStringLiteral("Add Statements from Another Database...")}));
+}
+
+TEST_F(StatementExchangeMenuTest, ExportedStatementComesBackAsANewStatementInTheList)
+{
+    grid()->selectRow(0);
+    const QString json = work(QStringLiteral("okafor.json"));
+    chooser.answers = {json, json};
+    action(QStringLiteral("actExportJson"))->trigger();
+    EXPECT_EQ(messages->last(), QStringLiteral("The statement was written to %1.").arg(json));
+    EXPECT_EQ(chooser.titles.value(0), QStringLiteral("Export Statement File / Ada Okafor.json"));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(json).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    action(QStringLiteral("actImportJson"))->trigger();
+    EXPECT_EQ(messages->last(), QStringLiteral("The statement of okafor.json was added."));
+    EXPECT_EQ(listedRows(), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 2);
+    const QString copy = text(QStringLiteral("SELECT MAX(Id) FROM Client"));
+    EXPECT_EQ(statementDump(databasePath, copy), statementDump(databasePath, firstId));
+    EXPECT_FALSE(main->dm1().tblClient.Filtered());
+}
+
+TEST_F(StatementExchangeMenuTest, CsvFilesGoIntoTheChosenFolder)
+{
+    grid()->selectRow(0);
+    const QString folder = work(QStringLiteral("csv"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    shell.choose(folder);
+    action(QStringLiteral("actExportCsv"))->trigger();
+    EXPECT_EQ(messages->last(), QStringLiteral("19 CSV files, one per table, were written to %1.").arg(folder));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Cash.csv")));
+}
+
+TEST_F(StatementExchangeMenuTest, MergeCountsWhatWasAddedAndTheListShowsIt)
+{
+    QTemporaryDir otherFolder;
+    const QString other = otherFolder.filePath(QStringLiteral("wks.ABS"));
+    ASSERT_TRUE(createDatabaseFile(other));
+    addStatement(other, QStringLiteral("Abara"));
+    chooser.answers = {other};
+    action(QStringLiteral("actMerge"))->trigger();
+    EXPECT_EQ(messages->last(), QStringLiteral("1 statement with 33 rows was added from wks.ABS."));
+    EXPECT_EQ(listedRows(), 2);
+}
+
+TEST_F(StatementExchangeMenuTest, ARefusedFileShowsWhyAndTheListStaysAsItWas)
+{
+    const QString bad = work(QStringLiteral("bad.json"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": \"Worthsheet statement\", \"version\": 1, \"statement\": {\"Client\": {\"Shoe\": 1}}}");
+    file.close();
+    chooser.answers = {bad};
+    action(QStringLiteral("actImportJson"))->trigger();
+    ASSERT_FALSE(messages->shown().empty());
+    EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Error);
+    EXPECT_EQ(messages->last(), bad + QStringLiteral(": $.statement.Client.Shoe: Client has no field Shoe"));
+    EXPECT_EQ(listedRows(), 1);
+
+    // Cancelled dialogs do nothing at all.
+    messages->clear();
+    for (const char *name : {"actExportJson", "actImportJson", "actMerge", "actExportCsv"})
+        action(QString::fromLatin1(name))->trigger();
+    EXPECT_TRUE(messages->shown().empty());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 1);
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <sys/stat.h>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <gtest/gtest.h>
+
+#include "exchange/exchange_error.h"
+#include "exchange/statement_csv.h"
+#include "exchange_fixture.h"
+#include "support/full_statement.h"
+
+namespace {
+
+// Python's csv module as the independent reader: every file of the folder as
+// {"Table": [[header...], [row...], ...]}.
+const char ReadBack[] = R"(
+import csv, json, os, sys
+folder = sys.argv[1]
+out = {}
+for name in sorted(os.listdir(folder)):
+    with open(os.path.join(folder, name), newline='', encoding='utf-8', errors='strict') as f:
+        out[name[:-4]] = list(csv.reader(f, strict=True))
+print(json.dumps(out))
+)";
+
+class StatementCsvTest : public ExchangeTest
+{
+protected:
+    QJsonObject readBack(const QString &folder)
+    {
+        QProcess python;
+        python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromLatin1(ReadBack), folder});
+        EXPECT_TRUE(python.waitForFinished(30000));
+        EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+        return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    }
+
+    QString folder() const { return db.folder() + QStringLiteral("/csv"); }
+};
+
+TEST_F(StatementCsvTest, EveryTableReadsBackWithEveryRowAndField)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    const QStringList written = exportStatementCsv(*dm, fullId, folder());
+    const QJsonObject tables = readBack(folder());
+    EXPECT_EQ(tables.size(), written.size());
+    ASSERT_EQ(tables.size(), 19); // Client, FSPro and seventeen detail tables
+
+    SQLite::Database file(db.path().toStdString(), SQLite::OPEN_READONLY);
+    for (auto it = tables.begin(); it != tables.end(); ++it) {
+        const QString table = it.key();
+        const QJsonArray lines = it.value().toArray();
+        ASSERT_FALSE(lines.isEmpty()) << table.toStdString();
+        const QJsonArray header = lines.at(0).toArray();
+        const QString where = table == QLatin1String("Client") ? QStringLiteral("Id = ") + fullId
+                                                               : QStringLiteral("ClientId = '%1'").arg(fullId);
+        SQLite::Statement rows(file, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 ORDER BY rowid").arg(table, where).toStdString());
+        int line = 1;
+        while (rows.executeStep()) {
+            ASSERT_LT(line, lines.size()) << table.toStdString();
+            const QJsonArray cells = lines.at(line).toArray();
+            ASSERT_EQ(cells.size(), header.size());
+            int cell = 0;
+            for (int i = 0; i < rows.getColumnCount(); ++i) {
+                const QString name = QString::fromUtf8(rows.getColumnName(i));
+                if (name == QLatin1String("Id") || name == QLatin1String("ClientId"))
+                    continue;
+                EXPECT_EQ(header.at(cell).toString(), name);
+                const QString text = cells.at(cell).toString();
+                const SQLite::Column value = rows.getColumn(i);
+                if (value.isNull())
+                    EXPECT_EQ(text, QString()) << name.toStdString();
+                else if (value.getType() == SQLite::FLOAT)
+                    EXPECT_NEAR(text.toDouble(), value.getDouble(), 1e-9 * std::max(1.0, std::abs(value.getDouble())))
+                        << table.toStdString() << '.' << name.toStdString() << " = " << text.toStdString();
+                else if (value.getType() == SQLite::INTEGER)
+                    EXPECT_DOUBLE_EQ(text.toDouble(), double(value.getInt64()) / 10000) << name.toStdString();
+                else
+                    EXPECT_EQ(text, QString::fromUtf8(value.getText())) << table.toStdString() << '.' << name.toStdString();
+                ++cell;
+            }
+            EXPECT_EQ(cell, header.size());
+            ++line;
+        }
+        EXPECT_EQ(line, lines.size()) << table.toStdString();
+    }
+    // The texts that need quoting came through whole.
+    EXPECT_EQ(tables.value(QStringLiteral("Client")).toArray().at(1).toArray().contains(TrickyText), true);
+    EXPECT_EQ(tables.value(QStringLiteral("Investments")).toArray().at(1).toArray().contains(TrickyText), true);
+}
+
+TEST_F(StatementCsvTest, FilesAreTheOwnersAloneWithPlainNumbersAndCrlfLines)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    for (const QString &path : exportStatementCsv(*dm, fullId, folder())) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << path.toStdString();
+    }
+    QFile cash(folder() + QStringLiteral("/Cash.csv"));
+    ASSERT_TRUE(cash.open(QIODevice::ReadOnly));
+    const QByteArray text = cash.readAll();
+    EXPECT_TRUE(text.startsWith("RegisteredName,Type,Bank,AccountNumber,Balance,Pledged,PledgedTo\r\n")) << text.left(80).toStdString();
+    EXPECT_TRUE(text.contains(",1000.25,")) << text.toStdString();
+    QFile incomes(folder() + QStringLiteral("/Incomes.csv"));
+    ASSERT_TRUE(incomes.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(incomes.readAll().contains('$'));
+}
+
+TEST_F(StatementCsvTest, AFolderThatAlreadyHoldsOneOfTheFilesGetsNone)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    QFile mine(folder() + QStringLiteral("/Taxes.csv"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("my own figures");
+    mine.close();
+    try {
+        exportStatementCsv(*dm, fullId, folder());
+        ADD_FAILURE() << "exported over an existing file";
+    } catch (const ExchangeError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("Taxes.csv already exists"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{QStringLiteral("Taxes.csv")});
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), QByteArray("my own figures"));
+}
+
+} // namespace

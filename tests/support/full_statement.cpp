@@ -1,0 +1,157 @@
+#include "full_statement.h"
+
+#include <cmath>
+
+#include <QMap>
+#include <QStringList>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "data/engine/database.h"
+#include "data/tdm1.h"
+
+namespace {
+
+struct Column
+{
+    QString name;
+    QString type;
+};
+
+std::vector<Column> columnsOf(SQLite::Database &db, const QString &table)
+{
+    std::vector<Column> columns;
+    SQLite::Statement info(db, "SELECT name, type FROM pragma_table_info(?)");
+    info.bind(1, table.toStdString());
+    while (info.executeStep())
+        columns.push_back({QString::fromUtf8(info.getColumn(0).getText()), QString::fromUtf8(info.getColumn(1).getText())});
+    return columns;
+}
+
+// Drop-down texts for the fields the totals compare, so every per-type total gets rows.
+const QMap<QString, QStringList> &typeTexts()
+{
+    static const QMap<QString, QStringList> texts{
+        {QStringLiteral("Investments.InvestmentType"),
+         {QStringLiteral("Stock"), QStringLiteral("SEP/IRA"), QStringLiteral("Bond"), QStringLiteral("Other")}},
+        {QStringLiteral("OtherAssets.Type"),
+         {QStringLiteral("Restricted or Margin Account"), QStringLiteral("Accounts and Notes Receivable"),
+          QStringLiteral("All Other Assets")}},
+        {QStringLiteral("Incomes.Type"),
+         {QStringLiteral("Salaries and Wages (Individual)"), QStringLiteral("Salaries and Wages (Spouse)"),
+          QStringLiteral("Net Real Estate Income"), QStringLiteral("Dividends and Interest Income")}},
+        {QStringLiteral("Expenditure.Type"),
+         {QStringLiteral("Mortgage Payment"), QStringLiteral("Rental Payment"), QStringLiteral("Other Debt Service")}},
+        {QStringLiteral("Cash.Type"), {QStringLiteral("Checking Account"), QStringLiteral("Savings Account")}},
+    };
+    return texts;
+}
+
+void insertRow(SQLite::Database &db, const QString &table, const QString &clientId, int row, int tableIndex)
+{
+    QStringList names;
+    QStringList marks;
+    std::vector<Column> columns;
+    for (const Column &column : columnsOf(db, table)) {
+        if (column.name == QLatin1String("Id"))
+            continue;
+        columns.push_back(column);
+        names << u'"' + column.name + u'"';
+        marks << QStringLiteral("?");
+    }
+    SQLite::Statement insert(db, QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                     .arg(table, names.join(u','), marks.join(u','))
+                                     .toStdString());
+    const double amount = 1000.25 * (row + 1) + 37.5 * tableIndex;
+    int index = 1;
+    for (const Column &column : columns) {
+        const QString key = table + u'.' + column.name;
+        if (column.name == QLatin1String("ClientId"))
+            insert.bind(index, clientId.toStdString());
+        else if (column.type == QLatin1String("REAL"))
+            insert.bind(index, column.name.startsWith(QLatin1String("Percent")) ? 50.0 + row : amount);
+        else if (column.type == QLatin1String("INTEGER"))
+            insert.bind(index, static_cast<int64_t>(std::llround(amount / 12 * 10000)));
+        else if (typeTexts().contains(key))
+            insert.bind(index, typeTexts()[key][row % typeTexts()[key].size()].toStdString());
+        else if (column.name == QLatin1String("JointStatement"))
+            insert.bind(index, "Yes");
+        else if (row == 0 && (column.name == QLatin1String("Description") || column.name == QLatin1String("Address")))
+            insert.bind(index, TrickyText.toStdString());
+        else
+            insert.bind(index, QStringLiteral("%1 %2").arg(column.name).arg(row + 1).toStdString());
+        ++index;
+    }
+    insert.exec();
+}
+
+} // namespace
+
+QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
+{
+    SQLite::Database &db = dm.db1.sql();
+    Database::Transaction transaction(dm.db1); // one sync, not one per row
+    insertRow(db, QStringLiteral("Client"), {}, 0, 0);
+    const QString id = QString::number(db.getLastInsertRowid());
+    SQLite::Statement names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', "
+                                "FullName2 = 'Ada ' || ?1, SFullName2 = 'Ben ' || ?1, FullName = ?1 || ' Ada', "
+                                "SFullName = ?1 || ' Ben' WHERE Id = ?2");
+    names.bind(1, lastName.toStdString());
+    names.bind(2, id.toStdString());
+    names.exec();
+    SQLite::Statement totals(db, "INSERT INTO FSPro (ClientId, Date, Description) VALUES (?, '03/14/2026', 'Ada Okafor')");
+    totals.bind(1, id.toStdString());
+    totals.exec();
+    int tableIndex = 0;
+    for (const Table *table : dm.openOrder()) {
+        const QString name = table->TableName();
+        if (name == QLatin1String("User") || name == QLatin1String("Client") || name == QLatin1String("FSPro"))
+            continue;
+        const int rows = name == QLatin1String("Legal") ? 1 : rowsPerTable;
+        for (int row = 0; row < rows; ++row)
+            insertRow(db, name, id, row, tableIndex);
+        ++tableIndex;
+    }
+    transaction.Commit();
+    return id;
+}
+
+void selectStatement(Tdm1 &dm, const QString &id)
+{
+    dm.tblClient.SetFilter(QStringLiteral("Id = ") + id);
+    dm.tblClient.SetFiltered(true);
+    dm.tblClient.First();
+    dm.SelectStatement();
+}
+
+QString statementDump(const QString &databasePath, const QString &id)
+{
+    SQLite::Database connection(databasePath.toStdString(), SQLite::OPEN_READONLY);
+    QStringList lines;
+    SQLite::Statement tables(connection, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
+                                         "AND name <> 'User' ORDER BY rowid");
+    while (tables.executeStep()) {
+        const QString table = QString::fromUtf8(tables.getColumn(0).getText());
+        const QString where = table == QLatin1String("Client") ? QStringLiteral("Id = ") + id
+                                                               : QStringLiteral("ClientId = '%1'").arg(id);
+        SQLite::Statement rows(connection, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 ORDER BY rowid").arg(table, where).toStdString());
+        int count = 0;
+        while (rows.executeStep()) {
+            ++count;
+            QStringList fields;
+            for (int i = 0; i < rows.getColumnCount(); ++i) {
+                const QString name = QString::fromUtf8(rows.getColumnName(i));
+                if (name == QLatin1String("Id") || name == QLatin1String("ClientId"))
+                    continue;
+                const SQLite::Column value = rows.getColumn(i);
+                const QString text = value.isNull() ? QStringLiteral("<null>")
+                    : value.getType() == SQLite::FLOAT ? QString::number(value.getDouble(), 'g', 17)
+                                                       : QString::fromUtf8(value.getText());
+                fields << name + u'=' + text;
+            }
+            lines << table + u':' + fields.join(u'|');
+        }
+        lines << QStringLiteral("%1 rows: %2").arg(table).arg(count);
+    }
+    return lines.join(u'\n');
+}
