@@ -1,6 +1,8 @@
 #include "program_windows.h"
 
 #include "maintenance_windows.h"
+#include "print/readiness_window.h"
+#include "print/tfrm_compare.h"
 #include "print/tfrm_print.h"
 #include "sections/section_windows.h"
 #include "ui/window_registry.h"
@@ -10,4 +12,6 @@ void addProgramWindows(WindowRegistry &registry)
     addSectionWindows(registry);
     addMaintenanceWindows(registry);
     registry.add<TfrmPrint>("TfrmPrint");
+    registry.add<TfrmReadiness>("TfrmReadiness");
+    registry.add<TfrmCompare>("TfrmCompare");
 }

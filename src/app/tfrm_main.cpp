@@ -9,6 +9,7 @@
 #include "base/guarded.h"
 #include "base/messages.h"
 #include "base/pending_messages.h"
+#include "beyond_commands.h"
 #include "connect_database.h"
 #include "data/tdm1.h"
 #include "login_pages.h"
@@ -106,6 +107,7 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
                 m_dm1->StatementEditMode = QStringLiteral("Edit");
                 openSection(link);
             }));
+    addBeyondCommands(*this, *m_overview, *m_statement);
     connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this, guard([this] { imCheckUpdate_upClick(); }));
     connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, guard([this] { imUpdateLogin_upClick(); }));
     connect(m_settings->backupButton(), &ImageButton::clicked, this, guard([this] { open(QStringLiteral("TfrmBackup")); }));

@@ -11,6 +11,7 @@
 #include "data/tdm1.h"
 #include "print/engine/report_page.h"
 #include "print_dialogs.h"
+#include "readiness_window.h"
 #include "run_printing.h"
 #include "system_print_dialogs.h"
 #include "ui/db_text.h"
@@ -157,11 +158,16 @@ void TfrmPrint::imPrintMouseMove()
 
 void TfrmPrint::imPreview_UpClick()
 {
+    // A statement is checked first; "Print anyway" goes on from the findings.
+    if (m_rbFS->isChecked() && ReadinessPanel::interpose(this, m_dm, m_navigator, [this] { PreviewStatement(); }))
+        return;
     PreviewStatement();
 }
 
 void TfrmPrint::imPrint_UpClick()
 {
+    if (m_rbFS->isChecked() && ReadinessPanel::interpose(this, m_dm, m_navigator, [this] { PrintStatement(); }))
+        return;
     PrintStatement();
 }
 

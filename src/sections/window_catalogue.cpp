@@ -68,6 +68,8 @@ const std::vector<CatalogueEntry> &windowCatalogue()
             section("TfrmLegal2", "Legal", F::Legal, "lblLegal2", "Legal 2", 4, {}, "TfrmLegal", nullptr),
             {"TfrmPrint", "Print Financial Statement", F::Other},
             {"TfrmInfo", "Information", F::Other},
+            {"TfrmReadiness", "Ready for the Lender?", F::Other},
+            {"TfrmCompare", "Compare Statements", F::Other},
             {"TfrmBackup", "Backup Financial Data", F::Other},
             {"TfrmRestore", "Restore Financial Data", F::Other},
         };

@@ -93,7 +93,8 @@ TEST_F(StatementExchangeMenuTest, TheListOffersTheFourCommandsInItsContextMenu)
     QStringList texts;
     for (QAction *a : grid()->actions())
         texts << a->text();
-    EXPECT_EQ(texts, QStringList({QStringLiteral("Export Statement File..."), QStringLiteral("Export CSV Files..."),
+    // The list's other commands (copy, compare) follow in the same menu.
+    EXPECT_EQ(texts.mid(0, 4), QStringList({QStringLiteral("Export Statement File..."), QStringLiteral("Export CSV Files..."),
                                   QStringLiteral("Import Statement File..."),
                                   QStringLiteral("Add Statements from Another Database...")}));
 }

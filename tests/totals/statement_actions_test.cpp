@@ -20,23 +20,6 @@ namespace {
 class StatementActionsTest : public TotalsTest
 {
 protected:
-    // Writes to every table count down in the file itself; the write that reaches zero
-    // fails as a full disk or a refused row would. Zero disarms.
-    void installFaultCountdown()
-    {
-        QString sql = "CREATE TABLE fault (n INTEGER); INSERT INTO fault VALUES (0);";
-        for (const QString &table : statementTableNames() + QStringList{"Client"}) {
-            for (const char *op : {"INSERT", "UPDATE", "DELETE"}) {
-                sql += QString("CREATE TRIGGER \"fault_%1_%2\" BEFORE %2 ON \"%1\" WHEN (SELECT n FROM fault) > 0 "
-                               "BEGIN UPDATE fault SET n = n - 1; "
-                               "SELECT RAISE(ABORT, 'injected fault') WHERE (SELECT n FROM fault) = 0; END;")
-                           .arg(table, op);
-            }
-        }
-        execBehindEngine(sql);
-    }
-    void armFault(int writes) { db.exec(QString("UPDATE fault SET n = %1").arg(writes)); }
-
     void typeCashRow(const QString &name, double balance)
     {
         Table &cash = dm->tblCash;

@@ -129,3 +129,22 @@ void TotalsTest::expectUnfilteredOnFirstRow()
             EXPECT_EQ(table->currentKey().rowid, first.front().rowid);
     }
 }
+
+void TotalsTest::installFaultCountdown()
+{
+    QString sql = "CREATE TABLE fault (n INTEGER); INSERT INTO fault VALUES (0);";
+    for (const QString &table : statementTableNames() + QStringList{"Client"}) {
+        for (const char *op : {"INSERT", "UPDATE", "DELETE"}) {
+            sql += QString("CREATE TRIGGER \"fault_%1_%2\" BEFORE %2 ON \"%1\" WHEN (SELECT n FROM fault) > 0 "
+                           "BEGIN UPDATE fault SET n = n - 1; "
+                           "SELECT RAISE(ABORT, 'injected fault') WHERE (SELECT n FROM fault) = 0; END;")
+                       .arg(table, op);
+        }
+    }
+    execBehindEngine(sql);
+}
+
+void TotalsTest::armFault(int writes)
+{
+    db.exec(QString("UPDATE fault SET n = %1").arg(writes));
+}

@@ -36,6 +36,11 @@ protected:
     // Runs SQL on the file through another connection, then reopens the tables.
     void execBehindEngine(const QString &sql);
     void expectUnfilteredOnFirstRow();
+
+    // Writes to every table count down in the file itself; the write that reaches zero
+    // fails as a full disk or a refused row would. Zero disarms.
+    void installFaultCountdown();
+    void armFault(int writes);
 };
 
 // FSPro and the detail tables.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+struct ComparedRatio;
+
+// How the comparison of two statements writes its figures, on screen and on paper alike.
+namespace ComparisonTexts {
+// The change between the two figures as money with its sign: +$1,000.00, -$250.50, $.00.
+QString change(double value);
+// The change in percent, one decimal with its sign; "n/a" where there is none.
+QString percent(const std::optional<double> &value);
+// A ratio as a plain figure (1.25) or a percentage (28.0%); "n/a" where there is none.
+QString ratio(const ComparedRatio &ratio, const std::optional<double> &value);
+inline const QString NotAvailable = QStringLiteral("n/a");
+} // namespace ComparisonTexts

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class Tdm1;
+
+// Two statements side by side: every category of the summary page and every total with
+// the change between them, and the ratios a lender looks at. Reads the stored totals
+// rows; changes nothing.
+
+struct ComparedFigure
+{
+    QString caption;
+    QString field; // the totals row's field
+    bool total = false;
+    double earlier = 0;
+    double later = 0;
+    double change = 0;
+    // Change in percent of the earlier figure's magnitude, so a negative net worth that
+    // shrinks shows a rise; none where the earlier figure is 0.
+    std::optional<double> percent;
+};
+
+struct ComparedGroup
+{
+    QString caption;
+    std::vector<ComparedFigure> figures;
+};
+
+struct ComparedRatio
+{
+    QString caption;
+    QString formula;
+    bool asPercent = false; // shown as a percentage rather than as a plain ratio
+    // None where the divisor is 0 or negative.
+    std::optional<double> earlier;
+    std::optional<double> later;
+};
+
+struct ComparedStatement
+{
+    QString id;
+    QString name; // the person's name on the totals row
+    QString date; // mm/dd/yyyy as stored
+};
+
+struct StatementComparison
+{
+    ComparedStatement earlier;
+    ComparedStatement later;
+    std::vector<ComparedGroup> groups;
+    std::vector<ComparedRatio> ratios;
+};
+
+// The expense types whose monthly figures make up the debt service of the debt-to-income
+// ratio: installments, mortgage payments, lease obligations and other debt service.
+const QStringList &debtServiceExpenseTypes();
+
+// Compares two statements by Id; the one with the older date comes first (as given when
+// the dates are equal or not dates). Refuses an Id that is no statement.
+StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QString &secondId);
+
+// The statement dates compared as dates, not as texts: an invalid date is older than any.
+bool statementDateIsOlder(const QString &date, const QString &than);
+
+// The statements of the same person as the given one (same last and first name), newest
+// first by date, the given one excluded.
+struct StatementChoice
+{
+    QString id;
+    QString date;
+    QString name;
+};
+std::vector<StatementChoice> OtherStatementsOfPerson(Tdm1 &dm, const QString &id);
+// The most recent of them; empty text when the person has no other statement.
+QString MostRecentOtherStatement(Tdm1 &dm, const QString &id);

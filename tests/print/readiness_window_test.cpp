@@ -1,0 +1,194 @@
+// The readiness check on screen: each finding with the button that goes where it is put
+// right, and the check the print window makes before a statement is previewed or printed.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "data/engine/table.h"
+#include "print/readiness_window.h"
+#include "print_window_fixture.h"
+#include "totals/totals.h"
+
+namespace {
+
+// With WORTHSHEET_SHOTS set, a window is also kept as a picture there, to be looked at.
+void keepPicture(QWidget *widget, const char *name)
+{
+    if (const QByteArray folder = qgetenv("WORTHSHEET_SHOTS"); !folder.isEmpty())
+        widget->grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
+}
+
+class ReadinessWindowTest : public PrintWindowTest
+{
+protected:
+    void TearDown() override
+    {
+        // The mouse leaves the picture buttons, so the next print window opens at rest.
+        if (window)
+            QTest::mouseMove(window, {20, 430});
+        delete readiness;
+        PrintWindowTest::TearDown();
+    }
+
+    // A statement with nothing a lender would send back, dated today.
+    void addCompleteStatement()
+    {
+        addBareStatement();
+        db.exec(QString("UPDATE Client SET SSN = '1', Birthday = '01/02/1970', Address = 'a', City = 'c', State = 'IL', "
+                        "Zip = '1' WHERE Id = %1; UPDATE FSPro SET Date = '%2' WHERE ClientId = '%1'")
+                    .arg(clientId, QDate::currentDate().toString("MM/dd/yyyy")));
+        reopen();
+        select();
+        RecalcAllTotals(*dm);
+        select();
+    }
+
+    TfrmReadiness &openReadiness()
+    {
+        readiness = new TfrmReadiness(*dm, navigator);
+        readiness->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(readiness));
+        return *readiness;
+    }
+    void clickIn(QWidget *parent, const QString &name)
+    {
+        auto *widget = parent->findChild<QWidget *>(name);
+        ASSERT_NE(widget, nullptr) << name.toStdString();
+        ASSERT_TRUE(widget->isVisible()) << name.toStdString();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    // Clicks a picture button as a user does, leaving whatever it shows unanswered (the
+    // fixture's clickImage answers "Print anyway").
+    void clickPicture(const char *normalName, const char *hoverName)
+    {
+        QWidget *hover = child(hoverName);
+        QTest::mouseMove(window, {20, 430});
+        QTest::mouseMove(child(normalName), {30, 30});
+        ASSERT_TRUE(QTest::qWaitFor([hover] { return hover->isVisible(); }, 1000));
+        QTest::mouseClick(hover, Qt::LeftButton, {}, hover->rect().center());
+    }
+    QString finding(int number) const
+    {
+        auto *label = readiness->findChild<QLabel *>(QString("lblFinding%1").arg(number));
+        return label ? label->text() : QString();
+    }
+
+    QPointer<TfrmReadiness> readiness;
+};
+
+TEST_F(ReadinessWindowTest, ACompleteStatementIsReady)
+{
+    addCompleteStatement();
+    openReadiness();
+    EXPECT_TRUE(readiness->panel()->findings().empty());
+    EXPECT_EQ(readiness->findChild<QLabel *>("lblReadiness")->text(),
+              "Nothing a lender would send back: the statement is ready.");
+    EXPECT_EQ(finding(1), "");
+}
+
+TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
+{
+    struct Case
+    {
+        const char *sql;
+        const char *text;
+        const char *call;
+    };
+    const std::vector<Case> cases = {
+        {"UPDATE Client SET SSN = '' WHERE Id = %1", "The holder's social security number is missing.",
+         "open TfrmPersonalInfo"},
+        {"UPDATE Client SET JointStatement = 'Yes', SFirstName = 'B', SBirthday = '1', SAddress = 'a', SCity = 'c', "
+         "SState = 'IL', SZip = '1' WHERE Id = %1",
+         "The spouse's social security number is missing.", "open TfrmSpouseInfo"},
+        {"INSERT INTO Legal (ClientId, Judgement) VALUES ('%1', 'Yes')",
+         "The legal question \"Judgement\" is answered \"Yes\" without an explanation.", "open TfrmLegal2"},
+        {"INSERT INTO RealEstate (ClientId, Description, CurrentBalance, PercentLiability) VALUES ('%1', 'Lake', 0.5, "
+         "0); UPDATE FSPro SET MortgageLiabilitiesTotals = 0 WHERE ClientId = '%1'",
+         "The property \"Lake\" has a mortgage balance but no lender in the mortgages schedule.",
+         "open TfrmRealEstate_Liabilities"},
+        {"INSERT INTO Auto (ClientId, Description, Model, MonthlyPayment) VALUES ('%1', '2020 Golf', 'Golf', 200)",
+         "The auto \"2020 Golf\" has a monthly payment but no auto loan.", "open TfrmAutos_Liabilities"},
+        {"INSERT INTO Taxes (ClientId, Amount) VALUES ('%1', -1); UPDATE FSPro SET TaxLiability = -1, "
+         "TotalLiabilities = -1, NetWorth = 1 WHERE ClientId = '%1'",
+         "1 row with a negative amount where only positive ones make sense: a tax owed.", "open TfrmTax_Liabilities"},
+        {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "overview"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.sql);
+        db.exec("DELETE FROM Client; DELETE FROM FSPro; DELETE FROM Legal; DELETE FROM RealEstate; DELETE FROM Auto; "
+                "DELETE FROM Taxes");
+        reopen();
+        addCompleteStatement();
+        db.exec(QString(c.sql).arg(clientId));
+        reopen();
+        select();
+        navigator.calls.clear();
+        openReadiness();
+        ASSERT_EQ(readiness->panel()->findings().size(), 1u) << finding(1).toStdString();
+        if (*c.text)
+            EXPECT_EQ(finding(1), c.text);
+        else
+            keepPicture(readiness, "readiness_window");
+        clickIn(readiness, "btnFix1");
+        EXPECT_EQ(navigator.calls, QStringList({c.call}));
+        // The window goes; the statement stays the current one, or is selected in the list.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return readiness.isNull(); }, 1000));
+        EXPECT_EQ(dm->CurrentClientId, clientId);
+        EXPECT_EQ(dm->tblClient.FieldByName("Id").AsString(), clientId);
+    }
+}
+
+TEST_F(ReadinessWindowTest, ATotalThatDiffersIsRecomputedOnRequest)
+{
+    addCompleteStatement();
+    db.exec(QString("INSERT INTO Cash (ClientId, Balance) VALUES ('%1', 250)").arg(clientId));
+    reopen();
+    select();
+    openReadiness();
+    ASSERT_GE(readiness->panel()->findings().size(), 1u);
+    EXPECT_EQ(finding(1), "Cash: the stored total differs from the sum of its rows. Stored $.00, rows $250.00.");
+    keepPicture(readiness, "readiness_recompute");
+    auto *button = readiness->findChild<QPushButton *>("btnFix1");
+    EXPECT_EQ(button->text(), "Recompute");
+    clickIn(readiness, "btnFix1");
+    EXPECT_TRUE(readiness->panel()->findings().empty());
+    EXPECT_DOUBLE_EQ(db.number(QString("SELECT CashOnHand FROM FSPro WHERE ClientId = '%1'").arg(clientId)), 250);
+    EXPECT_DOUBLE_EQ(db.number(QString("SELECT NetWorth FROM FSPro WHERE ClientId = '%1'").arg(clientId)), 250);
+}
+
+TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAnyway)
+{
+    addCompleteStatement();
+    db.exec(QString("UPDATE Client SET Birthday = '' WHERE Id = %1").arg(clientId));
+    reopen();
+    select();
+    open();
+    clickPicture("imPreview", "imPreview_Up");
+    EXPECT_TRUE(dialogs.previews.empty());
+    auto *panel = window->findChild<ReadinessPanel *>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->findChild<QLabel *>("lblFinding1")->text(), "The holder's birth date is missing.");
+    keepPicture(window, "print_window_readiness");
+
+    // Back leaves the window as it was; a second try asks again and goes on anyway.
+    clickIn(window, "btnBack");
+    EXPECT_TRUE(dialogs.previews.empty());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->findChild<ReadinessPanel *>(); }, 1000));
+    clickImage("imPreview", "imPreview_Up"); // the fixture answers "Print anyway"
+    EXPECT_EQ(dialogs.previews.size(), 1u);
+}
+
+TEST_F(ReadinessWindowTest, AReadyStatementPrintsWithoutAsking)
+{
+    addCompleteStatement();
+    open();
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office", 1};
+    clickPicture("imPrint", "imPrint_Up");
+    EXPECT_EQ(window->findChild<ReadinessPanel *>(), nullptr);
+    EXPECT_EQ(dialogs.printedFiles.size(), 1);
+}
+
+} // namespace

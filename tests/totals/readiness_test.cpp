@@ -1,0 +1,157 @@
+// What a lender would send back: each finding on a statement that has just that fault,
+// and none on a complete statement.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "data/engine/table.h"
+#include "totals/readiness.h"
+#include "totals/totals.h"
+#include "totals_fixture.h"
+
+namespace {
+
+const QDate Today(2027, 6, 30);
+using Fix = ReadinessFinding::Fix;
+
+class ReadinessTest : public TotalsTest
+{
+protected:
+    // A joint statement dated today with every particular, consistent rows and totals.
+    QString addCompleteStatement()
+    {
+        const QString id = addStatement("Ann", "Avery");
+        db.exec(QString("UPDATE Client SET JointStatement = 'Yes', SSN = '123-45-6789', Birthday = '01/02/1970', "
+                        "Address = '1 Main St', City = 'Springfield', State = 'IL', Zip = '62701', SFirstName = 'Bob', "
+                        "SLastName = 'Avery', SSSN = '987-65-4321', SBirthday = '03/04/1971', SAddress = '1 Main St', "
+                        "SCity = 'Springfield', SState = 'IL', SZip = '62701' WHERE Id = %1; "
+                        "UPDATE FSPro SET Date = '06/01/2027' WHERE ClientId = '%1'")
+                    .arg(id));
+        reopen();
+        addRow(dm->tblCash, id, {{"Balance", 5000.0}});
+        addRow(dm->tblRealEstate, id, {{"Description", "Home"}, {"PercentOwned", 100.0}, {"MarketValue", 300000.0},
+                                       {"LienHolder", "First Bank"}, {"CurrentBalance", 150000.0},
+                                       {"PercentLiability", 100.0}});
+        addRow(dm->tblAuto, id, {{"Model", "Civic"}, {"Year", "2024"}, {"Description", "2024 Civic"},
+                                 {"CurrentValue", 20000.0}, {"MonthlyPayment", 350.0}});
+        addRow(dm->tblAuto2, id, {{"Description", "Civic loan"}, {"LoanBalance", 12000.0}});
+        addRow(dm->tblIncomes, id, {{"Type", "Net Real Estate Income"}, {"Amount", -2000.0}});
+        addRow(dm->tblLegal, id, {{"Will", "Yes"}, {"WillExplanation", "Carol Avery"}, {"Divorce", "No"}});
+        select(id);
+        RecalcAllTotals(*dm);
+        select(id);
+        return id;
+    }
+
+    std::vector<ReadinessFinding> check() { return CheckReadiness(*dm, Today); }
+
+    // The statement after a change made behind the program's back.
+    std::vector<ReadinessFinding> checkAfter(const QString &id, const QString &sql)
+    {
+        db.exec(sql.arg(id));
+        reopen();
+        select(id);
+        return check();
+    }
+};
+
+TEST_F(ReadinessTest, ACompleteStatementHasNoFinding)
+{
+    addCompleteStatement();
+    const auto findings = check();
+    for (const ReadinessFinding &f : findings)
+        ADD_FAILURE() << f.text.toStdString();
+    EXPECT_TRUE(findings.empty());
+}
+
+TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
+{
+    struct Case
+    {
+        const char *name;
+        const char *sql;
+        const char *text;
+        Fix fix;
+        const char *window;
+    };
+    const std::vector<Case> cases = {
+        {"old date", "UPDATE FSPro SET Date = '03/31/2027' WHERE ClientId = '%1'",
+         "The statement is dated 03/31/2027, 91 days ago; lenders want one dated within the last 90 days. Copy it "
+         "as of today on the Overview.",
+         Fix::Overview, ""},
+        {"no date", "UPDATE FSPro SET Date = '' WHERE ClientId = '%1'",
+         "The statement has no date. Copy it as of today on the Overview.", Fix::Overview, ""},
+        {"holder's SSN", "UPDATE Client SET SSN = ' ' WHERE Id = %1",
+         "The holder's social security number is missing.", Fix::OpenWindow, "TfrmPersonalInfo"},
+        {"holder's birth date", "UPDATE Client SET Birthday = '' WHERE Id = %1", "The holder's birth date is missing.",
+         Fix::OpenWindow, "TfrmPersonalInfo"},
+        {"holder's address", "UPDATE Client SET Zip = '' WHERE Id = %1",
+         "The holder's address is missing or incomplete (street, city, state and zip code).", Fix::OpenWindow,
+         "TfrmPersonalInfo"},
+        {"spouse's SSN", "UPDATE Client SET SSSN = '' WHERE Id = %1",
+         "The spouse's social security number is missing.", Fix::OpenWindow, "TfrmSpouseInfo"},
+        {"spouse's birth date", "UPDATE Client SET SBirthday = '' WHERE Id = %1",
+         "The spouse's birth date is missing.", Fix::OpenWindow, "TfrmSpouseInfo"},
+        {"spouse's address", "UPDATE Client SET SAddress = '' WHERE Id = %1",
+         "The spouse's address is missing or incomplete (street, city, state and zip code).", Fix::OpenWindow,
+         "TfrmSpouseInfo"},
+        {"legal answer", "UPDATE Legal SET Divorce = 'Yes' WHERE ClientId = '%1'",
+         "The legal question \"Divorce\" is answered \"Yes\" without an explanation.", Fix::OpenWindow, "TfrmLegal"},
+        {"legal answer, second window", "UPDATE Legal SET DebtAssets = 'Yes', DebtAssetsExplanation = '  ' "
+                                        "WHERE ClientId = '%1'",
+         "The legal question \"DebtAssets\" is answered \"Yes\" without an explanation.", Fix::OpenWindow,
+         "TfrmLegal2"},
+        {"mortgage without lender", "UPDATE RealEstate SET LienHolder = '' WHERE ClientId = '%1'",
+         "The property \"Home\" has a mortgage balance but no lender in the mortgages schedule.", Fix::OpenWindow,
+         "TfrmRealEstate_Liabilities"},
+        {"mortgage without share", "UPDATE RealEstate SET PercentLiability = NULL, TCurrentLiability = 0 "
+                                   "WHERE ClientId = '%1'; UPDATE FSPro SET MortgageLiabilitiesTotals = 0, "
+                                   "TotalLiabilities = 12000, NetWorth = 313000 WHERE ClientId = '%1'",
+         "The property \"Home\" has a mortgage balance but no share owed in the mortgages schedule.", Fix::OpenWindow,
+         "TfrmRealEstate_Liabilities"},
+        {"auto without loan", "UPDATE Autos2 SET Description = 'Boat loan' WHERE ClientId = '%1'",
+         "The auto \"2024 Civic\" has a monthly payment but no auto loan.", Fix::OpenWindow, "TfrmAutos_Liabilities"},
+        {"negative amount", "INSERT INTO PersonalAssets (ClientId, Value) VALUES ('%1', -5), ('%1', -6), ('%1', 11)",
+         "2 rows with a negative amount where only positive ones make sense: a personal asset's value.",
+         Fix::OpenWindow, "TfrmPersonal"},
+        {"totals differ", "UPDATE Cash SET Balance = 5000.01 WHERE ClientId = '%1'",
+         "Cash: the stored total differs from the sum of its rows.", Fix::Recompute, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        db.exec("DELETE FROM Client; DELETE FROM FSPro; DELETE FROM Cash; DELETE FROM RealEstate; DELETE FROM Auto; "
+                "DELETE FROM Autos2; DELETE FROM Incomes; DELETE FROM Legal; DELETE FROM PersonalAssets");
+        reopen();
+        const QString id = addCompleteStatement();
+        const auto findings = checkAfter(id, c.sql);
+        ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
+        EXPECT_EQ(findings[0].text.toStdString(), c.text);
+        EXPECT_EQ(findings[0].fix, c.fix);
+        EXPECT_EQ(findings[0].window.toStdString(), c.window);
+    }
+}
+
+TEST_F(ReadinessTest, ATotalThatDiffersCarriesBothFiguresAndGoesAfterRecomputing)
+{
+    const QString id = addCompleteStatement();
+    const auto findings = checkAfter(id, "UPDATE FSPro SET TotalAssets = 1 WHERE ClientId = '%1'");
+    ASSERT_EQ(findings.size(), 2u); // total assets, and the net worth formed from it
+    EXPECT_EQ(findings[0].text, "Total assets: the stored total differs from the sum of its rows.");
+    EXPECT_DOUBLE_EQ(findings[0].stored, 1);
+    EXPECT_DOUBLE_EQ(findings[0].summed, 5000 + 300000 + 20000);
+    RecalcAllTotals(*dm);
+    EXPECT_TRUE(check().empty());
+}
+
+TEST_F(ReadinessTest, APersonalStatementIsNotAskedForTheSpouse)
+{
+    const QString id = addCompleteStatement();
+    EXPECT_TRUE(checkAfter(id, "UPDATE Client SET JointStatement = 'No', SSSN = '', SBirthday = '' WHERE Id = %1")
+                    .empty());
+    EXPECT_EQ(checkAfter(id, "UPDATE FSPro SET Date = '13/45/2027' WHERE ClientId = '%1'").at(0).text,
+              "The statement's date \"13/45/2027\" is not a date. Copy it as of today on the Overview.");
+    // Ninety days old is still recent enough.
+    EXPECT_TRUE(checkAfter(id, "UPDATE FSPro SET Date = '04/01/2027' WHERE ClientId = '%1'").empty());
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+// Which statements are compared and in what order; the figures themselves are checked
+// through the comparison window.
+#include <gtest/gtest.h>
+
+#include "data/engine/engine_error.h"
+#include "data/entry_lists.h"
+#include "totals/statement_comparison.h"
+#include "totals_fixture.h"
+
+namespace {
+
+class StatementComparisonTest : public TotalsTest
+{
+protected:
+    QString statementOn(const QString &first, const QString &last, const QString &date)
+    {
+        const QString id = addClient(first, last);
+        db.exec(QString("INSERT INTO FSPro (ClientId, Date, NetWorth) VALUES ('%1', '%2', %1)").arg(id, date));
+        return id;
+    }
+};
+
+TEST_F(StatementComparisonTest, DatesAreComparedAsDatesAndAnInvalidOneIsOldest)
+{
+    EXPECT_TRUE(statementDateIsOlder("12/31/2025", "01/01/2026"));
+    EXPECT_FALSE(statementDateIsOlder("01/01/2026", "12/31/2025"));
+    EXPECT_FALSE(statementDateIsOlder("01/01/2026", "01/01/2026"));
+    EXPECT_TRUE(statementDateIsOlder("", "01/01/1990"));
+    EXPECT_TRUE(statementDateIsOlder("13/01/2026", "01/01/1990"));
+    EXPECT_FALSE(statementDateIsOlder("01/01/1990", "not a date"));
+    EXPECT_FALSE(statementDateIsOlder("", ""));
+}
+
+TEST_F(StatementComparisonTest, TheOtherStatementsOfThePersonComeNewestFirst)
+{
+    const QString a = statementOn("Ann", "Avery", "06/30/2025");
+    const QString b = statementOn("Ann", "Avery", "01/15/2026");
+    const QString c = statementOn("Ann", "Avery", "");
+    const QString d = statementOn("Ann", "Avery", "01/15/2026");
+    statementOn("ann", "Avery", "01/01/2027"); // another spelling is another person
+    statementOn("Ann", "Avery-Smith", "01/01/2027");
+    reopen();
+    std::vector<QString> ids;
+    for (const StatementChoice &choice : OtherStatementsOfPerson(*dm, a))
+        ids.push_back(choice.id);
+    // Of equal dates the one stored last first; no date last.
+    EXPECT_EQ(ids, (std::vector<QString>{d, b, c}));
+    EXPECT_EQ(MostRecentOtherStatement(*dm, d), b);
+    EXPECT_EQ(MostRecentOtherStatement(*dm, "999"), "");
+}
+
+TEST_F(StatementComparisonTest, TheOlderStatementComesFirstAndAnUnknownOneIsRefused)
+{
+    const QString newer = statementOn("Ann", "Avery", "02/01/2027");
+    const QString older = statementOn("Ann", "Avery", "12/01/2026");
+    reopen();
+    const StatementComparison comparison = CompareStatements(*dm, newer, older);
+    EXPECT_EQ(comparison.earlier.id, older);
+    EXPECT_EQ(comparison.later.id, newer);
+    EXPECT_EQ(comparison.earlier.name, "");
+    EXPECT_THROW(CompareStatements(*dm, newer, "999"), EngineError);
+    EXPECT_THROW(CompareStatements(*dm, "", older), EngineError);
+}
+
+TEST_F(StatementComparisonTest, DebtServiceCountsInstallmentsMortgagesLeasesAndOtherDebt)
+{
+    EXPECT_EQ(debtServiceExpenseTypes(),
+              QStringList({ExpenseType::Installment, ExpenseType::Mortgage, ExpenseType::Lease, ExpenseType::OtherDebt}));
+    const QString id = statementOn("Ann", "Avery", "01/01/2026");
+    db.exec(QString("UPDATE FSPro SET MIncomeTotal = 1000, MInstallment_Exp = 10, MMortgage_Exp = 20, MLease_Exp = 30, "
+                    "MOtherDebt_Exp = 40, MRental_Exp = 500, MAlimony_Exp = 500, MInsurance_Exp = 500, "
+                    "MOther_Exp = 500 WHERE ClientId = '%1'")
+                .arg(id));
+    reopen();
+    const StatementComparison comparison = CompareStatements(*dm, id, id);
+    ASSERT_EQ(comparison.ratios.size(), 4u);
+    EXPECT_EQ(comparison.ratios[2].caption, "Debt to Income");
+    ASSERT_TRUE(comparison.ratios[2].later);
+    EXPECT_DOUBLE_EQ(*comparison.ratios[2].later, 0.1);
+}
+
+} // namespace
