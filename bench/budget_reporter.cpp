@@ -15,8 +15,8 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"OpenListWindow/", "open a list window with 100 rows (ms)", 30},
         {"ListWindowOK/", "OK on a list window: check, save, recompute (ms)", 20},
         {"WalkStep/", "one step of the walk (ms)", 40},
-        {"StatementPdf/", "lay out and write a full statement PDF (ms)", 150},
-        {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 150},
+        {"StatementPdf/", "lay out and write a full statement PDF (ms)", 40},
+        {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 30},
     };
     return list;
 }

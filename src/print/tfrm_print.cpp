@@ -105,6 +105,9 @@ void TfrmPrint::build()
     m_qrComp.setAddReports([this](Report::CompositeReport &) { qrCompAddReports(); });
     m_qrCompJoint.setAddReports([this](Report::CompositeReport &) { qrCompJointAddReports(); });
     m_qrCompBlank.setAddReports([this](Report::CompositeReport &) { qrCompBlankAddReports(); });
+    m_qrComp.setSheetFooter([this] { return runSheetFooter(PrintRun::Personal, m_dm); });
+    m_qrCompJoint.setSheetFooter([this] { return runSheetFooter(PrintRun::Joint, m_dm); });
+    m_qrCompBlank.setSheetFooter([this] { return runSheetFooter(PrintRun::Blank, m_dm); });
 }
 
 void TfrmPrint::placeFullName()

@@ -158,9 +158,9 @@ TEST_F(PrintRunTest, EachPreviewBuildsItsPagesAfreshAndFreesThemWhenItCloses)
     set(dm->tblFSPro, {{"CashOnHand", "13750"}});
     previewed();
     ASSERT_EQ(dialogs.previews.size(), 2u);
-    EXPECT_NE(dialogs.previews[0].pages[0].findText("12500"), nullptr);
-    EXPECT_EQ(dialogs.previews[1].pages[0].findText("12500"), nullptr);
-    EXPECT_NE(dialogs.previews[1].pages[0].findText("13750"), nullptr);
+    EXPECT_NE(dialogs.previews[0].pages[0].findText("12,500.00"), nullptr);
+    EXPECT_EQ(dialogs.previews[1].pages[0].findText("12,500.00"), nullptr);
+    EXPECT_NE(dialogs.previews[1].pages[0].findText("13,750.00"), nullptr);
     EXPECT_EQ(dialogs.pagesAlive, std::vector<int>({5, 5}));
     EXPECT_EQ(window->pageObjectCount(), 0);
 }

@@ -21,6 +21,14 @@ struct PrinterSettings
     int copies = 1;
 };
 
+// What identifies every sheet of a run, printed in its bottom margin: the holder's name(s)
+// and the statement date when given, and always "Page n of N" for the whole run.
+struct SheetFooter
+{
+    QString holder;
+    QString statementDate;
+};
+
 // Chains report pages into one document, in the order of its list, each page starting on
 // a new sheet. The list is filled by the add-reports event each time the composite is
 // built; the composite does not own the pages.
@@ -41,6 +49,8 @@ public:
 
     QString title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
+    // Read each time the composite is built; without it the sheets carry no footer.
+    void setSheetFooter(std::function<SheetFooter()> footer) { m_sheetFooter = std::move(footer); }
     PrinterSettings &printerSettings() { return m_printerSettings; }
     const PrinterSettings &printerSettings() const { return m_printerSettings; }
 
@@ -53,7 +63,10 @@ public:
     bool print(QPrinter &printer, QString *error = nullptr);
 
 private:
+    static void addSheetFooters(Document &document, const SheetFooter &footer);
+
     AddReports m_addReports;
+    std::function<SheetFooter()> m_sheetFooter;
     std::vector<ReportPage *> m_reports;
     QString m_title;
     PrinterSettings m_printerSettings;

@@ -43,7 +43,7 @@ std::vector<Schedule> schedules()
          .columns = {{nullptr, "Type", 8, 98, L},
                      {nullptr, "Description", 110, 201, L},
                      {nullptr, "YearAcquired", 331, 39, C},
-                     {nullptr, "PercentOwned", 391, 28, R},
+                     {nullptr, "PercentOwned", 391, 28, R, 3, true},
                      {nullptr, "MarketValue", 459, 125, R},
                      {nullptr, "TMarketValue", 587, 125, R},
                      {nullptr, "RegisteredName", 102, 175, L, 23},
