@@ -53,9 +53,11 @@ std::vector<Schedule> schedules()
          .totals = {{"RealEstateTotalsAsset", 460, 125}, {"RealEstateTotals", 588, 125}},
          .headings = {heading("Type", 8, SecondHeadingLine), heading("Description", 112, SecondHeadingLine),
                       heading("Year", 321, FirstHeadingLine, 60, C), heading("Acquired", 321, SecondHeadingLine, 60, C),
-                      heading("% Owned", 385, SecondHeadingLine, 61, C), heading("Asset", 513, FirstHeadingLine, 70, R),
-                      heading("Value", 513, SecondHeadingLine, 70, R), heading("Market", 643, FirstHeadingLine, 70, R),
-                      heading("Value", 643, SecondHeadingLine, 70, R)},
+                      heading("% Owned", 385, SecondHeadingLine, 61, C),
+                      // As the Real Estate window names them: the market value of the whole
+                      // property, then the owned share of it, the asset value.
+                      heading("Market", 513, FirstHeadingLine, 70, R), heading("Value", 513, SecondHeadingLine, 70, R),
+                      heading("Asset", 643, FirstHeadingLine, 70, R), heading("Value", 643, SecondHeadingLine, 70, R)},
          .rowItems = {caption("%", 420, 3), rowCaption("Title in Name of:", 6, 23), rowCaption("Lien Holder:", 308, 23)},
          .separatorTop = 39},
         {.title = "Schedule C - Securities",
