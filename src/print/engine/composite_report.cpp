@@ -65,7 +65,13 @@ bool CompositeReport::writePdf(const QString &path, QString *error)
 
 bool CompositeReport::print(QPrinter &printer, QString *error)
 {
-    return DocumentPrinter::print(layout(), printer, m_printerSettings.copies, error);
+    return print(layout(), printer, error);
+}
+
+bool CompositeReport::print(const Document &document, QPrinter &printer, QString *error) const
+{
+    return DocumentPrinter::print(document, printer, m_printerSettings.copies, error,
+                                  {m_printerSettings.fromPage, m_printerSettings.toPage});
 }
 
 } // namespace Report
