@@ -201,6 +201,8 @@ TEST_F(PrintedStatementTest, ALongLegalExplanationPrintsWholeInsideTheFrameAndPu
             }
         ASSERT_GE(lines.size(), 3);
         EXPECT_EQ(lines.join(' '), explanation);
+        // The blank foot of the Section 4 sheet makes room: it stays one sheet.
+        EXPECT_EQ(doc.pages[2].report, "TqrCont_Joint_Details");
         const TextPrimitive *next = sheet.findText("Have you ever taken bankruptcy?");
         ASSERT_NE(next, nullptr);
         EXPECT_GE(next->rect.top(), lastBottom);

@@ -182,6 +182,32 @@ double cutAbove(const std::vector<Primitive> &primitives, double limit)
     return cut;
 }
 
+// A band whose foot below its last text is blank but for rules gives up to `overflow` of
+// that foot, rather than send an empty strip of frame to a sheet of its own. Answers how
+// much it gave.
+double squeezeBlankFoot(std::vector<Primitive> &band, double overflow, double bandBottom)
+{
+    double lastText = -1;
+    for (const Primitive &primitive : band)
+        if (std::holds_alternative<TextPrimitive>(primitive))
+            lastText = std::max(lastText, bottomOf(primitive));
+    if (lastText < 0)
+        return 0;
+    const double squeeze = std::min(overflow, std::max(0.0, bandBottom - lastText - 2));
+    if (squeeze <= Slack)
+        return 0;
+    for (Primitive &primitive : band)
+        if (auto *box = std::get_if<BoxPrimitive>(&primitive)) {
+            const double boxTop = box->rect.top();
+            const double boxBottom = box->rect.bottom();
+            if (boxTop > lastText)
+                box->rect.moveTop(std::max(lastText, boxTop - squeeze));
+            else if (boxBottom > lastText)
+                box->rect.setBottom(std::max(lastText, boxBottom - squeeze));
+        }
+    return squeeze;
+}
+
 } // namespace
 
 double ReportLayout::carryOver(size_t first, double height)
@@ -208,6 +234,8 @@ double ReportLayout::carryOver(size_t first, double height)
 
     for (;;) {
         const double bottom = margins.top() + bodyBottom();
+        if (top + height > bottom + Slack)
+            height -= squeezeBlankFoot(band, top + height - bottom, top + height);
         if (top + height <= bottom + Slack) {
             m_sheet->primitives.insert(m_sheet->primitives.end(), band.begin(), band.end());
             return height;
