@@ -241,7 +241,7 @@ TEST_F(PrintedStatementTest, TheLongestEntryOfEveryListPrintsWholeInItsColumn)
     addRow(dm->tblRealEstate, {{"Type", estate}, {"Description", "1420 Maple Avenue"}, {"MarketValue", "100"}});
     addRow(dm->tblInvestments, {{"Exchange", exchange}, {"Description", name}, {"Pledged", pledged},
                                 {"RegisteredName", "John and Mary Smith"}, {"MarketValue", "100"}});
-    addRow(dm->tblLifeInsurance, {{"Company", "Northwestern Mutual Life"}, {"Insured", "John Q. Smith"},
+    addRow(dm->tblLifeInsurance, {{"Company", "Northwestern Mutual Life"}, {"Insured", "Featherstonehaugh-Worthington-Montgomery"},
                                   {"Beneficiary", "Mary A. Smith and children"}, {"Pledged", pledged},
                                   {"PledgedTo", "First Prairie Bank"}, {"FaceValue", "250000"}, {"CashValue", "9100"}});
     addRow(dm->tblOtherAssets, {{"Type", other}, {"Description", "Loan to a brother"}, {"Value", "5000"}});
@@ -271,6 +271,28 @@ TEST_F(PrintedStatementTest, TheLongestEntryOfEveryListPrintsWholeInItsColumn)
         for (const TextPrimitive *t : doc.pages[s].texts())
             if (t->font.pointSize <= 8 && !t->font.bold)
                 EXPECT_EQ(crowding(doc.pages[s], *t), QStringList()) << t->text.toStdString();
+}
+
+TEST_F(PrintedStatementTest, TheFieldBoxesOfEveryScheduleRowKeepThreePixelsApart)
+{
+    addFilledStatement(true);
+    runOf(PrintRun::Joint);
+    int rows = 0;
+    for (const auto &page : m_pages)
+        for (const Band *band : page->subDetails()) {
+            ++rows;
+            std::map<double, std::vector<QRectF>> lines; // fixed-width fields by their top
+            for (const auto &item : band->items())
+                if (const auto *field = dynamic_cast<const DBText *>(item.get()); field && !field->autoSize())
+                    lines[field->geometry().top()].push_back(field->geometry());
+            for (auto &[top, boxes] : lines) {
+                std::sort(boxes.begin(), boxes.end(), [](const QRectF &a, const QRectF &b) { return a.left() < b.left(); });
+                for (size_t i = 1; i < boxes.size(); ++i)
+                    EXPECT_GE(boxes[i].left() - boxes[i - 1].right(), ColumnGap)
+                        << page->name().toStdString() << " at " << boxes[i].left();
+            }
+        }
+    EXPECT_EQ(rows, 17); // the real-estate table serves two schedules
 }
 
 TEST_F(PrintedStatementTest, ThePageHeadingFitsItsBoxOnEveryScheduleSheetAndTheBlankForm)

@@ -88,7 +88,7 @@ std::vector<Schedule> schedules()
          .table = &Tdm1::tblLifeInsurance,
          .rowHeight = 20,
          .columns = {{"Company", "Company", 8, 106, L},
-                     {"Insured", "Insured", 119, 104, L},
+                     {"Insured", "Insured", 119, 102, L}, // three pixels clear of the beneficiary
                      {"Beneficiary", "Beneficiary", 224, 107, L},
                      {"Pledged?", "Pledged", 334, 39, L},
                      {"To Whom?", "PledgedTo", 387, 96, C},
