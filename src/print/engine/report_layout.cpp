@@ -236,7 +236,8 @@ double ReportLayout::carryOver(size_t first, double height)
         const double bottom = margins.top() + bodyBottom();
         if (top + height > bottom + Slack)
             height -= squeezeBlankFoot(band, top + height - bottom, top + height);
-        if (top + height <= bottom + Slack) {
+        // A sheet with no room below its header cannot take any of it: place it and go on.
+        if (top + height <= bottom + Slack || bottom <= top + Slack) {
             m_sheet->primitives.insert(m_sheet->primitives.end(), band.begin(), band.end());
             return height;
         }

@@ -499,3 +499,20 @@ TEST_F(ReportLayoutTest, ABandThatGrowsPastTheSheetMovesWholeToTheNextOrIsCutBet
     EXPECT_EQ(joined.join(' '), LongText);
     EXPECT_NE(doc.pages[1].findText("Signature"), nullptr);
 }
+
+TEST_F(ReportLayoutTest, AGrownBandEndsEvenWhenThePageHeaderLeavesNoRoomOnASheet)
+{
+    ReportPage page("TqrCrowded");
+    label(page.addBand(BandKind::PageHeader, 960), "Header", 0, 0);
+    Label &text = page.addBand(BandKind::Title, 20).add<Label>(LongText, QRectF(80, 0, 0, 0));
+    text.setAutoSize(true);
+    const Document doc = layoutOf({&page});
+    ASSERT_GE(doc.pageCount(), 1);
+    ASSERT_LE(doc.pageCount(), 3);
+    QStringList joined;
+    for (const DocumentPage &sheet : doc.pages)
+        for (const TextPrimitive *t : sheet.texts())
+            if (t->text != "Header")
+                joined << t->text;
+    EXPECT_EQ(joined.join(' '), LongText);
+}
