@@ -1,5 +1,6 @@
 #include "page_builder.h"
 
+#include "data/engine/field.h"
 #include "data/tdm1.h"
 #include "print/engine/db_text.h"
 #include "print/engine/label.h"
@@ -9,6 +10,15 @@
 namespace {
 
 using namespace Report;
+
+// Amounts are the float and currency fields, apart from those holding plain numbers.
+std::unique_ptr<TextItem> boundText(const ItemSpec &entry, Table &table, const QRectF &geometry)
+{
+    auto text = std::make_unique<DBText>(&table, entry.text, geometry);
+    const FieldKind kind = table.FieldByName(entry.text).Kind();
+    text->setAmount(!entry.plainNumber && (kind == FieldKind::Float || kind == FieldKind::Currency));
+    return text;
+}
 
 std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
 {
@@ -21,7 +31,7 @@ std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
         if (entry.kind == ItemSpec::Kind::Caption)
             text = std::make_unique<Label>(entry.text, geometry);
         else
-            text = std::make_unique<DBText>(&(dm.*entry.table), entry.text, geometry);
+            text = boundText(entry, dm.*entry.table, geometry);
         ReportFont font;
         font.pointSize = entry.style.size;
         font.bold = entry.style.bold;

@@ -7,6 +7,13 @@ ItemSpec ItemSpec::named(const QString &itemName) const
     return copy;
 }
 
+ItemSpec ItemSpec::asPlainNumber() const
+{
+    ItemSpec copy = *this;
+    copy.plainNumber = true;
+    return copy;
+}
+
 ItemSpec caption(const QString &text, double left, double top, double width, Qt::Alignment alignment, TextStyle style)
 {
     ItemSpec item;

@@ -48,8 +48,11 @@ struct ItemSpec
     double pen = 1;
     QColor fill = Qt::black;
     QString name; // for the before-print event
+    // A float or currency field prints as money unless it holds a plain number (a share).
+    bool plainNumber = false;
 
     ItemSpec named(const QString &itemName) const;
+    ItemSpec asPlainNumber() const;
 };
 
 ItemSpec caption(const QString &text, double left, double top, double width = 0,

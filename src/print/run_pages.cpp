@@ -1,5 +1,8 @@
 #include "run_pages.h"
 
+#include <QRegularExpression>
+
+#include "data/tdm1.h"
 #include "pages/tqr_blank_cont.h"
 #include "pages/tqr_blank_cont_assets_a.h"
 #include "pages/tqr_blank_cont_assets_b.h"
@@ -54,4 +57,57 @@ void freeRunPages(RunPages &pages)
     for (auto &page : pages)
         page.reset();
     pages.clear();
+}
+
+namespace {
+
+QString clientText(Tdm1 &dm, const char *field)
+{
+    return dm.tblClient.FieldByName(QLatin1String(field)).AsString().trimmed();
+}
+
+} // namespace
+
+Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm)
+{
+    if (run == PrintRun::Blank)
+        return {};
+    QString holder = clientText(dm, "FullName2");
+    const QString spouse = clientText(dm, "SFullName2");
+    if (run == PrintRun::Joint && !spouse.isEmpty())
+        holder = holder.isEmpty() ? spouse : holder + QStringLiteral(" and ") + spouse;
+    return {holder, dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed()};
+}
+
+QString runFileName(PrintRun run, Tdm1 &dm)
+{
+    QString name;
+    if (run == PrintRun::Blank) {
+        name = QStringLiteral("Blank Financial Statement");
+    } else {
+        const Report::SheetFooter footer = runSheetFooter(run, dm);
+        name = (footer.holder + u' ' + footer.statementDate).trimmed();
+    }
+    // Path separators, characters other systems refuse, and control characters become
+    // hyphens; a name of nothing but dots or blanks falls back to a plain one.
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f\\x7f]"));
+    name.replace(unsafe, QStringLiteral("-"));
+    name = name.simplified();
+    while (name.startsWith(u'.') || name.startsWith(u'-'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Financial Statement");
+    // Well inside the 255 bytes most file systems allow a name.
+    while (name.toUtf8().size() > 200)
+        name.chop(1);
+    return name.trimmed() + QStringLiteral(".pdf");
+}
+
+void prepareComposite(Report::CompositeReport &composite, PrintRun run, Tdm1 &dm, const RunPages &pages)
+{
+    composite.setAddReports([&pages](Report::CompositeReport &c) {
+        for (const auto &page : pages)
+            c.addReport(page.get());
+    });
+    composite.setSheetFooter([run, &dm] { return runSheetFooter(run, dm); });
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "print/engine/composite_report.h"
 #include "print/engine/report_page.h"
 
 class Tdm1;
@@ -17,3 +18,12 @@ using RunPages = std::vector<std::unique_ptr<Report::ReportPage>>;
 RunPages createRunPages(PrintRun run, Tdm1 &dm);
 // Destroys them in their printing order.
 void freeRunPages(RunPages &pages);
+
+// What identifies every sheet of the run: the holder's name (both names on the joint run)
+// and the statement date of the current statement; nothing but page numbers on the blank.
+Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm);
+// The name proposed for the run's PDF: the holder's name and the statement date, as a
+// file name any file system takes ("Jane Doe 01-15-2026.pdf").
+QString runFileName(PrintRun run, Tdm1 &dm);
+// Fills the composite from the pages and gives it the run's sheet footer.
+void prepareComposite(Report::CompositeReport &composite, PrintRun run, Tdm1 &dm, const RunPages &pages);

@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "base/guarded.h"
 #include "base/messages.h"
@@ -15,16 +16,30 @@ SystemPrintDialogs::SystemPrintDialogs() = default;
 
 SystemPrintDialogs::~SystemPrintDialogs() = default;
 
-std::optional<PrintDialogs::PrinterChoice> SystemPrintDialogs::choosePrinter(QWidget *parent)
+bool SystemPrintDialogs::printerInstalled()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::optional<PrintDialogs::PrinterChoice> SystemPrintDialogs::choosePrinter(QWidget *parent, int pageCount)
 {
     m_chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(m_chosen.get(), parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The range the dialog offers is the document's, and the one chosen is printed.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, std::max(1, pageCount));
+    m_chosen->setPrintRange(QPrinter::AllPages);
     if (dialog.exec() != QDialog::Accepted) {
         m_chosen.reset();
         return std::nullopt;
     }
-    return PrinterChoice{m_chosen->printerName(), m_chosen->copyCount()};
+    PrinterChoice choice{m_chosen->printerName(), m_chosen->copyCount()};
+    if (m_chosen->printRange() == QPrinter::PageRange) {
+        choice.fromPage = m_chosen->fromPage();
+        choice.toPage = m_chosen->toPage();
+    }
+    return choice;
 }
 
 std::unique_ptr<QPrinter> SystemPrintDialogs::printerNamed(const QString &printerName)
@@ -41,6 +56,7 @@ std::unique_ptr<QPrinter> SystemPrintDialogs::printerNamed(const QString &printe
 void SystemPrintDialogs::preview(Report::CompositeReport &report, QWidget *parent)
 {
     Report::PreviewDialog dialog(report.layout(), parent);
+    dialog.setProposedFileName(report.fileName());
     QObject::connect(&dialog, &Report::PreviewDialog::printRequested, &dialog,
                      guard([this, &dialog](const Report::Document &document) { printFromPreview(document, &dialog); }));
     dialog.exec();
@@ -48,11 +64,14 @@ void SystemPrintDialogs::preview(Report::CompositeReport &report, QWidget *paren
 
 void SystemPrintDialogs::printFromPreview(const Report::Document &document, QWidget *parent)
 {
-    const std::optional<PrinterChoice> choice = choosePrinter(parent);
+    if (!ensurePrinterInstalled(*this))
+        return;
+    const std::optional<PrinterChoice> choice = choosePrinter(parent, document.pageCount());
     if (!choice)
         return;
     letPendingMessagesRun();
     printOn(*this, choice->printerName, [&](QPrinter &printer, QString *error) {
-        return Report::DocumentPrinter::print(document, printer, choice->copies, error);
+        return Report::DocumentPrinter::print(document, printer, choice->copies, error,
+                                              {choice->fromPage, choice->toPage});
     });
 }

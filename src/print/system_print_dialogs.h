@@ -14,7 +14,8 @@ public:
     SystemPrintDialogs();
     ~SystemPrintDialogs() override;
 
-    std::optional<PrinterChoice> choosePrinter(QWidget *parent) override;
+    bool printerInstalled() override;
+    std::optional<PrinterChoice> choosePrinter(QWidget *parent, int pageCount) override;
     std::unique_ptr<QPrinter> printerNamed(const QString &printerName) override;
     void preview(Report::CompositeReport &report, QWidget *parent) override;
 

@@ -103,9 +103,13 @@ void TfrmPrint::build()
     m_qrComp.setTitle(QStringLiteral("Financial Statement"));
     m_qrCompJoint.setTitle(QStringLiteral("Financial Statement"));
     m_qrCompBlank.setTitle(QStringLiteral("Blank Financial Statement"));
+    m_qrCompBlank.setFileName(runFileName(PrintRun::Blank, m_dm));
     m_qrComp.setAddReports([this](Report::CompositeReport &) { qrCompAddReports(); });
     m_qrCompJoint.setAddReports([this](Report::CompositeReport &) { qrCompJointAddReports(); });
     m_qrCompBlank.setAddReports([this](Report::CompositeReport &) { qrCompBlankAddReports(); });
+    m_qrComp.setSheetFooter([this] { return runSheetFooter(PrintRun::Personal, m_dm); });
+    m_qrCompJoint.setSheetFooter([this] { return runSheetFooter(PrintRun::Joint, m_dm); });
+    m_qrCompBlank.setSheetFooter([this] { return runSheetFooter(PrintRun::Blank, m_dm); });
 }
 
 void TfrmPrint::placeFullName()
@@ -229,9 +233,11 @@ void TfrmPrint::withStatementRun(const std::function<void(Report::CompositeRepor
 {
     const bool joint = printsAsJoint();
     joint ? PrintJointStatement() : PrintSingleStatement();
+    Report::CompositeReport &composite = joint ? m_qrCompJoint : m_qrComp;
+    composite.setFileName(runFileName(joint ? PrintRun::Joint : PrintRun::Personal, m_dm));
     // The pages go when the run ends, however it ends.
     const auto free = qScopeGuard([this, joint] { joint ? FreeJointStatement() : FreeSingleStatement(); });
-    use(joint ? m_qrCompJoint : m_qrComp, joint);
+    use(composite, joint);
 }
 
 void TfrmPrint::PrintSingleStatement()
@@ -314,13 +320,22 @@ void TfrmPrint::PrintDialogBlank()
 
 void TfrmPrint::printDialog(Report::CompositeReport &composite)
 {
-    const std::optional<PrintDialogs::PrinterChoice> choice = m_dialogs.choosePrinter(this);
+    if (!ensurePrinterInstalled(m_dialogs)) {
+        letPendingMessagesRun();
+        return;
+    }
+    // Laid out first, so the dialog offers the document's own sheets.
+    const Report::Document document = composite.layout();
+    const std::optional<PrintDialogs::PrinterChoice> choice = m_dialogs.choosePrinter(this, document.pageCount());
     if (choice) {
         letPendingMessagesRun();
-        composite.printerSettings().printerName = choice->printerName;
-        composite.printerSettings().copies = choice->copies;
-        printOn(m_dialogs, composite.printerSettings().printerName,
-                [&](QPrinter &printer, QString *error) { return composite.print(printer, error); });
+        Report::PrinterSettings &settings = composite.printerSettings();
+        settings.printerName = choice->printerName;
+        settings.copies = choice->copies;
+        settings.fromPage = choice->fromPage;
+        settings.toPage = choice->toPage;
+        printOn(m_dialogs, settings.printerName,
+                [&](QPrinter &printer, QString *error) { return composite.print(document, printer, error); });
     }
     letPendingMessagesRun();
 }

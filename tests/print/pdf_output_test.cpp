@@ -116,7 +116,7 @@ TEST_F(PdfOutputTest, AFullJointStatementReadsBackSheetBySheetInPrintingOrder)
     ASSERT_TRUE(executor);
     EXPECT_NEAR(executor->box.left(), 48 + 80, 2);
     EXPECT_NEAR(executor->box.top(), 48 + 35 + 20, 2);
-    const std::optional<PdfPhrase> balance = findPhrase(words, 3, "8200", {0, 0});
+    const std::optional<PdfPhrase> balance = findPhrase(words, 3, "8,200.00", {0, 0});
     ASSERT_TRUE(balance);
     EXPECT_NEAR(balance->box.right(), 48 + 592 + 121, 2);
     expectTextsInPlace(doc);

@@ -7,9 +7,10 @@
 #include "print/engine/composite_report.h"
 #include "print/engine/report_page.h"
 
-std::optional<PrintDialogs::PrinterChoice> ScriptedPrintDialogs::choosePrinter(QWidget *)
+std::optional<PrintDialogs::PrinterChoice> ScriptedPrintDialogs::choosePrinter(QWidget *, int pageCount)
 {
     ++dialogsShown;
+    offeredPages.push_back(pageCount);
     return answer;
 }
 
@@ -28,6 +29,7 @@ std::unique_ptr<QPrinter> ScriptedPrintDialogs::printerNamed(const QString &prin
 void ScriptedPrintDialogs::preview(Report::CompositeReport &report, QWidget *)
 {
     previews.push_back(report.layout());
+    proposedNames << report.fileName();
     QStringList names;
     for (const Report::ReportPage *page : report.reports())
         names << page->name();

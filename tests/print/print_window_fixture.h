@@ -32,11 +32,17 @@ public:
 class ScriptedPrintDialogs : public PrintDialogs
 {
 public:
-    std::optional<PrinterChoice> choosePrinter(QWidget *parent) override;
+    bool printerInstalled() override { return installed; }
+    std::optional<PrinterChoice> choosePrinter(QWidget *parent, int pageCount) override;
     std::unique_ptr<QPrinter> printerNamed(const QString &printerName) override;
     void preview(Report::CompositeReport &report, QWidget *parent) override;
 
     std::optional<PrinterChoice> answer;
+    bool installed = true;
+    // The sheets of the document each dialog was shown for.
+    std::vector<int> offeredPages;
+    // The file name each preview would propose for a saved PDF.
+    QStringList proposedNames;
     bool printerAvailable = true;
     int dialogsShown = 0;
     QStringList printersAsked;

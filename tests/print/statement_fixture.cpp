@@ -4,6 +4,7 @@
 
 #include "data/tdm1.h"
 #include "print/engine/composite_report.h"
+#include "print/engine/money.h"
 #include "print/engine/report_page.h"
 
 const std::map<QString, QString> &StatementTest::holderValues()
@@ -271,6 +272,13 @@ void StatementTest::select()
     client.SetFiltered(true);
     client.First();
     dm->SelectStatement();
+}
+
+QString printedAmount(const QString &stored)
+{
+    bool number = false;
+    const double value = stored.toDouble(&number);
+    return number ? Report::printedMoney(value) : stored;
 }
 
 QStringList textsOf(const Report::DocumentPage &page)

@@ -45,6 +45,10 @@ protected:
 // Test failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
+// A stored amount as the pages print it ("28801.2666666667" prints "28,801.27"); a text
+// that is not a number as it is.
+QString printedAmount(const QString &stored);
+
 // The texts of one sheet, in painting order.
 QStringList textsOf(const Report::DocumentPage &page);
 // The text primitive reading `text` whose rectangle starts at (left, top), within half a pixel.

@@ -1,4 +1,5 @@
 // The print window, driven as a user drives it.
+#include <QDir>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "pdf_reader.h"
 #include "print/system_print_dialogs.h"
 #include "print_window_fixture.h"
+#include "support/temp_database.h"
 
 namespace {
 
@@ -158,9 +160,9 @@ TEST_F(PrintRunTest, EachPreviewBuildsItsPagesAfreshAndFreesThemWhenItCloses)
     set(dm->tblFSPro, {{"CashOnHand", "13750"}});
     previewed();
     ASSERT_EQ(dialogs.previews.size(), 2u);
-    EXPECT_NE(dialogs.previews[0].pages[0].findText("12500"), nullptr);
-    EXPECT_EQ(dialogs.previews[1].pages[0].findText("12500"), nullptr);
-    EXPECT_NE(dialogs.previews[1].pages[0].findText("13750"), nullptr);
+    EXPECT_NE(dialogs.previews[0].pages[0].findText("12,500.00"), nullptr);
+    EXPECT_EQ(dialogs.previews[1].pages[0].findText("12,500.00"), nullptr);
+    EXPECT_NE(dialogs.previews[1].pages[0].findText("13,750.00"), nullptr);
     EXPECT_EQ(dialogs.pagesAlive, std::vector<int>({5, 5}));
     EXPECT_EQ(window->pageObjectCount(), 0);
 }
@@ -252,6 +254,87 @@ TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelecte
     // Back to the statement: its own pages again.
     QTest::mouseClick(child<QRadioButton>("rbFS"), Qt::LeftButton, {}, {10, 8});
     EXPECT_EQ(previewed(), JointRun);
+}
+
+TEST_F(PrintRunTest, WithNoPrinterInstalledPrintSaysSoAndWritesNoFile)
+{
+    addFilledStatement(false);
+    open();
+    dialogs.installed = false;
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office Laser", 1};
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Warning);
+    EXPECT_TRUE(messages.last().startsWith("No printer is installed, so nothing was printed."));
+    EXPECT_EQ(dialogs.dialogsShown, 0);
+    EXPECT_TRUE(dialogs.printersAsked.isEmpty());
+    EXPECT_TRUE(dialogs.printedFiles.isEmpty());
+    EXPECT_TRUE(QDir(dialogs.output.path()).isEmpty());
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
+TEST_F(PrintRunTest, TheDialogOffersTheDocumentsSheetsAndTheRangeChosenIsWhatPrints)
+{
+    addFilledStatement(true);
+    open();
+    dialogs.answer = PrintDialogs::PrinterChoice{"Office Laser", 2, 3, 4};
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(dialogs.offeredPages, std::vector<int>({5}));
+    ASSERT_EQ(dialogs.printedFiles.size(), 1);
+    // Sheets 3 and 4, twice.
+    EXPECT_EQ(pdfInfo(dialogs.printedFiles[0]).value("Pages"), "4");
+    const std::vector<PdfWord> words = pdfWords(dialogs.printedFiles[0]);
+    for (int copy = 0; copy < 2; ++copy) {
+        EXPECT_TRUE(findPhrase(words, 2 * copy + 1, "Section 2 - Assets", {0, 0})) << copy;
+        EXPECT_TRUE(findPhrase(words, 2 * copy + 2, "Section 2 - Liabilities", {0, 0})) << copy;
+    }
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PrintRunTest, APreviewProposesTheHoldersNameAndStatementDateAsItsPdfName)
+{
+    addFilledStatement(true);
+    open();
+    clickImage("imPreview", "imPreview_Up");
+    set(dm->tblFSPro, {{"Date", "12/31/2025"}});
+    set(dm->tblClient, {{"SFirstName", ""}});
+    clickImage("imPreview", "imPreview_Up");
+    click("rbBlank");
+    clickImage("imPreview", "imPreview_Up");
+    EXPECT_EQ(dialogs.proposedNames, QStringList({"John Q. Smith and Mary A. Smith 03-15-2024.pdf",
+                                                  "John Q. Smith 12-31-2025.pdf", "Blank Financial Statement.pdf"}));
+}
+
+class RunFileNameTest : public DataModuleTest
+{
+};
+
+TEST_F(RunFileNameTest, TheProposedNameIsOneAnyFileSystemTakes)
+{
+    Tdm1 &dm = *this->dm;
+    Table &client = dm.tblClient;
+    client.Append();
+    client.FieldByName("FullName2").SetAsString("../J/K: \"Jo\"\tSmith*?<>|");
+    client.Post();
+    dm.tblFSPro.Append();
+    dm.tblFSPro.FieldByName("Date").SetAsString("01/15/2026");
+    dm.tblFSPro.Post();
+    const QString name = runFileName(PrintRun::Personal, dm);
+    EXPECT_EQ(name, "J-K- -Jo--Smith----- 01-15-2026.pdf");
+    for (const QChar c : name)
+        EXPECT_FALSE(QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32);
+
+    client.Edit();
+    client.FieldByName("FullName2").SetAsString(QString(300, u'x'));
+    client.Post();
+    EXPECT_LE(runFileName(PrintRun::Personal, dm).toUtf8().size(), 255);
+    client.Edit();
+    client.FieldByName("FullName2").SetAsString("..");
+    client.Post();
+    dm.tblFSPro.Edit();
+    dm.tblFSPro.FieldByName("Date").SetAsString("");
+    dm.tblFSPro.Post();
+    EXPECT_EQ(runFileName(PrintRun::Personal, dm), "Financial Statement.pdf");
 }
 
 TEST(SystemPrintDialogsTest, APrinterNameTheSystemDoesNotKnowGivesNoPrinter)

@@ -1,6 +1,9 @@
 #include "band.h"
 
+#include <algorithm>
+
 #include "document.h"
+#include "text_item.h"
 
 namespace Report {
 
@@ -46,12 +49,80 @@ Band &Band::addGroupFooter(double height)
     return *m_groupFooter;
 }
 
-void Band::layout(const ItemContext &context, double width, DocumentPage &page) const
+namespace {
+
+// Where a text wrapped onto more lines than its place holds: everything that starts below
+// the text's top moves down by what it grew, and rules across that point stretch.
+struct Growth
 {
-    for (const auto &item : m_items)
-        item->layout(context, page);
+    double below; // band coordinates: what starts at or below this moves
+    double total; // how far it moves, growths above it included
+};
+
+double shiftAt(const std::vector<Growth> &growths, double y)
+{
+    double shift = 0;
+    for (const Growth &growth : growths)
+        if (growth.below <= y)
+            shift = std::max(shift, growth.total);
+    return shift;
+}
+
+// Texts keep this distance from the inside of a frame line.
+constexpr double FrameInset = 0;
+
+} // namespace
+
+double Band::layout(const ItemContext &context, double width, DocumentPage &page) const
+{
+    ItemContext inner = context;
+    inner.innerLeft = context.origin.x() + (m_frame.left ? m_frame.width : 0) + FrameInset;
+    inner.innerRight = context.origin.x() + width - (m_frame.right ? m_frame.width : 0) - FrameInset;
+
+    struct Placed
+    {
+        size_t first;
+        size_t end;
+        double top;
+        bool text;
+    };
+    std::vector<Placed> placed;
+    std::vector<std::pair<double, double>> grown; // item top, extra height
+    placed.reserve(m_items.size());
+    for (const auto &item : m_items) {
+        const size_t first = page.primitives.size();
+        const double extra = item->layout(inner, page);
+        const double top = item->geometry().top();
+        placed.push_back({first, page.primitives.size(), top, dynamic_cast<const TextItem *>(item.get()) != nullptr});
+        if (extra > 0)
+            grown.emplace_back(top, extra);
+    }
+
+    double height = m_height;
+    if (!grown.empty()) {
+        std::sort(grown.begin(), grown.end());
+        std::vector<Growth> growths;
+        for (const auto &[top, extra] : grown)
+            growths.push_back({top + 0.5, shiftAt(growths, top) + extra});
+        const double y0 = context.origin.y();
+        for (const Placed &p : placed) {
+            const double textShift = shiftAt(growths, p.top);
+            for (size_t i = p.first; i < p.end; ++i) {
+                if (auto *text = std::get_if<TextPrimitive>(&page.primitives[i])) {
+                    text->rect.translate(0, textShift);
+                } else if (auto *box = std::get_if<BoxPrimitive>(&page.primitives[i])) {
+                    const double top = box->rect.top() - y0;
+                    const double bottom = box->rect.bottom() - y0;
+                    box->rect.setTop(box->rect.top() + shiftAt(growths, top));
+                    box->rect.setBottom(box->rect.bottom() + shiftAt(growths, bottom));
+                }
+            }
+        }
+        height += shiftAt(growths, m_height);
+    }
+
     if (!m_frame.any())
-        return;
+        return height;
     const QPointF o = context.origin;
     const double w = m_frame.width;
     auto rule = [&](double x, double y, double rw, double rh) {
@@ -64,11 +135,12 @@ void Band::layout(const ItemContext &context, double width, DocumentPage &page) 
     if (m_frame.top)
         rule(o.x(), o.y(), width, w);
     if (m_frame.bottom)
-        rule(o.x(), o.y() + m_height - w, width, w);
+        rule(o.x(), o.y() + height - w, width, w);
     if (m_frame.left)
-        rule(o.x(), o.y(), w, m_height);
+        rule(o.x(), o.y(), w, height);
     if (m_frame.right)
-        rule(o.x() + width - w, o.y(), w, m_height);
+        rule(o.x() + width - w, o.y(), w, height);
+    return height;
 }
 
 } // namespace Report

@@ -67,8 +67,10 @@ public:
     bool repeatHeaderOnNewSheet() const { return m_repeatHeader; }
     void setRepeatHeaderOnNewSheet(bool repeat) { m_repeatHeader = repeat; }
 
-    // Adds the band's frame and items to the sheet, its top-left corner at origin.
-    void layout(const ItemContext &context, double width, DocumentPage &page) const;
+    // Adds the band's frame and items to the sheet, its top-left corner at origin. Answers
+    // the height it took: its own, or more where a text wrapped onto further lines (what
+    // lies below that text moves down, rules across it stretch).
+    double layout(const ItemContext &context, double width, DocumentPage &page) const;
 
 private:
     BandKind m_kind;

@@ -2,6 +2,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <QTextOption>
 
 namespace Report {
@@ -77,6 +78,33 @@ void Canvas::paint(const BoxPrimitive &box)
         m_painter.fillRect(QRectF(rect.left(), rect.top(), wx, rect.height()), box.stroke);
         m_painter.fillRect(QRectF(rect.right() - wx, rect.top(), wx, rect.height()), box.stroke);
     }
+    if (m_hairlines)
+        paintHairline(box, rect);
+}
+
+void Canvas::paintHairline(const BoxPrimitive &box, const QRectF &rect)
+{
+    // Rules are at most a few pixels thick; wider fills show at any zoom anyway.
+    constexpr double RuleThickness = 4;
+    QPen pen;
+    pen.setCosmetic(true);
+    pen.setWidth(0);
+    m_painter.save();
+    m_painter.setBrush(Qt::NoBrush);
+    if (box.fill.isValid() && std::min(box.rect.width(), box.rect.height()) <= RuleThickness) {
+        pen.setColor(box.fill);
+        m_painter.setPen(pen);
+        if (box.rect.width() >= box.rect.height())
+            m_painter.drawLine(QLineF(rect.left(), rect.center().y(), rect.right(), rect.center().y()));
+        else
+            m_painter.drawLine(QLineF(rect.center().x(), rect.top(), rect.center().x(), rect.bottom()));
+    }
+    if (box.strokeWidth > 0) {
+        pen.setColor(box.stroke);
+        m_painter.setPen(pen);
+        m_painter.drawRect(rect);
+    }
+    m_painter.restore();
 }
 
 } // namespace Report

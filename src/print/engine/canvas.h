@@ -21,10 +21,14 @@ public:
     explicit Canvas(QPainter &painter);
 
     void paintPage(const DocumentPage &page);
+    // A preview shrinks the page: rules then also get a line of one device pixel, so they
+    // show at any zoom.
+    void setHairlineRules(bool hairlines) { m_hairlines = hairlines; }
 
 private:
     void paint(const TextPrimitive &text);
     void paint(const BoxPrimitive &box);
+    void paintHairline(const BoxPrimitive &box, const QRectF &rect);
     QRectF toDevice(const QRectF &rect) const;
 
     QPainter &m_painter;
@@ -32,6 +36,7 @@ private:
     double m_scaleY = 1;
     ReportFont m_currentFont;
     bool m_currentFontValid = false;
+    bool m_hairlines = false;
 };
 
 } // namespace Report

@@ -19,6 +19,17 @@ struct PrinterSettings
 {
     QString printerName;
     int copies = 1;
+    // The sheets to print, from 1; 0 and 0 for all.
+    int fromPage = 0;
+    int toPage = 0;
+};
+
+// What identifies every sheet of a run, printed in its bottom margin: the holder's name(s)
+// and the statement date when given, and always "Page n of N" for the whole run.
+struct SheetFooter
+{
+    QString holder;
+    QString statementDate;
 };
 
 // Chains report pages into one document, in the order of its list, each page starting on
@@ -40,7 +51,12 @@ public:
     void clearReports() { m_reports.clear(); }
 
     QString title() const { return m_title; }
+    // The name a saved copy of the document is proposed under.
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
     void setTitle(const QString &title) { m_title = title; }
+    // Read each time the composite is built; without it the sheets carry no footer.
+    void setSheetFooter(std::function<SheetFooter()> footer) { m_sheetFooter = std::move(footer); }
     PrinterSettings &printerSettings() { return m_printerSettings; }
     const PrinterSettings &printerSettings() const { return m_printerSettings; }
 
@@ -48,14 +64,19 @@ public:
     Document layout();
     // The laid-out document as a PDF file; whole or not at all.
     bool writePdf(const QString &path, QString *error = nullptr);
-    // The laid-out document on the printer (the one its settings name), with the copies of
-    // the printer settings.
+    // The laid-out document on the printer (the one its settings name), with the copies and
+    // the sheets of the printer settings.
     bool print(QPrinter &printer, QString *error = nullptr);
+    bool print(const Document &document, QPrinter &printer, QString *error = nullptr) const;
 
 private:
+    static void addSheetFooters(Document &document, const SheetFooter &footer);
+
     AddReports m_addReports;
+    std::function<SheetFooter()> m_sheetFooter;
     std::vector<ReportPage *> m_reports;
     QString m_title;
+    QString m_fileName;
     PrinterSettings m_printerSettings;
 };
 

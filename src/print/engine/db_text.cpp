@@ -4,6 +4,7 @@
 
 #include "data/engine/field.h"
 #include "data/engine/table.h"
+#include "money.h"
 
 namespace Report {
 
@@ -16,21 +17,23 @@ QString DBText::printedText(const ItemContext &context) const
 {
     const Field field = m_dataSet->FieldByName(m_dataField);
     if (const TableRow *row = context.rowOf(m_dataSet))
-        return printedValue(row->values[field.Index()], field.Kind());
-    return printedValue(field.Value(), field.Kind());
+        return printedValue(row->values[field.Index()], field.Kind(), m_amount);
+    return printedValue(field.Value(), field.Kind(), m_amount);
 }
 
-QString DBText::printedValue(const QVariant &value, FieldKind kind)
+QString DBText::printedValue(const QVariant &value, FieldKind kind, bool amount)
 {
     if (!value.isValid() || value.isNull())
         return QString();
     switch (value.typeId()) {
     case QMetaType::Double:
-        return Field::formatFloat(value.toDouble());
+        return amount ? printedMoney(value.toDouble()) : Field::formatFloat(value.toDouble());
     case QMetaType::LongLong:
-        if (kind == FieldKind::Currency)
-            return QLocale().toCurrencyString(double(value.toLongLong()) / 10000.0);
-        return QString::number(value.toLongLong());
+        if (kind == FieldKind::Currency) {
+            const double dollars = double(value.toLongLong()) / 10000.0;
+            return amount ? printedMoney(dollars) : QLocale().toCurrencyString(dollars);
+        }
+        return amount ? printedMoney(double(value.toLongLong())) : QString::number(value.toLongLong());
     default:
         return value.toString();
     }

@@ -7,9 +7,10 @@ class Table;
 namespace Report {
 
 // A field of a data set. It prints the row its data set is printing, or else the row the
-// table stands on (the table's cursor is never moved). Values print as stored: a float in
-// general notation with up to 15 significant digits, a currency in the system's currency
-// format, a text as it is; an empty field prints nothing.
+// table stands on (the table's cursor is never moved). An amount prints as money (see
+// printedMoney); other values print as stored: a float in general notation with up to 15
+// significant digits, a currency in the system's currency format, a text as it is. An
+// empty field prints nothing.
 class DBText : public TextItem
 {
 public:
@@ -19,13 +20,17 @@ public:
     QString dataField() const { return m_dataField; }
 
     QString printedText(const ItemContext &context) const override;
+    bool isAmount() const override { return m_amount; }
+    // Whether the field's value prints as money; only float and currency fields do.
+    void setAmount(bool amount) { m_amount = amount; }
 
     // A stored value of the given kind as a bound text prints it.
-    static QString printedValue(const QVariant &value, FieldKind kind);
+    static QString printedValue(const QVariant &value, FieldKind kind, bool amount = false);
 
 private:
     Table *m_dataSet;
     QString m_dataField;
+    bool m_amount = false;
 };
 
 } // namespace Report

@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include "private_file.h"
+
 namespace Report {
 
 namespace {
@@ -242,7 +244,7 @@ std::optional<Document> Document::fromJson(const QByteArray &json, QString *erro
 bool Document::save(const QString &path, QString *error) const
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
+    if (openPrivately(file)) {
         const QByteArray json = toJson();
         if (file.write(json) == json.size() && file.commit())
             return true;

@@ -10,8 +10,11 @@
 
 namespace Report {
 
-bool DocumentPrinter::print(const Document &document, QPrinter &printer, int copies, QString *error)
+bool DocumentPrinter::print(const Document &document, QPrinter &printer, int copies, QString *error, SheetRange range)
 {
+    const int count = document.pageCount();
+    const int firstSheet = range.from > 0 ? std::min(range.from, count) : 1;
+    const int lastSheet = count == 0 ? 0 : range.to > 0 ? std::clamp(range.to, firstSheet, count) : count;
     copies = std::max(1, copies);
     printer.setDocName(document.title);
     printer.setFromTo(0, 0);
@@ -32,7 +35,8 @@ bool DocumentPrinter::print(const Document &document, QPrinter &printer, int cop
     Canvas canvas(painter);
     bool first = true;
     for (int pass = 0; pass < passes; ++pass) {
-        for (const DocumentPage &page : document.pages) {
+        for (int sheet = firstSheet; sheet <= lastSheet; ++sheet) {
+            const DocumentPage &page = document.pages[size_t(sheet - 1)];
             if (!first && !printer.newPage()) {
                 painter.end();
                 if (error)

@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "document.h"
+#include "private_file.h"
 #include "version.h"
 
 namespace Report {
@@ -41,7 +42,7 @@ bool PdfExport::write(const Document &document, QIODevice &device, int resolutio
 bool PdfExport::write(const Document &document, const QString &path, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openPrivately(file)) {
         if (error)
             *error = file.errorString();
         return false;

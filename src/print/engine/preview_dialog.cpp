@@ -1,5 +1,6 @@
 #include "preview_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "base/guarded.h"
@@ -21,10 +23,23 @@ namespace Report {
 
 namespace {
 
-QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &filter, bool save)
+QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &filter, const QString &proposed,
+                         bool save)
 {
-    return save ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
-                : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return save ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
+                : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+}
+
+// The folder the user last saved a document into during this run.
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+void remember(const QString &savedPath)
+{
+    lastFolder() = QFileInfo(savedPath).absolutePath();
 }
 
 // A chosen name without the extension gets the filter's.
@@ -142,6 +157,7 @@ void PreviewDialog::paintPreview(QPrinter *printer)
     if (!painter.begin(printer))
         return;
     Canvas canvas(painter);
+    canvas.setHairlineRules(true);
     for (int i = 0; i < m_document.pageCount(); ++i) {
         if (i > 0)
             printer->newPage();
@@ -163,11 +179,29 @@ void PreviewDialog::updatePageLabel()
     m_pageLabel->setText(count > 0 ? QStringLiteral("Page %1 of %2").arg(currentPage()).arg(count) : QString());
 }
 
+void PreviewDialog::forgetLastFolder()
+{
+    lastFolder().clear();
+}
+
+QString PreviewDialog::proposedPath(const QString &suffix) const
+{
+    QString folder = lastFolder();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = m_proposedName.isEmpty() ? QStringLiteral("Financial Statement.pdf") : m_proposedName;
+    if (suffix != QLatin1String("pdf") && name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        name = name.left(name.size() - 4) + u'.' + suffix;
+    return folder.isEmpty() ? name : QDir(folder).filePath(name);
+}
+
 bool PreviewDialog::saveAsPdf(const QString &path)
 {
     QString error;
-    if (PdfExport::write(m_document, path, &error))
+    if (PdfExport::write(m_document, path, &error)) {
+        remember(path);
         return true;
+    }
     showError(QStringLiteral("The PDF file \"%1\" could not be saved.").arg(path), error);
     return false;
 }
@@ -175,8 +209,10 @@ bool PreviewDialog::saveAsPdf(const QString &path)
 bool PreviewDialog::saveAsReportFile(const QString &path)
 {
     QString error;
-    if (m_document.save(path, &error))
+    if (m_document.save(path, &error)) {
+        remember(path);
         return true;
+    }
     showError(QStringLiteral("The report file \"%1\" could not be saved.").arg(path), error);
     return false;
 }
@@ -195,7 +231,8 @@ bool PreviewDialog::openReportFile(const QString &path)
 
 void PreviewDialog::btnSavePdfClick()
 {
-    const QString path = withSuffix(m_chooseFile(this, QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"), true),
+    const QString path = withSuffix(m_chooseFile(this, QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"),
+                                                 proposedPath(QStringLiteral("pdf")), true),
                                     QStringLiteral("pdf"));
     if (!path.isEmpty())
         saveAsPdf(path);
@@ -204,14 +241,16 @@ void PreviewDialog::btnSavePdfClick()
 void PreviewDialog::btnSaveReportClick()
 {
     const QString path =
-        withSuffix(m_chooseFile(this, QStringLiteral("Save Report File"), Document::fileFilter(), true), Document::fileSuffix());
+        withSuffix(m_chooseFile(this, QStringLiteral("Save Report File"), Document::fileFilter(),
+                                proposedPath(Document::fileSuffix()), true),
+                   Document::fileSuffix());
     if (!path.isEmpty())
         saveAsReportFile(path);
 }
 
 void PreviewDialog::btnOpenReportClick()
 {
-    const QString path = m_chooseFile(this, QStringLiteral("Open Report File"), Document::fileFilter(), false);
+    const QString path = m_chooseFile(this, QStringLiteral("Open Report File"), Document::fileFilter(), lastFolder(), false);
     if (!path.isEmpty())
         openReportFile(path);
 }

@@ -22,9 +22,10 @@ class PreviewDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Asks for a file name: to save when `save` is set, else to open; empty when cancelled.
-    using FileChooser =
-        std::function<QString(QWidget *parent, const QString &caption, const QString &filter, bool save)>;
+    // Asks for a file name: to save when `save` is set, else to open, starting from the
+    // proposed path; empty when cancelled.
+    using FileChooser = std::function<QString(QWidget *parent, const QString &caption, const QString &filter,
+                                              const QString &proposed, bool save)>;
 
     explicit PreviewDialog(Document document, QWidget *parent = nullptr);
     ~PreviewDialog() override;
@@ -36,6 +37,12 @@ public:
     int pageCount() const;
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // The name a saved PDF is proposed under ("Jane Doe 01-15-2026.pdf"); the folder is the
+    // user's documents folder, then the one last saved into during this run.
+    void setProposedFileName(const QString &fileName) { m_proposedName = fileName; }
+    QString proposedPath(const QString &suffix) const;
+    // Forgets the folder last saved into (a new run begins).
+    static void forgetLastFolder();
 
     // What the buttons do; each shows an error message when it fails.
     bool saveAsPdf(const QString &path);
@@ -63,6 +70,7 @@ private:
     QPrintPreviewWidget *m_view;
     QLabel *m_pageLabel;
     FileChooser m_chooseFile;
+    QString m_proposedName;
 };
 
 } // namespace Report

@@ -14,10 +14,9 @@ ReportItem::ReportItem(const QRectF &geometry) : m_geometry(geometry) {}
 
 ReportItem::~ReportItem() = default;
 
-void ReportItem::layout(const ItemContext &context, DocumentPage &page) const
+double ReportItem::layout(const ItemContext &context, DocumentPage &page) const
 {
-    if (m_enabled)
-        layoutEnabled(context, page);
+    return m_enabled ? layoutEnabled(context, page) : 0;
 }
 
 } // namespace Report

@@ -25,6 +25,10 @@ struct ItemContext
 {
     QPointF origin;
     std::span<const BoundRow> rows;
+    // Where the band's frame leaves room for text on the sheet, left and right; a text
+    // that would run past them wraps or grows inside instead. Empty: no limit.
+    double innerLeft = 0;
+    double innerRight = 0;
 
     const TableRow *rowOf(const Table *table) const;
 };
@@ -46,11 +50,12 @@ public:
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
 
-    // Adds the item's primitives to the sheet, when it is enabled.
-    void layout(const ItemContext &context, DocumentPage &page) const;
+    // Adds the item's primitives to the sheet, when it is enabled. Answers how much taller
+    // than its place the item printed (a text wrapped onto further lines), 0 when it kept it.
+    double layout(const ItemContext &context, DocumentPage &page) const;
 
 protected:
-    virtual void layoutEnabled(const ItemContext &context, DocumentPage &page) const = 0;
+    virtual double layoutEnabled(const ItemContext &context, DocumentPage &page) const = 0;
 
 private:
     QString m_name;

@@ -1,5 +1,7 @@
 #include "report_layout.h"
 
+#include <variant>
+
 #include "data/engine/table.h"
 
 namespace Report {
@@ -86,9 +88,8 @@ void ReportLayout::startSheet(bool firstOfPage)
     const Band *header = m_page->band(BandKind::PageHeader);
     if (header && (!firstOfPage || m_page->options().firstPageHeader)) {
         const QMarginsF margins = m_page->marginsPixels();
-        header->layout({QPointF(margins.left(), margins.top()), m_rows}, m_page->printableSizePixels().width(),
-                       *m_sheet);
-        m_y = header->height();
+        m_y = header->layout({QPointF(margins.left(), margins.top()), m_rows}, m_page->printableSizePixels().width(),
+                             *m_sheet);
     }
 }
 
@@ -103,18 +104,28 @@ void ReportLayout::finishSheet(bool lastOfPage)
                    printable.width(), *m_sheet);
 }
 
-bool ReportLayout::fits(double height) const
+double ReportLayout::bodyBottom() const
 {
     double bottom = m_page->printableSizePixels().height();
     if (const Band *footer = m_page->band(BandKind::PageFooter))
         bottom -= footer->height();
-    return m_y + height <= bottom + Slack;
+    return bottom;
+}
+
+bool ReportLayout::fits(double height) const
+{
+    return m_y + height <= bodyBottom() + Slack;
 }
 
 void ReportLayout::makeRoom(double height)
 {
     if (fits(height) || !m_sheetHasBody)
         return;
+    nextSheet();
+}
+
+void ReportLayout::nextSheet()
+{
     finishSheet(false);
     startSheet(false);
     if (m_openSubDetail && m_openSubDetail->repeatHeaderOnNewSheet())
@@ -126,10 +137,135 @@ void ReportLayout::place(const Band &band)
 {
     makeRoom(band.height());
     const QMarginsF margins = m_page->marginsPixels();
-    band.layout({QPointF(margins.left(), margins.top() + m_y), m_rows}, m_page->printableSizePixels().width(),
-                *m_sheet);
-    m_y += band.height();
+    const size_t first = m_sheet->primitives.size();
+    double height = band.layout({QPointF(margins.left(), margins.top() + m_y), m_rows},
+                                m_page->printableSizePixels().width(), *m_sheet);
+    // A band that grew past the sheet goes on: whole on the next sheet when it fits one,
+    // else cut between its lines over as many sheets as it needs.
+    if (height > band.height() + Slack && !fits(height))
+        height = carryOver(first, height);
+    m_y += height;
     m_sheetHasBody = true;
+}
+
+namespace {
+
+double topOf(const Primitive &primitive)
+{
+    return std::visit([](const auto &p) { return p.rect.top(); }, primitive);
+}
+
+double bottomOf(const Primitive &primitive)
+{
+    return std::visit([](const auto &p) { return p.rect.bottom(); }, primitive);
+}
+
+void translate(std::vector<Primitive> &primitives, double dy)
+{
+    for (Primitive &primitive : primitives)
+        std::visit([dy](auto &p) { p.rect.translate(0, dy); }, primitive);
+}
+
+// The lowest place at or above `limit` that cuts through no text.
+double cutAbove(const std::vector<Primitive> &primitives, double limit)
+{
+    double cut = limit;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const Primitive &primitive : primitives)
+            if (std::holds_alternative<TextPrimitive>(primitive) && topOf(primitive) < cut - Slack
+                && bottomOf(primitive) > cut + Slack) {
+                cut = topOf(primitive);
+                moved = true;
+            }
+    }
+    return cut;
+}
+
+// A band whose foot below its last text is blank but for rules gives up to `overflow` of
+// that foot, rather than send an empty strip of frame to a sheet of its own. Answers how
+// much it gave.
+double squeezeBlankFoot(std::vector<Primitive> &band, double overflow, double bandBottom)
+{
+    double lastText = -1;
+    for (const Primitive &primitive : band)
+        if (std::holds_alternative<TextPrimitive>(primitive))
+            lastText = std::max(lastText, bottomOf(primitive));
+    if (lastText < 0)
+        return 0;
+    const double squeeze = std::min(overflow, std::max(0.0, bandBottom - lastText - 2));
+    if (squeeze <= Slack)
+        return 0;
+    for (Primitive &primitive : band)
+        if (auto *box = std::get_if<BoxPrimitive>(&primitive)) {
+            const double boxTop = box->rect.top();
+            const double boxBottom = box->rect.bottom();
+            if (boxTop > lastText)
+                box->rect.moveTop(std::max(lastText, boxTop - squeeze));
+            else if (boxBottom > lastText)
+                box->rect.setBottom(std::max(lastText, boxBottom - squeeze));
+        }
+    return squeeze;
+}
+
+} // namespace
+
+double ReportLayout::carryOver(size_t first, double height)
+{
+    const QMarginsF margins = m_page->marginsPixels();
+    std::vector<Primitive> band(std::make_move_iterator(m_sheet->primitives.begin() + qsizetype(first)),
+                                std::make_move_iterator(m_sheet->primitives.end()));
+    m_sheet->primitives.erase(m_sheet->primitives.begin() + qsizetype(first), m_sheet->primitives.end());
+    double top = margins.top() + m_y;
+
+    auto moveToNextSheet = [&](std::vector<Primitive> &primitives, double from) {
+        nextSheet();
+        const double newTop = margins.top() + m_y;
+        translate(primitives, newTop - from);
+        top = newTop;
+    };
+
+    const double freshSheetRoom = bodyBottom() - (m_page->band(BandKind::PageHeader) ? m_page->band(BandKind::PageHeader)->height() : 0);
+    if (m_sheetHasBody && height <= freshSheetRoom + Slack) {
+        moveToNextSheet(band, top);
+        m_sheet->primitives.insert(m_sheet->primitives.end(), band.begin(), band.end());
+        return height;
+    }
+
+    for (;;) {
+        const double bottom = margins.top() + bodyBottom();
+        if (top + height > bottom + Slack)
+            height -= squeezeBlankFoot(band, top + height - bottom, top + height);
+        // A sheet with no room below its header cannot take any of it: place it and go on.
+        if (top + height <= bottom + Slack || bottom <= top + Slack) {
+            m_sheet->primitives.insert(m_sheet->primitives.end(), band.begin(), band.end());
+            return height;
+        }
+        double cut = cutAbove(band, bottom);
+        if (cut <= top + Slack)
+            cut = bottom; // a single line taller than the sheet's room: nothing better to do
+        std::vector<Primitive> rest;
+        for (Primitive &primitive : band) {
+            if (topOf(primitive) >= cut - Slack) {
+                rest.push_back(std::move(primitive));
+                continue;
+            }
+            if (bottomOf(primitive) > cut + Slack) {
+                // A rule or box across the cut goes on below it.
+                auto *box = std::get_if<BoxPrimitive>(&primitive);
+                if (box) {
+                    BoxPrimitive below = *box;
+                    below.rect.setTop(cut);
+                    box->rect.setBottom(cut);
+                    rest.emplace_back(below);
+                }
+            }
+            m_sheet->primitives.push_back(std::move(primitive));
+        }
+        height -= cut - top;
+        band = std::move(rest);
+        moveToNextSheet(band, cut);
+    }
 }
 
 void ReportLayout::placeSubDetail(const Band &subDetail)

@@ -9,7 +9,7 @@ Shape::Shape(Kind kind, const QRectF &geometry, double penWidth, const QColor &p
 {
 }
 
-void Shape::layoutEnabled(const ItemContext &context, DocumentPage &page) const
+double Shape::layoutEnabled(const ItemContext &context, DocumentPage &page) const
 {
     const QRectF rect = geometry().translated(context.origin);
     BoxPrimitive box;
@@ -37,6 +37,7 @@ void Shape::layoutEnabled(const ItemContext &context, DocumentPage &page) const
         break;
     }
     page.primitives.emplace_back(box);
+    return 0;
 }
 
 } // namespace Report

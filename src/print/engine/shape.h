@@ -23,7 +23,7 @@ public:
     void setBrushColor(const QColor &color) { m_brushColor = color; }
 
 protected:
-    void layoutEnabled(const ItemContext &context, DocumentPage &page) const override;
+    double layoutEnabled(const ItemContext &context, DocumentPage &page) const override;
 
 private:
     Kind m_kind;

@@ -1,39 +1,164 @@
 #include "text_item.h"
 
+#include <cmath>
+
 #include "document.h"
 #include "text_metrics.h"
 
 namespace Report {
 
+namespace {
+
+// Sizes step by half a point; a text that fits within this of its box counts as fitting.
+constexpr double SizeStep = 0.5;
+constexpr double Tolerance = 0.25;
+
+bool fitsIn(const QString &text, const ReportFont &font, double width)
+{
+    return TextMetrics::width(text, font) <= width + Tolerance;
+}
+
+// The largest size, in half points from the font's own down to the minimum, at which the
+// text fits the width; 0 when it fits at none.
+double fittingSize(const QString &text, const ReportFont &font, double width, double measured)
+{
+    ReportFont trial = font;
+    // Widths grow with the size, so the first guess is close; the loop settles it.
+    trial.pointSize = std::floor(font.pointSize * width / measured / SizeStep) * SizeStep;
+    trial.pointSize = std::min(trial.pointSize, font.pointSize - SizeStep);
+    while (trial.pointSize >= TextItem::MinimumPointSize) {
+        if (fitsIn(text, trial, width))
+            return trial.pointSize;
+        trial.pointSize -= SizeStep;
+    }
+    return 0;
+}
+
+// Breaks one word wider than the width into pieces that fit (at least one character each).
+void breakWord(const QString &word, const ReportFont &font, double width, QStringList &lines)
+{
+    QString piece;
+    for (const QChar c : word) {
+        if (!piece.isEmpty() && !fitsIn(piece + c, font, width)) {
+            lines << piece;
+            piece.clear();
+        }
+        piece += c;
+    }
+    if (!piece.isEmpty())
+        lines << piece;
+}
+
+} // namespace
+
 TextItem::TextItem(const QRectF &geometry) : ReportItem(geometry) {}
 
-void TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) const
+QStringList TextItem::breakLines(const QString &text, const ReportFont &font, double width)
+{
+    QStringList lines;
+    QString line;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        // The blanks before the next word, and the word.
+        qsizetype wordStart = i;
+        while (wordStart < text.size() && text[wordStart] == u' ')
+            ++wordStart;
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < text.size() && text[wordEnd] != u' ')
+            ++wordEnd;
+        const QString blanks = text.mid(i, wordStart - i);
+        const QString word = text.mid(wordStart, wordEnd - wordStart);
+        i = wordEnd;
+        if (fitsIn(line + blanks + word, font, width)) {
+            line += blanks + word;
+            continue;
+        }
+        // The blanks where the text breaks are not printed.
+        if (!line.isEmpty())
+            lines << line;
+        line.clear();
+        if (fitsIn(word, font, width)) {
+            line = word;
+        } else {
+            breakWord(word, font, width, lines);
+            if (!lines.isEmpty() && !word.isEmpty())
+                line = lines.takeLast();
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
+}
+
+double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) const
 {
     const QString text = printedText(context);
     if (text.isEmpty())
-        return;
+        return 0;
     QRectF rect = geometry().translated(context.origin);
-    if (rect.height() <= 0)
-        rect.setHeight(TextMetrics::lineHeight(m_font));
-    const double width = m_wordWrap ? 0 : TextMetrics::width(text, m_font);
-    if (m_autoSize && !m_wordWrap) {
+    const double placeHeight = rect.height() > 0 ? rect.height() : TextMetrics::lineHeight(m_font);
+    rect.setHeight(placeHeight);
+    const bool limited = context.innerRight > context.innerLeft;
+
+    ReportFont font = m_font;
+    QStringList lines;
+    // Shrinks the text to the width when it is wider; false when even the smallest size is.
+    auto shrinkTo = [&](double width) {
+        const double measured = TextMetrics::width(text, m_font);
+        if (measured <= width + Tolerance)
+            return true;
+        const double size = fittingSize(text, m_font, width, measured);
+        if (size > 0)
+            font.pointSize = size;
+        return size > 0;
+    };
+    if (m_wordWrap) {
+        lines = breakLines(text, font, rect.width());
+    } else if (m_autoSize) {
+        const double width = TextMetrics::width(text, font);
         if (m_alignment & Qt::AlignRight)
             rect.setLeft(rect.right() - width);
         else if (m_alignment & Qt::AlignHCenter)
             rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
         else
             rect.setWidth(width);
+        // A text running past the frame keeps inside it, from the edge it keeps.
+        if (limited && (rect.right() > context.innerRight + Tolerance || rect.left() < context.innerLeft - Tolerance)) {
+            rect.setLeft(std::max(rect.left(), context.innerLeft));
+            rect.setRight(context.innerRight);
+            if (rect.width() < 1)
+                rect.setLeft(context.innerLeft);
+            if (!shrinkTo(rect.width()))
+                lines = breakLines(text, font, rect.width());
+        }
+    } else if (!shrinkTo(rect.width())) {
+        if (isAmount()) {
+            // An amount keeps every digit on its line: its box grows to the left.
+            font.pointSize = MinimumPointSize;
+            rect.setLeft(rect.right() - TextMetrics::width(text, font));
+        } else {
+            lines = breakLines(text, font, rect.width());
+        }
     }
-    TextPrimitive primitive;
-    primitive.rect = rect;
-    primitive.text = text;
-    primitive.font = m_font;
-    primitive.alignment = m_alignment & Qt::AlignHorizontal_Mask;
-    primitive.color = m_color;
-    primitive.wordWrap = m_wordWrap;
-    // Only a text wider than its fixed box is cut, so the others need no clipping.
-    primitive.clip = !m_autoSize && (m_wordWrap || width > rect.width() + 0.25);
-    page.primitives.emplace_back(std::move(primitive));
+    if (lines.isEmpty())
+        lines << text;
+
+    // A smaller single line keeps the baseline of its place.
+    double top = rect.top();
+    if (lines.size() == 1 && font.pointSize < m_font.pointSize)
+        top += TextMetrics::ascent(m_font) - TextMetrics::ascent(font);
+    const double lineHeight = TextMetrics::lineHeight(font);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        TextPrimitive primitive;
+        primitive.rect = lines.size() == 1 ? QRectF(rect.left(), top, rect.width(), rect.height())
+                                           : QRectF(rect.left(), top + double(i) * lineHeight, rect.width(), lineHeight);
+        primitive.text = lines[i];
+        primitive.font = font;
+        primitive.alignment = m_alignment & Qt::AlignHorizontal_Mask;
+        primitive.color = m_color;
+        page.primitives.emplace_back(std::move(primitive));
+    }
+    return lines.size() == 1 ? 0 : std::max(0.0, double(lines.size()) * lineHeight - placeHeight);
 }
 
 } // namespace Report

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 
 #include "report_font.h"
 #include "report_item.h"
@@ -10,10 +11,19 @@ namespace Report {
 // What labels and bound texts share: font, alignment, auto-size, word wrap and colour.
 // Its geometry's height may be 0 for one line of its font. An auto-sized text takes the
 // width of what it prints and keeps the edge its alignment names: a right-justified text
-// still ends at left + width. A text of fixed width is cut at its edges.
+// still ends at left + width.
+//
+// What is printed is never cut. A text wider than its room (its fixed box, or for an
+// auto-sized text the band's frame) shrinks its font, down to MinimumPointSize. Where even
+// that is too wide, an amount grows its box to the left and keeps to one line; any other
+// text prints in its own size on as many lines as it needs, within its room. A word-wrapped
+// text breaks into lines at once. A text that takes more lines than its place holds makes
+// its band grow.
 class TextItem : public ReportItem
 {
 public:
+    static constexpr double MinimumPointSize = 6;
+
     explicit TextItem(const QRectF &geometry);
 
     ReportFont font() const { return m_font; }
@@ -29,9 +39,15 @@ public:
 
     // The text as it prints in this context; an empty text prints nothing.
     virtual QString printedText(const ItemContext &context) const = 0;
+    // Whether the text is an amount, which keeps to one line and grows to the left.
+    virtual bool isAmount() const { return false; }
+
+    // The lines a text breaks into at `width`: at blanks, and inside a word only when the
+    // word alone is wider. Every character of the text is on one of the lines.
+    static QStringList breakLines(const QString &text, const ReportFont &font, double width);
 
 protected:
-    void layoutEnabled(const ItemContext &context, DocumentPage &page) const override;
+    double layoutEnabled(const ItemContext &context, DocumentPage &page) const override;
 
 private:
     ReportFont m_font;

@@ -69,8 +69,10 @@ std::vector<BandSpec> scheduleBands(const Schedule &schedule)
     BandSpec rows{Report::BandKind::SubDetail, schedule.rowHeight, 0, {}};
     rows.dataSet = schedule.table;
     rows.repeatHeaderOnNewSheet = true;
-    for (const ScheduleColumn &column : schedule.columns)
-        rows.items.push_back(field(schedule.table, column.field, column.left, column.top, column.width, column.alignment));
+    for (const ScheduleColumn &column : schedule.columns) {
+        const ItemSpec item = field(schedule.table, column.field, column.left, column.top, column.width, column.alignment);
+        rows.items.push_back(column.plainNumber ? item.asPlainNumber() : item);
+    }
     rows.items << schedule.rowItems;
     const double separator = schedule.separatorTop > 0 ? schedule.separatorTop : schedule.rowHeight - 6;
     rows.items.push_back(hrule(8, separator, 705));

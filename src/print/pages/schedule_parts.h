@@ -17,6 +17,7 @@ struct ScheduleColumn
     double width;
     Qt::Alignment alignment = Qt::AlignLeft;
     double top = 3;
+    bool plainNumber = false; // a float that is not an amount (a percentage)
 };
 
 struct ScheduleTotal

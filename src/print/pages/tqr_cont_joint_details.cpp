@@ -43,7 +43,7 @@ std::vector<Schedule> schedules()
          .columns = {{nullptr, "Type", 8, 98, L},
                      {nullptr, "Description", 110, 201, L},
                      {nullptr, "YearAcquired", 331, 39, C},
-                     {nullptr, "PercentOwned", 391, 28, R},
+                     {nullptr, "PercentOwned", 391, 28, R, 3, true},
                      {nullptr, "MarketValue", 459, 125, R},
                      {nullptr, "TMarketValue", 587, 125, R},
                      {nullptr, "RegisteredName", 102, 175, L, 23},
@@ -53,9 +53,11 @@ std::vector<Schedule> schedules()
          .totals = {{"RealEstateTotalsAsset", 460, 125}, {"RealEstateTotals", 588, 125}},
          .headings = {heading("Type", 8, SecondHeadingLine), heading("Description", 112, SecondHeadingLine),
                       heading("Year", 321, FirstHeadingLine, 60, C), heading("Acquired", 321, SecondHeadingLine, 60, C),
-                      heading("% Owned", 385, SecondHeadingLine, 61, C), heading("Asset", 513, FirstHeadingLine, 70, R),
-                      heading("Value", 513, SecondHeadingLine, 70, R), heading("Market", 643, FirstHeadingLine, 70, R),
-                      heading("Value", 643, SecondHeadingLine, 70, R)},
+                      heading("% Owned", 385, SecondHeadingLine, 61, C),
+                      // As the Real Estate window names them: the market value of the whole
+                      // property, then the owned share of it, the asset value.
+                      heading("Market", 513, FirstHeadingLine, 70, R), heading("Value", 513, SecondHeadingLine, 70, R),
+                      heading("Asset", 643, FirstHeadingLine, 70, R), heading("Value", 643, SecondHeadingLine, 70, R)},
          .rowItems = {caption("%", 420, 3), rowCaption("Title in Name of:", 6, 23), rowCaption("Lien Holder:", 308, 23)},
          .separatorTop = 39},
         {.title = "Schedule C - Securities",
@@ -86,7 +88,7 @@ std::vector<Schedule> schedules()
          .table = &Tdm1::tblLifeInsurance,
          .rowHeight = 20,
          .columns = {{"Company", "Company", 8, 106, L},
-                     {"Insured", "Insured", 119, 104, L},
+                     {"Insured", "Insured", 119, 102, L}, // three pixels clear of the beneficiary
                      {"Beneficiary", "Beneficiary", 224, 107, L},
                      {"Pledged?", "Pledged", 334, 39, L},
                      {"To Whom?", "PledgedTo", 387, 96, C},

@@ -31,7 +31,7 @@ std::vector<Schedule> schedules()
          .columns = {{nullptr, "Type", 8, 93, L},
                      {nullptr, "Description", 105, 224, L},
                      {nullptr, "YearAcquired", 338, 55, C},
-                     {nullptr, "PercentLiability", 404, 43, R},
+                     {nullptr, "PercentLiability", 404, 43, R, 3, true},
                      {nullptr, "CurrentBalance", 472, 109, R},
                      {nullptr, "TCurrentLiability", 592, 121, R},
                      {nullptr, "RegisteredName", 103, 145, L, 22},

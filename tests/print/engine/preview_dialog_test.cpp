@@ -1,5 +1,8 @@
 // The preview window: zoomed to fit, paging, printing and saving.
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -35,9 +38,11 @@ class PreviewDialogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        PreviewDialog::forgetLastFolder();
         dialog = new PreviewDialog(sheets(3));
-        dialog->setFileChooser([this](QWidget *, const QString &caption, const QString &, bool save) {
+        dialog->setFileChooser([this](QWidget *, const QString &caption, const QString &, const QString &proposed, bool save) {
             asked << QStringLiteral("%1 %2").arg(caption, save ? "save" : "open");
+            proposals << proposed;
             return chosen;
         });
         dialog->show();
@@ -62,6 +67,7 @@ protected:
     PreviewDialog *dialog = nullptr;
     QString chosen;
     QStringList asked;
+    QStringList proposals;
 };
 
 TEST_F(PreviewDialogTest, OpensAsANormalWindowZoomedToFitThePage)
@@ -155,6 +161,81 @@ TEST_F(PreviewDialogTest, ADamagedReportFileIsRefusedAndTheShownDocumentStays)
     EXPECT_TRUE(messages.last().contains("The report file is damaged"));
     EXPECT_EQ(dialog->pageCount(), 3);
     EXPECT_EQ(dialog->document().title, "Statement");
+}
+
+TEST_F(PreviewDialogTest, ProposesTheStatementsNameInTheDocumentsFolderThenInTheFolderLastUsed)
+{
+    dialog->setProposedFileName("John Q. Smith 03-15-2024.pdf");
+    chosen.clear();
+    click("btnSavePdf");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_EQ(proposals.size(), 1);
+    EXPECT_EQ(proposals[0], QDir(documents).filePath("John Q. Smith 03-15-2024.pdf"));
+
+    chosen = dir.filePath("kept/statement.pdf");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("kept"));
+    click("btnSavePdf");
+    click("btnSavePdf");
+    click("btnSaveReport");
+    EXPECT_EQ(proposals[2], dir.filePath("kept/John Q. Smith 03-15-2024.pdf"));
+    EXPECT_EQ(proposals[3], dir.filePath("kept/John Q. Smith 03-15-2024.wsr"));
+}
+
+TEST_F(PreviewDialogTest, SavedPdfAndReportFilesAreReadableByTheirOwnerOnly)
+{
+    const mode_t before = umask(022);
+    chosen = dir.filePath("statement.pdf");
+    click("btnSavePdf");
+    chosen = dir.filePath("statement.wsr");
+    click("btnSaveReport");
+    // Saving over an existing file does not keep its wider mode either.
+    QFile::setPermissions(dir.filePath("statement.pdf"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                             | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    chosen = dir.filePath("statement.pdf");
+    click("btnSavePdf");
+    umask(before);
+    for (const char *name : {"statement.pdf", "statement.wsr"}) {
+        struct stat info {};
+        ASSERT_EQ(stat(QFile::encodeName(dir.filePath(name)).constData(), &info), 0) << name;
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << name;
+    }
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PreviewDialogTest, RulesShowAtTheFitPageZoom)
+{
+    // Separate rows of the shown page with a long run of dark pixels.
+    const auto darkLines = [this](const Document &doc) {
+        dialog->setDocument(doc);
+        dialog->resize(500, 500);
+        dialog->view()->fitInView();
+        QCoreApplication::processEvents();
+        const QImage shown = dialog->view()->grab().toImage();
+        int lines = 0;
+        bool previous = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            int run = 0, longest = 0;
+            for (int x = 0; x < shown.width(); ++x) {
+                run = qGray(shown.pixel(x, y)) < 160 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+            const bool dark = longest > shown.width() / 6;
+            lines += dark && !previous;
+            previous = dark;
+        }
+        return lines;
+    };
+    Document doc = sheets(1);
+    const int without = darkLines(doc);
+    // Rules of one pixel at many heights: wherever they fall between the view's pixels.
+    constexpr int Rules = 24;
+    for (int i = 0; i < Rules; ++i) {
+        BoxPrimitive rule;
+        rule.rect = QRectF(48, 100 + 35.3 * i, 720, 1);
+        rule.fill = Qt::black;
+        doc.pages[0].primitives.emplace_back(rule);
+    }
+    EXPECT_EQ(darkLines(doc), without + Rules);
 }
 
 } // namespace

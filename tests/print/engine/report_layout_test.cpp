@@ -6,6 +6,7 @@
 #include "print/engine/label.h"
 #include "print/engine/report_page.h"
 #include "print/engine/shape.h"
+#include "print/engine/text_metrics.h"
 #include "support/temp_database.h"
 
 using namespace Report;
@@ -397,3 +398,121 @@ TEST_F(ReportLayoutTest, FramesAndShapesBecomeBoxesAtTheirPlaces)
 }
 
 } // namespace
+
+namespace {
+
+const QString LongText = QString("A text far wider than the band it stands on, so that it has to wrap. ").repeated(12).trimmed();
+
+const BoxPrimitive *boxAt(const DocumentPage &page, double left, double width)
+{
+    for (const Primitive &p : page.primitives)
+        if (const auto *b = std::get_if<BoxPrimitive>(&p))
+            if (b->rect.left() == left && b->rect.width() == width)
+                return b;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(ReportLayoutTest, AWrappedTextGrowsItsBandMovingWhatLiesBelowAndStretchingRulesAcrossIt)
+{
+    ReportPage page("TqrGrowing");
+    Band &band = page.addBand(BandKind::Detail, 60);
+    band.frame() = FrameLines::all(2);
+    Label &text = band.add<Label>(LongText, QRectF(80, 10, 0, 0));
+    text.setAutoSize(true);
+    label(band, "Beside", 8, 10, 60);
+    label(band, "Below", 8, 40);
+    band.add<Shape>(Shape::Kind::HorizontalLine, QRectF(0, 30, 720, 0), 1);
+    band.add<Shape>(Shape::Kind::VerticalLine, QRectF(70, 0, 0, 60), 1);
+    label(page.addBand(BandKind::Summary, 20), "Next band", 0, 0);
+
+    const Document doc = layoutOf({&page});
+    ASSERT_EQ(doc.pageCount(), 1);
+    const DocumentPage &sheet = doc.pages[0];
+    std::vector<const TextPrimitive *> lines;
+    for (const TextPrimitive *t : sheet.texts())
+        if (t->rect.left() == 48 + 80)
+            lines.push_back(t);
+    ASSERT_GE(lines.size(), 3u);
+    QStringList joined;
+    for (const TextPrimitive *line : lines) {
+        joined << line->text;
+        EXPECT_LE(line->rect.left() + TextMetrics::width(line->text, line->font), 48 + 718.25);
+    }
+    EXPECT_EQ(joined.join(' '), LongText);
+    const double grew = lines.back()->rect.bottom() - (48 + 10 + TextMetrics::lineHeight(text.font()));
+    ASSERT_GT(grew, 10);
+
+    // Beside the text nothing moves; below it everything moves by what it grew.
+    EXPECT_EQ(sheet.findText("Beside")->rect.top(), 48 + 10);
+    EXPECT_NEAR(sheet.findText("Below")->rect.top(), 48 + 40 + grew, 1e-6);
+    std::vector<QRectF> across;
+    for (const Primitive &p : sheet.primitives)
+        if (const auto *b = std::get_if<BoxPrimitive>(&p))
+            if (b->rect.width() == 720)
+                across.push_back(b->rect);
+    ASSERT_EQ(across.size(), 3u); // the rule, the frame's top and its bottom
+    EXPECT_NEAR(across[0].top(), 48 + 30 + grew, 1e-6);
+    EXPECT_EQ(across[1].top(), 48);
+    EXPECT_NEAR(across[2].bottom(), 48 + 60 + grew, 1e-6);
+    // The vertical rule and the frame's sides reach the band's new bottom.
+    EXPECT_NEAR(boxAt(sheet, 48 + 70, 1)->rect.bottom(), 48 + 60 + grew, 1e-6);
+    EXPECT_NEAR(boxAt(sheet, 48, 2)->rect.height(), 60 + grew, 1e-6);
+    EXPECT_NEAR(sheet.findText("Next band")->rect.top(), 48 + 60 + grew, 1e-6);
+}
+
+TEST_F(ReportLayoutTest, ABandThatGrowsPastTheSheetMovesWholeToTheNextOrIsCutBetweenLines)
+{
+    // Grown past the rest of the sheet: the band goes whole onto the next sheet.
+    ReportPage moving("TqrMoving");
+    moving.addBand(BandKind::PageHeader, 40);
+    label(moving.addBand(BandKind::Title, 880), "Filler", 0, 0);
+    Band &grows = moving.addBand(BandKind::Summary, 30);
+    Label &text = grows.add<Label>(LongText, QRectF(80, 5, 0, 0));
+    text.setAutoSize(true);
+    Document doc = layoutOf({&moving});
+    ASSERT_EQ(doc.pageCount(), 2);
+    EXPECT_EQ(doc.pages[0].texts().size(), 1u);
+    EXPECT_EQ(doc.pages[1].texts().front()->rect.top(), 48 + 40 + 5);
+
+    // Taller than a sheet once grown: cut between its lines, each line whole on one sheet,
+    // the next sheet beginning with the page header.
+    ReportPage tall("TqrTall");
+    label(tall.addBand(BandKind::PageHeader, 40), "Header", 0, 0);
+    Band &body = tall.addBand(BandKind::Title, 920);
+    body.frame() = FrameLines::all(2);
+    label(body, "Top", 8, 4);
+    Label &explanation = body.add<Label>(LongText, QRectF(80, 880, 0, 0));
+    explanation.setAutoSize(true);
+    label(body, "Signature", 8, 900);
+    doc = layoutOf({&tall});
+    ASSERT_EQ(doc.pageCount(), 2);
+    EXPECT_EQ(doc.pages[1].texts().front()->text, "Header");
+    QStringList joined;
+    for (const DocumentPage &sheet : doc.pages)
+        for (const TextPrimitive *t : sheet.texts()) {
+            EXPECT_LE(t->rect.bottom(), 48 + 960 + 0.01) << t->text.toStdString();
+            if (t->rect.left() == 48 + 80)
+                joined << t->text;
+        }
+    EXPECT_EQ(joined.join(' '), LongText);
+    EXPECT_NE(doc.pages[1].findText("Signature"), nullptr);
+}
+
+TEST_F(ReportLayoutTest, AGrownBandEndsEvenWhenThePageHeaderLeavesNoRoomOnASheet)
+{
+    ReportPage page("TqrCrowded");
+    label(page.addBand(BandKind::PageHeader, 960), "Header", 0, 0);
+    Label &text = page.addBand(BandKind::Title, 20).add<Label>(LongText, QRectF(80, 0, 0, 0));
+    text.setAutoSize(true);
+    const Document doc = layoutOf({&page});
+    ASSERT_GE(doc.pageCount(), 1);
+    ASSERT_LE(doc.pageCount(), 3);
+    QStringList joined;
+    for (const DocumentPage &sheet : doc.pages)
+        for (const TextPrimitive *t : sheet.texts())
+            if (t->text != "Header")
+                joined << t->text;
+    EXPECT_EQ(joined.join(' '), LongText);
+}

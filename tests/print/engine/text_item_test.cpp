@@ -29,7 +29,24 @@ ReportFont arial(double size, bool bold = false)
     return font;
 }
 
-TEST(TextItemTest, AFixedWidthTextKeepsItsBoxAndIsCutAtItsEdgesOnlyWhenItIsWider)
+std::vector<TextPrimitive> allLaidOut(const TextItem &item, const ItemContext &context, double *grew = nullptr)
+{
+    DocumentPage page;
+    const double extra = item.layout(context, page);
+    if (grew)
+        *grew = extra;
+    std::vector<TextPrimitive> texts;
+    for (const TextPrimitive *t : page.texts())
+        texts.push_back(*t);
+    return texts;
+}
+
+double inkRight(const TextPrimitive &t)
+{
+    return t.alignment & Qt::AlignRight ? t.rect.right() : t.rect.left() + TextMetrics::width(t.text, t.font);
+}
+
+TEST(TextItemTest, AFixedWidthTextKeepsItsBoxAndFontWhenItFitsAndIsNeverCut)
 {
     Label label("Name: ", QRectF(242, 3, 117, 0));
     label.setAlignment(Qt::AlignRight);
@@ -40,12 +57,102 @@ TEST(TextItemTest, AFixedWidthTextKeepsItsBoxAndIsCutAtItsEdgesOnlyWhenItIsWider
     EXPECT_EQ(t.rect.top(), 103);
     EXPECT_NEAR(t.rect.height(), TextMetrics::lineHeight(arial(8)), 1e-9);
     EXPECT_TRUE(t.alignment & Qt::AlignRight);
+    EXPECT_EQ(t.font.pointSize, 8);
     EXPECT_FALSE(t.clip);
 
-    label.setCaption("A name far too long for a box of one hundred and seventeen pixels");
+    // A little too wide: one line in a smaller size, on the baseline of its place.
+    label.setCaption("Accounts and Notes Receivable");
+    ASSERT_GT(TextMetrics::width(label.caption(), arial(8)), 117);
     t = laidOut(label);
+    EXPECT_EQ(t.text, label.caption());
+    EXPECT_LT(t.font.pointSize, 8);
+    EXPECT_GE(t.font.pointSize, TextItem::MinimumPointSize);
+    EXPECT_LE(TextMetrics::width(t.text, t.font), 117.25);
     EXPECT_EQ(t.rect.width(), 117);
-    EXPECT_TRUE(t.clip);
+    EXPECT_NEAR(t.rect.top() + TextMetrics::ascent(t.font), 103 + TextMetrics::ascent(arial(8)), 1e-9);
+    EXPECT_FALSE(t.clip);
+}
+
+TEST(TextItemTest, ATextTooWideEvenInSixPointWrapsInItsOwnSizeWithinItsBoxAndSaysHowMuchItGrew)
+{
+    const QString text = "Vanguard Total Stock Market Index Fund Admiral Shares held in the family trust";
+    Label label(text, QRectF(8, 3, 143, 0));
+    label.setFont(arial(8));
+    double grew = 0;
+    const std::vector<TextPrimitive> lines = allLaidOut(label, {QPointF(48, 100), {}}, &grew);
+    ASSERT_GE(lines.size(), 3u);
+    QStringList joined;
+    const double lineHeight = TextMetrics::lineHeight(arial(8));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        joined << lines[i].text;
+        EXPECT_EQ(lines[i].font.pointSize, 8);
+        EXPECT_EQ(lines[i].rect.left(), 48 + 8);
+        EXPECT_NEAR(lines[i].rect.top(), 103 + double(i) * lineHeight, 1e-9);
+        EXPECT_LE(inkRight(lines[i]), 48 + 8 + 143 + 0.25) << lines[i].text.toStdString();
+    }
+    EXPECT_EQ(joined.join(' '), text);
+    EXPECT_NEAR(grew, double(lines.size() - 1) * lineHeight, 1e-9);
+
+    // A word longer than the box breaks inside itself; no character is lost.
+    label.setCaption("Supercalifragilisticexpialidocious-Holdings-International-Limited");
+    QString whole;
+    for (const TextPrimitive &line : allLaidOut(label, {QPointF(48, 100), {}}))
+        whole += line.text;
+    EXPECT_EQ(whole, label.caption());
+}
+
+TEST(TextItemTest, AnAmountTooWideEvenInSixPointGrowsItsBoxToTheLeftOnOneLine)
+{
+    Label amount("-999,999,999,999,999.99", QRectF(391, 3, 60, 0));
+    amount.setAlignment(Qt::AlignRight);
+    amount.setFont(arial(8));
+    // A caption is not an amount: it would wrap. Only a bound amount grows.
+    struct Amount : Label
+    {
+        using Label::Label;
+        bool isAmount() const override { return true; }
+    } grown(amount.caption(), amount.geometry());
+    grown.setAlignment(Qt::AlignRight);
+    grown.setFont(arial(8));
+    double grew = -1;
+    const std::vector<TextPrimitive> lines = allLaidOut(grown, {QPointF(48, 100), {}}, &grew);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(grew, 0);
+    EXPECT_EQ(lines[0].text, amount.caption());
+    EXPECT_EQ(lines[0].font.pointSize, TextItem::MinimumPointSize);
+    EXPECT_EQ(lines[0].rect.right(), 48 + 391 + 60);
+    EXPECT_NEAR(lines[0].rect.width(), TextMetrics::width(amount.caption(), lines[0].font), 1e-9);
+    EXPECT_GT(allLaidOut(amount, {QPointF(48, 100), {}}).size(), 1u);
+}
+
+TEST(TextItemTest, AnAutoSizedTextRunningPastTheFrameShrinksAndThenWrapsInsideIt)
+{
+    Label label("In Dollars", QRectF(651, 3, 0, 0));
+    label.setFont(arial(12));
+    label.setAutoSize(true);
+    ItemContext context{QPointF(48, 100), {}, 48 + 2, 48 + 718};
+    std::vector<TextPrimitive> lines = allLaidOut(label, context);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rect.left(), 48 + 651);
+    EXPECT_LT(lines[0].font.pointSize, 12);
+    EXPECT_LE(inkRight(lines[0]), 48 + 718.25);
+
+    const QString explanation = QString("The executor named in the will is my brother, who lives abroad. ").repeated(5).trimmed();
+    Label field(explanation, QRectF(80, 20, 0, 0));
+    field.setFont(arial(8));
+    field.setAutoSize(true);
+    double grew = 0;
+    lines = allLaidOut(field, context, &grew);
+    ASSERT_GE(lines.size(), 2u);
+    QStringList joined;
+    for (const TextPrimitive &line : lines) {
+        joined << line.text;
+        EXPECT_EQ(line.font.pointSize, 8);
+        EXPECT_EQ(line.rect.left(), 48 + 80);
+        EXPECT_LE(inkRight(line), 48 + 718.25);
+    }
+    EXPECT_EQ(joined.join(' '), explanation);
+    EXPECT_GT(grew, 0);
 }
 
 TEST(TextItemTest, AnAutoSizedTextTakesTheWidthOfItsTextAndKeepsTheEdgeItsAlignmentNames)
@@ -109,6 +216,28 @@ TEST(BoundValueTest, FloatsPrintInGeneralNotationWithoutSeparatorsOrSign)
     EXPECT_EQ(DBText::printedValue(1041.6666666666667, FieldKind::Float), "1041.66666666667");
     EXPECT_EQ(DBText::printedValue(0.0, FieldKind::Float), "0");
     EXPECT_EQ(DBText::printedValue(QVariant(), FieldKind::Float), "");
+}
+
+TEST(BoundValueTest, AmountsPrintAsMoneyRoundedToCentsAsTheWindowsRound)
+{
+    const auto money = [](double v) { return DBText::printedValue(v, FieldKind::Float, true); };
+    EXPECT_EQ(money(28801.2666666667), "28,801.27");
+    EXPECT_EQ(money(-50450), "-50,450.00");
+    EXPECT_EQ(money(0), "0.00");
+    EXPECT_EQ(money(0.5), "0.50");
+    EXPECT_EQ(money(269846.801949), "269,846.80");
+    EXPECT_EQ(money(5263248.508051), "5,263,248.51");
+    // Half a cent rounds up from the amount's decimal form, not from its binary neighbour.
+    EXPECT_EQ(money(1.005), "1.01");
+    EXPECT_EQ(money(-0.004), "0.00");
+    EXPECT_EQ(money(999999999999.99), "999,999,999,999.99");
+    EXPECT_EQ(money(-1234567890.125), "-1,234,567,890.13");
+    EXPECT_EQ(money(1e20), "100,000,000,000,000,000,000.00");
+    EXPECT_EQ(DBText::printedValue(QVariant(), FieldKind::Float, true), "");
+    // Currency fields hold ten-thousandths.
+    EXPECT_EQ(DBText::printedValue(qlonglong(18750000), FieldKind::Currency, true), "1,875.00");
+    EXPECT_EQ(DBText::printedValue(qlonglong(28333333), FieldKind::Currency, true), "2,833.33");
+    EXPECT_EQ(DBText::printedValue(QVariant(QMetaType(QMetaType::LongLong)), FieldKind::Currency, true), "");
 }
 
 TEST(BoundValueTest, CurrencyPrintsInTheSystemCurrencyFormat)
