@@ -183,10 +183,7 @@ void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &pa
     RunPages pages = createRunPages(run, dm);
     Report::CompositeReport composite;
     composite.setTitle(title);
-    composite.setAddReports([&pages](Report::CompositeReport &c) {
-        for (const auto &page : pages)
-            c.addReport(page.get());
-    });
+    prepareComposite(composite, run, dm, pages);
     const Report::Document document = composite.layout();
     composite.clearReports();
     freeRunPages(pages);
@@ -250,11 +247,7 @@ int perform(const Request &request, QTextStream &out)
         out << mergeResultText(mergeStatementFile(*dm, operands[0]), operands[0]) << '\n';
     } else if (verb == QLatin1String("--pdf")) {
         selectStatement(*dm, operands[0]);
-        Table &client = dm->tblClient;
-        // The print window's rule: both spouse names make the joint pages.
-        const bool joint = !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
-            && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
-        writeRunPdf(joint ? PrintRun::Joint : PrintRun::Personal, *dm, QStringLiteral("Financial Statement"), operands[1]);
+        writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1]);
     }
     return Done;
 }

@@ -1,14 +1,29 @@
 #include "comparison_texts.h"
 
+#include "print/engine/money.h"
 #include "totals/statement_comparison.h"
 #include "ui/format_money.h"
 
 namespace ComparisonTexts {
 
+namespace {
+
+// A rise carries its plus sign unless it rounds away to nothing.
+QString withSign(double value, const QString &money, QLatin1String zero)
+{
+    return value > 0 && money != zero ? QStringLiteral("+") + money : money;
+}
+
+} // namespace
+
 QString change(double value)
 {
-    const QString money = FormatMoney(value);
-    return value > 0 && money != QLatin1String("$.00") ? QStringLiteral("+") + money : money;
+    return withSign(value, FormatMoney(value), QLatin1String("$.00"));
+}
+
+QString printedChange(double value)
+{
+    return withSign(value, Report::printedMoney(value), QLatin1String("0.00"));
 }
 
 QString percent(const std::optional<double> &value)

@@ -68,6 +68,14 @@ QString clientText(Tdm1 &dm, const char *field)
 
 } // namespace
 
+PrintRun statementRun(Tdm1 &dm)
+{
+    Table &client = dm.tblClient;
+    const bool joint = !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
+                       && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
+    return joint ? PrintRun::Joint : PrintRun::Personal;
+}
+
 Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm)
 {
     if (run == PrintRun::Blank)

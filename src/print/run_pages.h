@@ -14,6 +14,10 @@ enum class PrintRun { Personal, Joint, Blank };
 
 using RunPages = std::vector<std::unique_ptr<Report::ReportPage>>;
 
+// The run that prints the current statement: the joint pages when both spouse names are
+// filled in, the personal pages otherwise.
+PrintRun statementRun(Tdm1 &dm);
+
 // Creates the page objects of a run on the data module's tables.
 RunPages createRunPages(PrintRun run, Tdm1 &dm);
 // Destroys them in their printing order.

@@ -3,6 +3,8 @@
 #include <QPrinter>
 
 #include "base/messages.h"
+#include "base/pending_messages.h"
+#include "print/engine/composite_report.h"
 #include "print_dialogs.h"
 
 bool ensurePrinterInstalled(PrintDialogs &dialogs)
@@ -26,4 +28,22 @@ bool printOn(PrintDialogs &dialogs, const QString &printerName,
         return true;
     Messages::current().show(Messages::Kind::Error, error.isEmpty() ? QStringLiteral("Printing failed.") : error);
     return false;
+}
+
+void printThroughDialog(PrintDialogs &dialogs, QWidget *parent, Report::CompositeReport &composite)
+{
+    if (!ensurePrinterInstalled(dialogs))
+        return;
+    const Report::Document document = composite.layout();
+    const std::optional<PrintDialogs::PrinterChoice> choice = dialogs.choosePrinter(parent, document.pageCount());
+    if (!choice)
+        return;
+    letPendingMessagesRun();
+    Report::PrinterSettings &settings = composite.printerSettings();
+    settings.printerName = choice->printerName;
+    settings.copies = choice->copies;
+    settings.fromPage = choice->fromPage;
+    settings.toPage = choice->toPage;
+    printOn(dialogs, settings.printerName,
+            [&](QPrinter &printer, QString *error) { return composite.print(document, printer, error); });
 }

@@ -6,6 +6,11 @@
 
 class PrintDialogs;
 class QPrinter;
+class QWidget;
+
+namespace Report {
+class CompositeReport;
+}
 
 // True when a printer is installed; otherwise tells the user so (nothing can print).
 bool ensurePrinterInstalled(PrintDialogs &dialogs);
@@ -15,3 +20,8 @@ bool ensurePrinterInstalled(PrintDialogs &dialogs);
 // printed.
 bool printOn(PrintDialogs &dialogs, const QString &printerName,
              const std::function<bool(QPrinter &printer, QString *error)> &print);
+
+// Print as the print button does: tells the user when no printer is installed, lays the
+// composite out so the dialog offers its own sheets, and prints the printer, copies and
+// sheets chosen. A cancelled dialog prints nothing and says nothing.
+void printThroughDialog(PrintDialogs &dialogs, QWidget *parent, Report::CompositeReport &composite);

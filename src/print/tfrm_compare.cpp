@@ -13,6 +13,7 @@
 #include "data/tdm1.h"
 #include "pages/tqr_compare.h"
 #include "print_dialogs.h"
+#include "run_pages.h"
 #include "run_printing.h"
 #include "system_print_dialogs.h"
 #include "ui/format_money.h"
@@ -163,6 +164,9 @@ void TfrmCompare::beginRun()
 {
     m_page = std::make_unique<TqrCompare>(m_dm, m_comparison);
     m_qrCompare.setAddReports([this](Report::CompositeReport &composite) { composite.addReport(m_page.get()); });
+    // Identified as the statement's sheets are: the person, the later statement's date, pages.
+    m_qrCompare.setSheetFooter([this] { return Report::SheetFooter{m_comparison.later.name, m_comparison.later.date}; });
+    m_qrCompare.setFileName(QStringLiteral("Comparison %1").arg(runFileName(statementRun(m_dm), m_dm)));
 }
 
 void TfrmCompare::endRun()
@@ -186,12 +190,7 @@ void TfrmCompare::btnPrintClick()
     {
         beginRun();
         const auto free = qScopeGuard([this] { endRun(); });
-        if (const auto choice = m_dialogs.choosePrinter(this)) {
-            m_qrCompare.printerSettings().printerName = choice->printerName;
-            m_qrCompare.printerSettings().copies = choice->copies;
-            printOn(m_dialogs, choice->printerName,
-                    [this](QPrinter &printer, QString *error) { return m_qrCompare.print(printer, error); });
-        }
+        printThroughDialog(m_dialogs, this, m_qrCompare);
     }
     letPendingMessagesRun();
 }

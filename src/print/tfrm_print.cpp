@@ -184,9 +184,7 @@ void TfrmPrint::btnCloseClick()
 
 bool TfrmPrint::printsAsJoint() const
 {
-    Table &client = m_dm.tblClient;
-    return !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
-           && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
+    return statementRun(m_dm) == PrintRun::Joint;
 }
 
 void TfrmPrint::PreviewStatement()
@@ -320,23 +318,7 @@ void TfrmPrint::PrintDialogBlank()
 
 void TfrmPrint::printDialog(Report::CompositeReport &composite)
 {
-    if (!ensurePrinterInstalled(m_dialogs)) {
-        letPendingMessagesRun();
-        return;
-    }
-    // Laid out first, so the dialog offers the document's own sheets.
-    const Report::Document document = composite.layout();
-    const std::optional<PrintDialogs::PrinterChoice> choice = m_dialogs.choosePrinter(this, document.pageCount());
-    if (choice) {
-        letPendingMessagesRun();
-        Report::PrinterSettings &settings = composite.printerSettings();
-        settings.printerName = choice->printerName;
-        settings.copies = choice->copies;
-        settings.fromPage = choice->fromPage;
-        settings.toPage = choice->toPage;
-        printOn(m_dialogs, settings.printerName,
-                [&](QPrinter &printer, QString *error) { return composite.print(document, printer, error); });
-    }
+    printThroughDialog(m_dialogs, this, composite);
     letPendingMessagesRun();
 }
 

@@ -185,10 +185,12 @@ TEST_F(CompareWindowTest, ThePrintedComparisonReadsAsTheWindow)
     for (const PdfWord &word : pdfWords(path))
         text += word.text + ' ';
     for (const char *expected : {"Comparison of Financial Statements", "Ann Avery", "01/15/2026", "02/01/2027",
-                                 "Cash (A) $1,000.00 $2,500.00 +$1,500.00 +150.0%",
-                                 "Net Worth $60,000.00 $50,000.00 -$10,000.00 -16.7%",
-                                 "Liquidity (Cash + Securities) \u00f7 Total Liabilities",
-                                 "Savings Rate (Income \u2212 Expenditures) \u00f7 Income"})
+                                 "Cash (A) 1,000.00 2,500.00 +1,500.00 +150.0%",
+                                 "Net Worth 60,000.00 50,000.00 -10,000.00 -16.7%",
+                                 "Total Assets 100,000.00 100,000.00 0.00 0.0%",
+                                 "Statement date: 02/01/2027", "Page 1 of",
+                                 "(Cash + Securities) \u00f7 Total Liabilities",
+                                 "(Income \u2212 Expenditures) \u00f7 Income"})
         EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
     // Each ratio's figures stand on its line.
     const std::vector<PdfWord> words = pdfWords(path);

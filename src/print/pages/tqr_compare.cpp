@@ -2,7 +2,7 @@
 
 #include "print/comparison_texts.h"
 #include "print/page_builder.h"
-#include "ui/format_money.h"
+#include "print/engine/money.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ void figures(std::vector<ItemSpec> &items, double &top, const ComparedGroup &gro
         if (f.total)
             items.push_back(hrule(0, top, BandWidth));
         items.push_back(caption(f.caption, CaptionLeft, top + 2, 0, Qt::AlignLeft, style));
-        const QString texts[] = {FormatMoney(f.earlier), FormatMoney(f.later), ComparisonTexts::change(f.change),
+        const QString texts[] = {Report::printedMoney(f.earlier), Report::printedMoney(f.later),
+                                 ComparisonTexts::printedChange(f.change),
                                  ComparisonTexts::percent(f.percent)};
         for (int c = 0; c < 4; ++c)
             items.push_back(caption(texts[c], ColumnLefts[c], top + 2, columnWidth(c), Qt::AlignRight, style));
