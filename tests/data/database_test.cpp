@@ -1,5 +1,6 @@
 // Connecting to files, refusing files that are not ours, and transactions.
 #include <QCryptographicHash>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -437,6 +438,84 @@ TEST_F(TransactionTest, CommitWritesEverythingAtOnce)
         transaction.Commit();
     }
     EXPECT_EQ(db.count("SELECT count(*) FROM Cash"), 50);
+}
+
+// Records what a table tells its listeners, and whether an exception was on its way then.
+class RecordingListener : public TableListener
+{
+public:
+    explicit RecordingListener(Table &table) : m_table(table) { m_table.addListener(this); }
+    ~RecordingListener() override { m_table.removeListener(this); }
+    void tableChanged(TableEvent event, int) override
+    {
+        events.push_back(event);
+        if (std::uncaught_exceptions() > 0)
+            ++duringUnwinding;
+    }
+    std::vector<TableEvent> events;
+    int duringUnwinding = 0;
+
+private:
+    Table &m_table;
+};
+
+TEST_F(TransactionTest, ARollbackTellsTheWindowsOnlyAfterTheFailedActionHasEnded)
+{
+    const QString id = addClient("Ann", "Avery");
+    RecordingListener cash(dm->tblCash);
+    try {
+        Database::Transaction transaction(dm->db1);
+        dm->tblCash.Append();
+        dm->tblCash.FieldByName("ClientId").SetAsString(id);
+        dm->tblCash.Post();
+        cash.events.clear();
+        throw EngineError("failure after the post");
+    } catch (const EngineError &) {
+        // The cursor is right at once, the listeners have heard nothing yet.
+        EXPECT_TRUE(dm->tblCash.IsEmpty());
+        EXPECT_TRUE(cash.events.empty());
+    }
+    EXPECT_EQ(cash.duringUnwinding, 0);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(std::count(cash.events.begin(), cash.events.end(), TableEvent::RowsChanged), 1);
+
+    // Undelivered, they come before the next action's own.
+    try {
+        Database::Transaction transaction(dm->db1);
+        dm->tblCash.Append();
+        dm->tblCash.Post();
+        throw EngineError("failure after the post");
+    } catch (const EngineError &) {
+    }
+    cash.events.clear();
+    Database::Transaction next(dm->db1);
+    EXPECT_EQ(cash.events, std::vector<TableEvent>({TableEvent::RowsChanged}));
+    next.Commit();
+    EXPECT_EQ(cash.duringUnwinding, 0);
+}
+
+TEST_F(TransactionTest, ANestedReadOfTheSameQueryLeavesTheOuterOneWhereItWas)
+{
+    for (int i = 0; i < 3; ++i)
+        addClient("Ann", QString("Name%1").arg(i));
+    const std::string text = "SELECT LastName FROM Client ORDER BY LastName";
+    auto outer = dm->db1.statement(text);
+    ASSERT_TRUE(outer->executeStep());
+    EXPECT_EQ(outer->getColumn(0).getString(), "Name0");
+    {
+        const auto inner = dm->db1.statement(text);
+        EXPECT_NE(inner.get(), outer.get());
+        int rows = 0;
+        while (inner->executeStep())
+            ++rows;
+        EXPECT_EQ(rows, 3);
+    }
+    ASSERT_TRUE(outer->executeStep());
+    EXPECT_EQ(outer->getColumn(0).getString(), "Name1");
+    // Once the holder lets go, the prepared one is handed out again.
+    const SQLite::Statement *cached = outer.get();
+    outer.reset();
+    EXPECT_EQ(dm->db1.statement(text).get(), cached);
 }
 
 } // namespace
