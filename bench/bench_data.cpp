@@ -14,6 +14,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "data/engine/database.h"
+#include "data/schema.h"
 #include "data/tdm1.h"
 #include "fixture.h"
 
@@ -89,6 +93,18 @@ void ConnectAndOpenAllTables(benchmark::State &state)
     state.counters["close_ms"] = benchmark::Counter(closing, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(ConnectAndOpenAllTables)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What connecting spends on comparing the file's schema with ours: the read-only connection
+// and the read of sqlite_master (the reference schema is built once per run).
+void SchemaCheckAtConnection(benchmark::State &state)
+{
+    const QString path = benchDatabasePath();
+    for (auto _ : state) {
+        const auto file = Database::openImmutable(path);
+        benchmark::DoNotOptimize(Database::compareSchema(*file, schemaSql()));
+    }
+}
+BENCHMARK(SchemaCheckAtConnection)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // (b) SelectStatement on the statement under the list's cursor. Untimed before each
 // iteration: the filters are cleared and the list's cursor is put back on the statement.

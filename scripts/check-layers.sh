@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a source file includes a header of a layer above its own.
+# Fails when a source file includes a header of a layer above its own, or names a header by
+# a relative path that climbs out of its folder ("../app/shell.h"). The include paths of each
+# library already hide the folders above it from the compiler; this is the second check.
 # Dependencies point one way: app -> sections, print -> totals -> data -> base, and every
 # window folder -> ui -> data.
 set -u
@@ -13,7 +15,12 @@ check() { # folder, then the include prefixes it may use
   while IFS= read -r line; do
     local file=${line%%:*}
     local header
-    header=$(sed -E 's/.*#include +"([^"]+)".*/\1/' <<<"${line#*:}")
+    header=$(sed -E 's/.*#include +["<]([^">]+)[">].*/\1/' <<<"${line#*:}")
+    if [[ $header == ../* || $header == */../* ]]; then
+      echo "relative include: $file includes \"$header\""
+      status=1
+      continue
+    fi
     [[ $header == */* ]] || continue
     # A path below the file's own folder ("engine/table.h") is not a layer.
     case ${header%%/*} in base|data|totals|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
@@ -25,7 +32,7 @@ check() { # folder, then the include prefixes it may use
       echo "upward include: $file includes \"$header\""
       status=1
     fi
-  done < <(grep -rnE --include='*.h' --include='*.cpp' '^#include +"' "$src/$folder" $([ "$folder" = print ] && echo --exclude-dir=engine) | sed -E 's/^([^:]+):[0-9]+:/\1:/')
+  done < <(grep -rnE --include='*.h' --include='*.cpp' '^#include +["<]' "$src/$folder" $([ "$folder" = print ] && echo --exclude-dir=engine) | sed -E 's/^([^:]+):[0-9]+:/\1:/')
 }
 
 check base base

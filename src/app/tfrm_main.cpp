@@ -133,6 +133,8 @@ TfrmMain::~TfrmMain()
         disconnect(m_openWindow, nullptr, this, nullptr);
         delete m_openWindow;
     }
+    // The pages' grids and controls read the data module until they are gone: they go first.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
 }
 
 void TfrmMain::FormCreate()

@@ -36,15 +36,25 @@ DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
     logStart(databaseFile);
     Outcome outcome;
     const QString backup = folderFile();
-    // Only the file itself is copied; changes still in a journal beside it would be lost.
-    for (const QString &journal : {backup + QStringLiteral("-journal"), backup + QStringLiteral("-wal")})
-        if (QFileInfo::exists(journal)) {
-            outcome.note = QStringLiteral("Unfinished changes lie in a journal beside the backup: ") + backup;
-            return outcome;
-        }
-    // The copy is checked where it lies beside the database, so the bytes checked are the very
-    // bytes that replace it; a file that is not a complete statement database never does.
+    if (!QFileInfo::exists(backup)) {
+        outcome.note = QStringLiteral("There is no file ") + backup;
+        return outcome;
+    }
+    // Everything is checked before anything is copied: a file that is not a complete
+    // statement database, or one too large for the disk, never gets a copy beside the database.
+    if (const QString problem = checkStatementDatabase(backup); !problem.isEmpty()) {
+        outcome.note = problem + QStringLiteral(": ") + backup;
+        return outcome;
+    }
     const QString kept = databaseFile + KeptSuffix;
+    // Room for the copy, and for the data kept from before the restore.
+    const qint64 needed = QFileInfo(backup).size() + (m_kept ? 0 : QFileInfo(databaseFile).size());
+    if (const QString noRoom = checkRoom(QFileInfo(databaseFile).absolutePath(), needed); !noRoom.isEmpty()) {
+        outcome.note = noRoom;
+        return outcome;
+    }
+    // The copy is checked again where it lies beside the database, so the bytes checked are
+    // the very bytes that replace it.
     const auto checkAndKeep = [&](const QString &copy) -> QString {
         if (const QString problem = checkStatementDatabase(copy); !problem.isEmpty())
             return problem + QStringLiteral(": ") + backup;

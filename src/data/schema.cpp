@@ -3,36 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
-#include <QUrl>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "engine/database.h"
+#include "engine/file_copy.h"
 #include "schema_text.h"
 
-namespace {
-
-QStringList columnNames(SQLite::Database &db, const QString &table)
-{
-    QStringList names;
-    SQLite::Statement query(db, "SELECT name FROM pragma_table_info(?)");
-    query.bind(1, table.toStdString());
-    while (query.executeStep())
-        names << QString::fromUtf8(query.getColumn(0).getText()).toLower();
-    return names;
-}
-
-QStringList tableNames(SQLite::Database &db)
-{
-    QStringList names;
-    SQLite::Statement query(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'");
-    while (query.executeStep())
-        names << QString::fromUtf8(query.getColumn(0).getText());
-    return names;
-}
-
-} // namespace
 
 const char *schemaSql()
 {
@@ -49,11 +26,17 @@ bool createDatabaseFile(const QString &path, QString *error)
     if (QFileInfo::exists(path))
         return fail(QStringLiteral("A file already exists at %1").arg(path));
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!makePrivateFolders(info.absolutePath()))
         return fail(QStringLiteral("Cannot create the folder %1").arg(info.absolutePath()));
 
     const QString partial = path + QStringLiteral(".partial");
     QFile::remove(partial);
+    {
+        // SQLite keeps the mode of a file that exists, and gives its journal the same.
+        QFile created(partial);
+        if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner))
+            return fail(QStringLiteral("Cannot write in %1: %2").arg(info.absolutePath(), created.errorString()));
+    }
     try {
         SQLite::Database db(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.exec("PRAGMA journal_mode = DELETE");
@@ -74,31 +57,23 @@ bool createDatabaseFile(const QString &path, QString *error)
 
 QString checkStatementDatabase(const QString &path)
 {
+    // Changes still in a journal beside the file would be lost, or played into it.
+    for (const char *journal : {"-journal", "-wal"})
+        if (QFileInfo::exists(path + QLatin1String(journal)))
+            return QStringLiteral("Unfinished changes lie in a journal beside the file");
     const QString header = Database::checkFileHeader(path);
     if (!header.isEmpty())
         return header;
     try {
         // immutable: the connection neither writes nor plays back a journal.
-        const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded()
-            + QByteArrayLiteral("?immutable=1");
-        SQLite::Database file(uri.toStdString(), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
-        SQLite::Statement check(file, "PRAGMA quick_check");
-        if (!check.executeStep() || check.getColumn(0).getString() != "ok")
-            return QStringLiteral("The database file is damaged");
-
-        SQLite::Database reference(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        reference.exec(schemaSql());
-        QSet<QString> present;
-        for (const QString &table : tableNames(file))
-            present.insert(table.toLower());
-        for (const QString &table : tableNames(reference)) {
-            if (!present.contains(table.toLower()))
-                return QStringLiteral("The database has no table %1").arg(table);
-            const QStringList fields = columnNames(file, table);
-            for (const QString &field : columnNames(reference, table))
-                if (!fields.contains(field))
-                    return QStringLiteral("The table %1 has no field %2").arg(table, field);
-        }
+        const auto file = Database::openImmutable(path);
+        if (const QString difference = Database::compareSchema(*file, schemaSql()); !difference.isEmpty())
+            return difference;
+        // The full check: it also finds an index that disagrees with its table.
+        SQLite::Statement check(*file, "PRAGMA integrity_check");
+        while (check.executeStep())
+            if (check.getColumn(0).getString() != "ok")
+                return QStringLiteral("The database file is damaged");
     } catch (const SQLite::Exception &e) {
         return QStringLiteral("The database file cannot be read: ") + QString::fromUtf8(e.what());
     }

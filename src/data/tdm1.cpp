@@ -1,6 +1,7 @@
 #include "tdm1.h"
 
 #include "engine/filter.h"
+#include "schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,6 +40,7 @@ Tdm1::Tdm1(QObject *parent)
 {
     db1.SetDatabaseName(QStringLiteral("wks.ABS"));
     db1.SetKeepConnection(false);
+    db1.SetSchema(schemaSql());
 
     m_openOrder = {&tblUser,          &tblClient,         &tblFSPro,       &tblCash,
                    &tblInvestments,   &tblRealEstate,     &tblAuto,        &tblLifeInsurance,

@@ -1,6 +1,7 @@
 // The backup and restore windows driven as a user does: their layout, the log, the folder
 // chooser, the copies both ways, the files a restore refuses and the close rule.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,7 +13,10 @@
 #include "app/tfrm_restore.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
+#include "data/engine/file_copy.h"
 #include "maintenance_fixture.h"
+#include "support/crafted_files.h"
+#include "support/file_mode.h"
 
 namespace {
 
@@ -241,6 +245,27 @@ TEST_F(BackupTest, CopiesTheDatabaseIntoAnEmptyFolderAndThenCloseEndsTheProgram)
     EXPECT_TRUE(waitForProgramEnd());
 }
 
+TEST_F(BackupTest, TheCopyIsPrivateWhateverTheUmask)
+{
+    ScopedUmask userMask(022);
+    ASSERT_EQ(fileMode(databasePath), 0600);
+    openWindow(Backup);
+    typeFolder(backupFolder.path());
+    press("btnOK");
+    ASSERT_EQ(messages->texts(), QStringList({"Backup Successful."}));
+    EXPECT_EQ(fileMode(backupFile(backupFolder.path())), 0600);
+}
+
+TEST_F(BackupTest, ACopyThatDoesNotReachTheDiskFailsAndLeavesNoFile)
+{
+    ScopedFileSystemCalls failingDisk({.sync = [](int) { return false; }, .bytesAvailable = {}});
+    openWindow(Backup);
+    typeFolder(backupFolder.path());
+    press("btnOK");
+    EXPECT_EQ(messages->texts(), QStringList({BackupFailure}));
+    EXPECT_TRUE(QDir(backupFolder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
 TEST_F(BackupTest, ReplacesACopyAlreadyInTheFolderWithoutAsking)
 {
     writeFile(backupFile(backupFolder.path()), "an older backup");
@@ -304,7 +329,7 @@ TEST_F(BackupTest, AFolderPathOfMoreThan600CharactersIsBackedUpAndRestoredInFull
     typeFolder(folder);
     press("btnOK");
     ASSERT_EQ(messages->shown().size(), 1u);
-    EXPECT_TRUE(messages->last().startsWith("Restore Successful.")) << messages->last().toStdString();
+    EXPECT_TRUE(messages->last().startsWith("Restore Successful.")) << logLines().mid(logLines().size() - 4).join("\n").toStdString();
     EXPECT_EQ(text("SELECT LastName FROM Client"), "Young");
 }
 
@@ -358,6 +383,19 @@ TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseKeepsTheOldOneAndIsReadAtTheNe
     restart();
     enterWithoutLogin();
     EXPECT_EQ(listedLastNames(), QStringList({"Restored"}));
+}
+
+TEST_F(RestoreTest, TheRestoredDatabaseAndTheDataKeptFromBeforeArePrivate)
+{
+    ScopedUmask userMask(022);
+    makeBackup(backupFolder.path(), "Restored");
+    ASSERT_TRUE(QFile::setPermissions(backupFile(backupFolder.path()),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+    restoreFromFolder();
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_TRUE(messages->last().startsWith("Restore Successful."));
+    EXPECT_EQ(fileMode(databasePath), 0600);
+    EXPECT_EQ(fileMode(keptFile()), 0600);
 }
 
 TEST_F(RestoreTest, ASecondRestoreInTheSameWindowKeepsTheDataFromBeforeTheFirst)
@@ -470,15 +508,19 @@ TEST_P(RefusedBackup, FailsAndLeavesTheDatabaseAndTheChosenFileByteForByteAsThey
 {
     GetParam().make(backupFile(backupFolder.path()));
     const QByteArray database = fileBytes(databasePath);
-    const QByteArray backup = fileBytes(backupFile(backupFolder.path()));
+    const QByteArray backup = fileDigest(backupFile(backupFolder.path()));
+    QElapsedTimer clock;
+    clock.start();
     const QStringList lines = restoreFromFolder();
+    // Refused before anything is copied: a file of gigabytes is not read first.
+    EXPECT_LT(clock.elapsed(), 1000);
     ASSERT_EQ(messages->texts(), QStringList({RestoreFailure}));
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines.mid(lines.size() - 3), RestoreFailedLines);
     // The line before them gives the reason and the file.
     EXPECT_TRUE(lines[lines.size() - 4].endsWith(backupFile(backupFolder.path())));
     EXPECT_TRUE(fileBytes(databasePath) == database);
-    EXPECT_TRUE(fileBytes(backupFile(backupFolder.path())) == backup);
+    EXPECT_TRUE(fileDigest(backupFile(backupFolder.path())) == backup);
     EXPECT_FALSE(QFileInfo::exists(keptFile()));
     EXPECT_EQ(QDir(QFileInfo(databasePath).path()).entryList(QDir::Files | QDir::Hidden), QStringList({"wks.ABS"}));
 
@@ -489,14 +531,53 @@ TEST_P(RefusedBackup, FailsAndLeavesTheDatabaseAndTheChosenFileByteForByteAsThey
     EXPECT_EQ(listedLastNames(), QStringList({"Current"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Restore, RefusedBackup,
-                         ::testing::Values(BadBackupCase{"Empty", emptyFile}, BadBackupCase{"RandomBytes", randomBytes},
-                                           BadBackupCase{"Truncated", truncatedBackup},
-                                           BadBackupCase{"AnotherProgramsDatabase", anotherProgramsDatabase},
-                                           BadBackupCase{"TableMissing", ourDatabaseWithATableMissing},
-                                           BadBackupCase{"FieldMissing", ourDatabaseWithAFieldMissing},
-                                           BadBackupCase{"DamagedPage", damagedPage},
-                                           BadBackupCase{"JournalBeside", withAJournalBeside}),
+std::vector<BadBackupCase> badBackups()
+{
+    std::vector<BadBackupCase> cases = {
+        {"Empty", emptyFile},
+        {"RandomBytes", randomBytes},
+        {"Truncated", truncatedBackup},
+        {"AnotherProgramsDatabase", anotherProgramsDatabase},
+        {"TableMissing", ourDatabaseWithATableMissing},
+        {"FieldMissing", ourDatabaseWithAFieldMissing},
+        {"DamagedPage", damagedPage},
+        {"JournalBeside", withAJournalBeside},
+    };
+    for (int i = 0; i < CraftedFileCount; ++i)
+        cases.push_back({CraftedFiles[i].name, CraftedFiles[i].make});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Restore, RefusedBackup, ::testing::ValuesIn(badBackups()),
                          [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RestoreTest, AFolderWithoutRoomForTheCopyFailsBeforeCopyingAnything)
+{
+    makeBackup(backupFolder.path(), "Restored");
+    const QByteArray database = fileBytes(databasePath);
+    const qint64 needed = QFileInfo(backupFile(backupFolder.path())).size() + database.size();
+    QStringList asked;
+    ScopedFileSystemCalls fullDisk({.sync = {}, .bytesAvailable = [&](const QString &folder) -> qint64 {
+                                        asked << folder;
+                                        return needed - 1;
+                                    }});
+    const QStringList lines = restoreFromFolder();
+    ASSERT_EQ(messages->texts(), QStringList({RestoreFailure}));
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[lines.size() - 4].startsWith("There is not enough room in " + QFileInfo(databasePath).path()))
+        << lines[lines.size() - 4].toStdString();
+    EXPECT_EQ(asked, QStringList({QFileInfo(databasePath).path()}));
+    EXPECT_TRUE(fileBytes(databasePath) == database);
+    EXPECT_EQ(QDir(QFileInfo(databasePath).path()).entryList(QDir::Files | QDir::Hidden), QStringList({"wks.ABS"}));
+}
+
+TEST_F(RestoreTest, ATriggerInABackupNeverReachesTheDatabase)
+{
+    // The trigger would delete every income and expense row at the first save of a cash row.
+    CraftedFiles[0].make(backupFile(backupFolder.path()));
+    restoreFromFolder();
+    EXPECT_EQ(messages->texts(), QStringList({RestoreFailure}));
+    EXPECT_EQ(text("SELECT count(*) FROM sqlite_master WHERE type = 'trigger'"), "0");
+}
 
 } // namespace

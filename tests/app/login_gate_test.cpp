@@ -2,7 +2,9 @@
 // tabs take neither hover nor click, and whatever fails on the way ends the program.
 #include <QComboBox>
 #include <QFile>
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -11,6 +13,7 @@
 
 #include "app/connect_database.h"
 #include "app/login_pages.h"
+#include "data/tdm1.h"
 #include "support/app/main_window_fixture.h"
 
 namespace {
@@ -151,6 +154,41 @@ TEST_F(LoginGateTest, AWindowThatGoesAwayWithoutASuccessorBringsTheMainWindowBac
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 1000));
     EXPECT_EQ(currentPage(), "tsOverview");
+}
+
+TEST_F(LoginGateTest, NoWindowButTheAboutWindowOpensBeforeTheLogin)
+{
+    storeLogin();
+    start();
+    ASSERT_EQ(currentPage(), "tsSecureLogin");
+    for (const char *className : {"TfrmBackup", "TfrmRestore", "TfrmPrint", "TfrmCash", "TfrmPersonalInfo"}) {
+        main->open(className);
+        EXPECT_EQ(lastOpened, nullptr) << className;
+        EXPECT_TRUE(main->isVisible()) << className;
+        EXPECT_EQ(currentPage(), "tsSecureLogin");
+    }
+    main->open("TfrmInfo");
+    ASSERT_TRUE(lastOpened);
+    EXPECT_STREQ(lastOpened->metaObject()->className(), "TfrmInfo");
+    lastOpened->close();
+}
+
+TEST_F(LoginGateTest, TheDataModuleOutlivesThePagesThatShowIt)
+{
+    start();
+    enterWithoutLogin();
+    // The statement list's grid reads the data module's tables through its data source.
+    QPointer<QAbstractItemView> grid = main->findChild<QAbstractItemView *>();
+    ASSERT_TRUE(grid);
+    bool dataGone = false, gridAliveWhenTheDataWent = true;
+    Tdm1 *dm1 = &main->dm1();
+    QObject::connect(dm1, &QObject::destroyed, dm1, [&] {
+        dataGone = true;
+        gridAliveWhenTheDataWent = !grid.isNull();
+    });
+    main.reset();
+    ASSERT_TRUE(dataGone);
+    EXPECT_FALSE(gridAliveWhenTheDataWent);
 }
 
 } // namespace

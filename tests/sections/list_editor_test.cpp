@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "list_window_fixture.h"
 #include "sections/list_members.h"
@@ -50,6 +51,11 @@ TEST_F(ListEditorTest, IncomeAndExpensesStoreTheMonthlyAmountAndAutosTheirDescri
     EXPECT_EQ(text("SELECT MAmount FROM Incomes WHERE Description = 'Consulting'"), "83333");
     EXPECT_EQ(text("SELECT MAmount FROM Incomes WHERE Description = 'Salary'"), "1000000");
     EXPECT_EQ(totalLabel(), "Total: $1,300.00");
+    clickButton("btnClose");
+
+    ASSERT_TRUE(openFromLink("lblExpenses"));
+    addRow({{"Description", "Flat"}, {"Type", EntryLists::expenseTypes().first()}, {"Amount", "600"}});
+    EXPECT_EQ(text("SELECT MAmount FROM Expenditure WHERE Description = 'Flat'"), "500000");
     clickButton("btnClose");
 
     ASSERT_TRUE(openFromLink("lblAutos"));

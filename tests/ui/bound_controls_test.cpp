@@ -262,6 +262,27 @@ TEST_F(BoundControlsTest, GridReadsInBatchesAndSelectionMovesTheTable)
     EXPECT_EQ(grid.model()->rowCount(), 1);
 }
 
+TEST_F(BoundControlsTest, GridShowsEveryRowOnceInOrderAcrossItsBatches)
+{
+    db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+            "INSERT INTO Client (FirstName, LastName) SELECT 'F' || i, printf('Name %04d', i) FROM n");
+    // Around the edges of a batch of 64 rows, and across several batches.
+    for (const int rows : {200, 129, 128, 65, 64, 63}) {
+        SCOPED_TRACE(rows);
+        db.exec(QString("DELETE FROM Client WHERE LastName > printf('Name %04d', %1)").arg(rows));
+        reopen();
+        DBGrid grid;
+        grid.setColumns({{"LastName", "Last Name", 200}});
+        grid.setDataSource(&dm->dsClient);
+        QAbstractItemModel *model = grid.model();
+        while (model->canFetchMore({}))
+            model->fetchMore({});
+        ASSERT_EQ(model->rowCount(), rows);
+        for (int row = 0; row < rows; ++row)
+            ASSERT_EQ(model->index(row, 0).data().toString(), QString::asprintf("Name %04d", row + 1)) << row;
+    }
+}
+
 TEST_F(BoundControlsTest, GridKeepsAnEditedRowWhenTheWindowCheckRefuses)
 {
     addClient("Ann", "Avery");

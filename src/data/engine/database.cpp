@@ -1,10 +1,12 @@
 #include "database.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
@@ -12,6 +14,7 @@
 #include <sqlite3.h>
 
 #include "engine_error.h"
+#include "file_copy.h"
 #include "table.h"
 
 namespace {
@@ -22,6 +25,46 @@ quint32 bigEndian(const QByteArray &bytes, int offset, int length)
     for (int i = 0; i < length; ++i)
         value = (value << 8) | quint8(bytes.at(offset + i));
     return value;
+}
+
+// One row of sqlite_master as it describes the schema; the root page is where it lies.
+struct SchemaEntry
+{
+    std::string type, name, table, sql;
+    bool operator==(const SchemaEntry &) const = default;
+};
+using Schema = std::map<std::pair<std::string, std::string>, SchemaEntry>;
+
+Schema readSchema(SQLite::Database &db)
+{
+    Schema schema;
+    SQLite::Statement query(db, "SELECT type, name, tbl_name, sql FROM sqlite_master");
+    while (query.executeStep()) {
+        SchemaEntry entry{query.getColumn(0).getString(), query.getColumn(1).getString(),
+                          query.getColumn(2).getString(), query.getColumn(3).getString()};
+        schema.emplace(std::make_pair(entry.type, entry.name), std::move(entry));
+    }
+    return schema;
+}
+
+// The schema our SQL creates, built once per run in memory.
+const Schema &referenceSchema(const char *schemaSql)
+{
+    static std::mutex guard;
+    static std::map<std::string, Schema> built;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto it = built.find(schemaSql);
+    if (it == built.end()) {
+        SQLite::Database reference(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        reference.exec(schemaSql);
+        it = built.emplace(schemaSql, readSchema(reference)).first;
+    }
+    return it->second;
+}
+
+QString quoted(const SchemaEntry &entry)
+{
+    return QString::fromStdString(entry.type + " " + entry.name);
 }
 
 } // namespace
@@ -53,7 +96,7 @@ void Database::SetConnected(bool connected)
         disconnect();
 }
 
-QString Database::checkFileHeader(const QString &path)
+QString Database::checkFileHeader(const QString &path, bool sizeMustMatch)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -69,15 +112,74 @@ QString Database::checkFileHeader(const QString &path)
     const int writeVersion = quint8(header.at(18)), readVersion = quint8(header.at(19));
     if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
         return QStringLiteral("The database file has an unknown format version");
+    if (!knownUserVersion(qint32(bigEndian(header, 60, 4))))
+        return QStringLiteral("The database file has a version this program does not know");
     quint32 pageSize = bigEndian(header, 16, 2);
     if (pageSize == 1)
         pageSize = 65536;
     const quint32 pageCount = bigEndian(header, 28, 4);
-    // A hot journal may legitimately leave the file at another size until SQLite rolls it
-    // back; otherwise the size in the header must match the file (a truncated copy does not).
-    if (!QFileInfo::exists(path + QStringLiteral("-journal"))
-        && (pageCount == 0 || qint64(pageCount) * pageSize != size))
+    // The size in the header must match the file: a truncated copy does not, nor does a
+    // file made large to fill the disk.
+    if (sizeMustMatch && (pageCount == 0 || qint64(pageCount) * pageSize != size))
         return QStringLiteral("The database file is incomplete");
+    return {};
+}
+
+bool Database::hasHotJournal(const QString &path)
+{
+    // SQLite plays back a journal that is not empty and whose first byte is not zero.
+    QFile journal(path + QStringLiteral("-journal"));
+    if (!journal.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray first = journal.read(1);
+    return !first.isEmpty() && first.at(0) != 0;
+}
+
+std::unique_ptr<SQLite::Database> Database::openImmutable(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // SQLite takes paths of up to 512 bytes; a longer one is reached through the open
+    // descriptor of a file of the same name.
+    constexpr qsizetype LongestPath = 480;
+    if (QFile::encodeName(absolute).size() <= LongestPath) {
+        const QByteArray uri = QUrl::fromLocalFile(absolute).toEncoded() + QByteArrayLiteral("?immutable=1");
+        return std::make_unique<SQLite::Database>(uri.toStdString(), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+    }
+    // SQLite resolves every name of the file to its full path; a longer one is read whole
+    // into memory and looked at there.
+    QFile file(absolute);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SQLite::Exception("The database file cannot be opened", SQLITE_CANTOPEN);
+    const qint64 size = file.size();
+    auto *bytes = static_cast<char *>(sqlite3_malloc64(sqlite3_uint64(qMax<qint64>(size, 1))));
+    if (!bytes)
+        throw SQLite::Exception("Not enough memory to read the database file", SQLITE_NOMEM);
+    if (file.read(bytes, size) != size) {
+        sqlite3_free(bytes);
+        throw SQLite::Exception("The database file cannot be read", SQLITE_IOERR);
+    }
+    auto db = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
+    const int result = sqlite3_deserialize(db->getHandle(), "main", reinterpret_cast<unsigned char *>(bytes), size,
+                                           size, SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+    if (result != SQLITE_OK)
+        throw SQLite::Exception("The database file cannot be read", result);
+    return db;
+}
+
+QString Database::compareSchema(SQLite::Database &file, const char *schemaSql)
+{
+    const Schema &ours = referenceSchema(schemaSql);
+    const Schema found = readSchema(file);
+    for (const auto &[key, entry] : ours) {
+        const auto it = found.find(key);
+        if (it == found.end())
+            return QStringLiteral("The database has no %1").arg(quoted(entry));
+        if (!(it->second == entry))
+            return QStringLiteral("The %1 differs from ours").arg(quoted(entry));
+    }
+    for (const auto &[key, entry] : found)
+        if (!ours.contains(key))
+            return QStringLiteral("The database has a %1 that is not ours").arg(quoted(entry));
     return {};
 }
 
@@ -85,11 +187,13 @@ void Database::connect()
 {
     if (m_fileName.isEmpty())
         throw EngineError(QStringLiteral("No database file name is set"));
+    if (hasHotJournal(m_fileName))
+        recoverFromJournal();
     const QString problem = checkFileHeader(m_fileName);
     if (!problem.isEmpty())
         throw EngineError(problem + QStringLiteral(": ") + m_fileName);
     try {
-        // The tables are checked on a connection that can neither write nor play a hot
+        // The schema is checked on a connection that can neither write nor play a hot
         // journal, so a file that is refused stays exactly as it was.
         checkSchema();
         m_sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
@@ -115,16 +219,62 @@ void Database::connect()
 
 void Database::checkSchema() const
 {
-    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(m_fileName).absoluteFilePath()).toEncoded()
-        + QByteArrayLiteral("?immutable=1");
-    SQLite::Database reader(uri.toStdString(), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
-    QSet<QString> present;
-    SQLite::Statement query(reader, "SELECT name FROM sqlite_master WHERE type = 'table'");
-    while (query.executeStep())
-        present.insert(QString::fromUtf8(query.getColumn(0).getText()).toLower());
-    for (const Table *table : m_tables)
-        if (!present.contains(table->TableName().toLower()))
-            throw EngineError(QStringLiteral("The database has no table %1").arg(table->TableName()));
+    if (!m_schemaSql)
+        return;
+    const auto reader = openImmutable(m_fileName);
+    const QString difference = compareSchema(*reader, m_schemaSql);
+    if (!difference.isEmpty())
+        throw EngineError(difference + QStringLiteral(": ") + m_fileName);
+}
+
+void Database::recoverFromJournal()
+{
+    // Not even a copy is taken of a file that is not ours.
+    if (const QString problem = checkFileHeader(m_fileName, false); !problem.isEmpty())
+        throw EngineError(problem + QStringLiteral(": ") + m_fileName);
+    const QString journal = m_fileName + QStringLiteral("-journal");
+    const QString fileCopy = m_fileName + QLatin1String(RecoveryCopySuffix);
+    const QString journalCopy = journal + QLatin1String(RecoveryCopySuffix);
+    QString error;
+    if (!copyFileReplacing(m_fileName, fileCopy, &error) || !copyFileReplacing(journal, journalCopy, &error))
+        throw EngineError(QStringLiteral("The database file has a journal to play back, but cannot be copied "
+                                         "aside first (%1): %2")
+                              .arg(error, m_fileName));
+
+    QString problem;
+    try {
+        // The first read plays the journal back; the check reads every page after it.
+        SQLite::Database recovering(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        recovering.setBusyTimeout(BusyTimeoutMs);
+        SQLite::Statement check(recovering, "PRAGMA integrity_check");
+        while (check.executeStep() && problem.isEmpty())
+            if (check.getColumn(0).getString() != "ok")
+                problem = QStringLiteral("The database file is damaged");
+        if (problem.isEmpty() && m_schemaSql)
+            problem = compareSchema(recovering, m_schemaSql);
+    } catch (const SQLite::Exception &e) {
+        problem = QString::fromUtf8(e.what());
+    }
+    if (problem.isEmpty() && QFileInfo::exists(journal))
+        problem = QStringLiteral("The journal was not played back");
+    if (problem.isEmpty())
+        problem = checkFileHeader(m_fileName);
+    if (problem.isEmpty())
+        return;
+
+    // Byte for byte as they were: the refused file and its journal are the user's.
+    QString putBack;
+    if (!copyFileReplacing(fileCopy, m_fileName, &error))
+        putBack = error;
+    if (!copyFileReplacing(journalCopy, journal, &error))
+        putBack = error;
+    if (!putBack.isEmpty())
+        throw EngineError(QStringLiteral("The database file could not be recovered from its journal (%1), nor be "
+                                         "put back (%2); the file and its journal as they were are kept in %3 and %4")
+                              .arg(problem, putBack, fileCopy, journalCopy));
+    throw EngineError(QStringLiteral("The database file could not be recovered from its journal (%1); the file "
+                                     "and its journal are left as they were, and copies are kept in %2 and %3")
+                          .arg(problem, fileCopy, journalCopy));
 }
 
 void Database::disconnect()
@@ -162,6 +312,14 @@ std::shared_ptr<SQLite::Statement> Database::statement(const std::string &text)
 {
     std::shared_ptr<SQLite::Statement> stmt;
     const auto it = m_statements.find(text);
+    if (it != m_statements.end() && it->second->second.use_count() > 1) {
+        // The cached one is being stepped by a caller further up: this one gets its own.
+        try {
+            return std::make_shared<SQLite::Statement>(sql(), text);
+        } catch (const SQLite::Exception &e) {
+            throw EngineError(QString::fromUtf8(e.what()));
+        }
+    }
     if (it != m_statements.end()) {
         m_recentStatements.splice(m_recentStatements.begin(), m_recentStatements, it->second);
         stmt = it->second->second;
@@ -191,6 +349,7 @@ void Database::registerTable(Table *table)
 void Database::unregisterTable(Table *table)
 {
     m_tables.erase(std::remove(m_tables.begin(), m_tables.end(), table), m_tables.end());
+    m_unnotified.erase(std::remove(m_unnotified.begin(), m_unnotified.end(), table), m_unnotified.end());
 }
 
 void Database::rollback()
@@ -200,13 +359,34 @@ void Database::rollback()
     } catch (const SQLite::Exception &) {
         // SQLite may already have rolled back on its own after an I/O error.
     }
-    for (Table *table : m_tables)
+    // The cursors are right again at once; their listeners (windows) hear of it only once
+    // the failed action has ended, never while its exception is on its way.
+    for (Table *table : m_tables) {
+        if (std::find(m_unnotified.begin(), m_unnotified.end(), table) == m_unnotified.end()) {
+            table->DisableControls();
+            m_unnotified.push_back(table);
+        }
         table->discardAfterRollback();
+    }
+    if (QCoreApplication::instance()) {
+        if (!m_notifier)
+            m_notifier = std::make_unique<QObject>();
+        QMetaObject::invokeMethod(m_notifier.get(), [this] { deliverNotifications(); }, Qt::QueuedConnection);
+    }
+}
+
+void Database::deliverNotifications()
+{
+    const std::vector<Table *> tables = std::exchange(m_unnotified, {});
+    for (Table *table : tables)
+        table->EnableControls();
 }
 
 Database::Transaction::Transaction(Database &db) : m_db(db)
 {
     if (m_db.m_depth == 0) {
+        // A new action: whatever the last one's rollback changed is told first.
+        m_db.deliverNotifications();
         try {
             m_db.sql().exec("BEGIN IMMEDIATE");
         } catch (const SQLite::Exception &e) {

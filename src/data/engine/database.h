@@ -9,6 +9,8 @@
 
 #include <QString>
 
+class QObject;
+
 namespace SQLite {
 class Database;
 class Statement;
@@ -25,6 +27,12 @@ public:
     static constexpr int ApplicationId = 0x57575331;
     // How long an operation waits for a lock another connection holds.
     static constexpr int BusyTimeoutMs = 1000;
+    // SQLite's user_version written into new files. Files delivered before it was written
+    // carry 0 and hold the same tables; any other version is a file this program does not know.
+    static constexpr int UserVersion = 1;
+    static bool knownUserVersion(int version) { return version == 0 || version == UserVersion; }
+    // Beside a file whose hot journal is played back at connection: the copies taken before.
+    static constexpr const char *RecoveryCopySuffix = ".before-recovery";
 
     Database();
     ~Database();
@@ -36,10 +44,15 @@ public:
     void SetDatabaseName(const QString &name) { m_databaseName = name; }
     QString DatabaseName() const { return m_databaseName; }
     void SetKeepConnection(bool keep) { m_keepConnection = keep; }
+    // The SQL that creates the file's tables and indexes: connecting refuses a file whose
+    // schema is anything else. Without it only the file's header is checked.
+    void SetSchema(const char *schemaSql) { m_schemaSql = schemaSql; }
     bool KeepConnection() const { return m_keepConnection; }
 
     // Connecting checks that the file is a complete statement database before SQLite
-    // touches it; anything else is refused with an EngineError and left as it was.
+    // touches it; anything else is refused with an EngineError and left as it was. A hot
+    // journal beside the file is played back only after file and journal are copied aside,
+    // and both are put back when the result is not whole.
     void SetConnected(bool connected);
     bool Connected() const { return m_sql != nullptr; }
     void Close() { SetConnected(false); }
@@ -63,8 +76,10 @@ public:
 
     // Engine internals used by Table.
     SQLite::Database &sql();
-    // A prepared statement for the text, reset and without bindings. The most recently
-    // used ones are kept prepared; the holder keeps its own alive.
+    // A prepared statement for the text, reset and without bindings, for the caller alone:
+    // while one caller holds it, another asking for the same text gets a statement of its
+    // own, so a nested read never resets an outer one. The most recently used ones are kept
+    // prepared.
     std::shared_ptr<SQLite::Statement> statement(const std::string &text);
     static constexpr size_t StatementCacheSize = 96;
     size_t cachedStatements() const { return m_statements.size(); }
@@ -73,14 +88,30 @@ public:
     bool inTransaction() const { return m_depth > 0; }
 
     // Checks the file without opening it through SQLite; returns an empty text when the
-    // file looks like a complete statement database, else the reason.
-    static QString checkFileHeader(const QString &path);
+    // file looks like a complete statement database, else the reason. The size is compared
+    // with the header's page count only when sizeMustMatch (a hot journal may legitimately
+    // leave the file at another size until it is played back).
+    static QString checkFileHeader(const QString &path, bool sizeMustMatch = true);
+    // Compares the schema of an open file (sqlite_master: every table, index, trigger and
+    // view) with the one schemaSql creates; empty text when they are the same, else the
+    // first difference.
+    static QString compareSchema(SQLite::Database &file, const char *schemaSql);
+    // A read-only connection to the file that neither writes nor plays back a journal, for
+    // a path of any length.
+    static std::unique_ptr<SQLite::Database> openImmutable(const QString &path);
+    // Whether SQLite would play back the journal beside the file when it opens it.
+    static bool hasHotJournal(const QString &path);
+
+    // Tells the tables' listeners what a rollback changed; runs on its own once the action
+    // that failed has ended.
+    void deliverNotifications();
 
 private:
     void connect();
     void disconnect();
     void rollback();
     void checkSchema() const;
+    void recoverFromJournal();
     void clearStatements();
 
     QString m_fileName;
@@ -91,6 +122,10 @@ private:
     std::list<CachedStatement> m_recentStatements; // most recently used first
     std::unordered_map<std::string, std::list<CachedStatement>::iterator> m_statements;
     std::vector<Table *> m_tables;
+    // Tables whose listeners have not yet heard of a rollback.
+    std::vector<Table *> m_unnotified;
+    std::unique_ptr<QObject> m_notifier;
+    const char *m_schemaSql = nullptr;
     int m_depth = 0;
     bool m_doomed = false;
 };

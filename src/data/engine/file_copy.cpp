@@ -7,46 +7,70 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStorageInfo>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
 constexpr qint64 ChunkSize = 1 << 20;
+constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions OwnerBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions OthersBits = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+    | QFile::WriteOther | QFile::ExeOther;
 
-bool syncToDisk(QFile &file)
+FileSystemCalls systemCalls()
 {
+    FileSystemCalls calls;
+    calls.sync = [](int descriptor) {
 #ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
+        return ::fsync(descriptor) == 0;
 #else
-    return file.flush();
+        Q_UNUSED(descriptor);
+        return true;
 #endif
+    };
+    calls.bytesAvailable = [](const QString &folder) -> qint64 {
+        const QStorageInfo storage(folder);
+        return storage.isValid() ? storage.bytesAvailable() : -1;
+    };
+    return calls;
 }
 
-// Makes the rename itself durable: the folder's entry is on disk once this returns.
-void syncFolder(const QString &folder)
+FileSystemCalls &currentCalls()
+{
+    static FileSystemCalls calls = systemCalls();
+    return calls;
+}
+
+// Makes the rename itself durable: the folder's entry is on disk once this returns true.
+bool syncFolder(const QString &folder)
 {
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (fd < 0)
+        return false;
+    const bool synced = currentCalls().sync(fd);
+    ::close(fd);
+    return synced;
 #else
     Q_UNUSED(folder);
+    return true;
 #endif
 }
 
-// A new file beside target that no one else uses; the name says what it is if a crash leaves it.
+// A new file beside target that no one else uses and no one else may read; the name says
+// what it is if a crash leaves it.
 bool openTemporary(const QString &target, QFile &temporary)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary.setFileName(target + QStringLiteral(".partial-")
                               + QString::number(QRandomGenerator::global()->generate(), 16));
-        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
             return true;
         if (QFileInfo::exists(temporary.fileName()))
             continue;
@@ -65,6 +89,47 @@ std::filesystem::path nativePath(const QString &path)
 }
 
 } // namespace
+
+const FileSystemCalls &fileSystemCalls()
+{
+    return currentCalls();
+}
+
+ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls replacement) : m_saved(currentCalls())
+{
+    if (!replacement.sync)
+        replacement.sync = m_saved.sync;
+    if (!replacement.bytesAvailable)
+        replacement.bytesAvailable = m_saved.bytesAvailable;
+    currentCalls() = std::move(replacement);
+}
+
+ScopedFileSystemCalls::~ScopedFileSystemCalls()
+{
+    currentCalls() = std::move(m_saved);
+}
+
+QString checkRoom(const QString &folder, qint64 bytes)
+{
+    const qint64 available = currentCalls().bytesAvailable(folder);
+    if (available >= 0 && available < bytes)
+        return QStringLiteral("There is not enough room in %1: %2 bytes are needed, %3 are free")
+            .arg(folder)
+            .arg(bytes)
+            .arg(available);
+    return {};
+}
+
+bool makePrivateFolders(const QString &folder)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (QFileInfo(absolute).isDir())
+        return true;
+    const QString parent = QFileInfo(absolute).path();
+    if (parent == absolute || !makePrivateFolders(parent))
+        return false;
+    return QDir().mkdir(absolute, OwnerBits) || QFileInfo(absolute).isDir();
+}
 
 bool copyFileReplacing(const QString &source, const QString &target, QString *error,
                        const std::function<QString(const QString &copy)> &verify)
@@ -89,6 +154,8 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
     const QFileInfo targetInfo(target);
     if (!targetInfo.absoluteDir().exists())
         return fail(QStringLiteral("The folder %1 does not exist").arg(targetInfo.absolutePath()));
+    if (const QString noRoom = checkRoom(targetInfo.absolutePath(), in.size()); !noRoom.isEmpty())
+        return fail(noRoom);
 
     QFile out;
     if (!openTemporary(target, out))
@@ -110,10 +177,13 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
         if (out.write(chunk) != chunk.size())
             return abandon(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
     }
-    if (!out.flush() || !syncToDisk(out))
-        return abandon(QStringLiteral("Cannot write %1 to the disk: %2").arg(target, out.errorString()));
-    if (targetInfo.exists())
-        out.setPermissions(targetInfo.permissions());
+    if (!out.flush() || !currentCalls().sync(out.handle()))
+        return abandon(QStringLiteral("Cannot write %1 to the disk").arg(target));
+    if (targetInfo.exists()) {
+        const QFile::Permissions replaced = targetInfo.permissions();
+        if (!out.setPermissions((replaced & OwnerBits) | (replaced & sourceInfo.permissions() & OthersBits)))
+            return abandon(QStringLiteral("Cannot set the permissions of %1").arg(target));
+    }
     out.close();
     if (out.error() != QFileDevice::NoError)
         return abandon(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
@@ -128,6 +198,7 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
         QFile::remove(out.fileName());
         return fail(QStringLiteral("Cannot replace %1: %2").arg(target, QString::fromStdString(failure.message())));
     }
-    syncFolder(targetInfo.absolutePath());
+    if (!syncFolder(targetInfo.absolutePath()))
+        return fail(QStringLiteral("%1 was written, but the disk did not confirm it").arg(target));
     return true;
 }
