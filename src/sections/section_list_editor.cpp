@@ -94,6 +94,7 @@ void SectionListEditor::buildFields()
             edit->setObjectName(QStringLiteral("db%1").arg(++edits));
             edit->setDataSource(&(m_dm.*m_member.source));
             edit->setDataField(field);
+            edit->setRule(f.rule);
             control = edit;
         }
         control->setGeometry(280, y, width, 20);
@@ -185,6 +186,10 @@ void SectionListEditor::FormShow()
 
 QString SectionListEditor::Check()
 {
+    // Typing that is not a value of its field is never stored, nor passed over as empty.
+    const QString refused = DBEdit::checkTyping(this);
+    if (!refused.isEmpty())
+        return refused;
     bool error = false;
     bool allEmpty = true;
     QString message;
@@ -268,6 +273,7 @@ void SectionListEditor::btnDeleteClick()
 void SectionListEditor::btnCancelClick()
 {
     m_table.Cancel();
+    DBEdit::revertTyping(this);
     RecalcSection(m_dm, m_member.recalc);
     refreshTotal();
     focusFirstField();
@@ -284,8 +290,17 @@ void SectionListEditor::btnOKClick()
 
 void SectionListEditor::leaveFor(const QString &target)
 {
-    if (!storeOrDiscard())
+    const QString outcome = Check();
+    if (outcome == QLatin1String("Go")) {
+        Save();
+    } else if (outcome == QLatin1String("Cancel")) {
+        // Nothing to store; the section's total is still written, so an empty section
+        // shows $.00 rather than nothing.
+        m_table.Cancel();
+        RecalcSection(m_dm, m_member.recalc);
+    } else {
         return;
+    }
     if (target.isEmpty()) {
         m_navigator.returnToMain();
     } else {
