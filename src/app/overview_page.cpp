@@ -77,6 +77,21 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     m_add = actionButton({322, 398}, QStringLiteral("imAdd"));
     m_edit = actionButton({422, 398}, QStringLiteral("imEdit"));
     m_print = actionButton({5, 365}, QStringLiteral("imPrint"));
+    m_delete->setName(QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete));
+    m_add->setName(QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_edit->setName(QStringLiteral("Edit"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_print->setName(QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_grid->setAccessibleName(QStringLiteral("Statements"));
+    // Tab runs from the list through the totals to the buttons, left to right.
+    QWidget *previous = m_grid;
+    for (DBText *total : m_clickable) {
+        setTabOrder(previous, total);
+        previous = total;
+    }
+    for (ImageButton *button : {m_print, m_delete, m_add, m_edit}) {
+        setTabOrder(previous, button->focusWidget());
+        previous = button->focusWidget();
+    }
 }
 
 void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX)
@@ -114,6 +129,7 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
         value->setFormatter(FormatMoneyField);
         if (clickable) {
             value->setCursor(Qt::PointingHandCursor);
+            value->takeKeyboard(QString::fromLatin1(total.caption).chopped(1));
             const QString control = value->objectName();
             connect(value, &DBText::clicked, this, [this, control] { emit totalClicked(control); });
             connect(value, &DBText::hovered, this, [this, value] {

@@ -45,6 +45,7 @@ StatementPage::StatementPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(
             label->setCursor(Qt::PointingHandCursor);
             const int width = metrics.horizontalAdvance(label->text()) + 4;
             label->setGeometry(x, RowY[link->linkRow], width, metrics.height() + 2);
+            label->takeKeyboard(QString::fromLatin1(link->caption));
             const QString name = label->objectName();
             connect(label, &ClickLabel::clicked, this, [this, name] { emit linkClicked(name); });
             x += width + gap;

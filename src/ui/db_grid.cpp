@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "base/guarded.h"
@@ -186,6 +187,8 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(thi
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
+    // Tab leaves the grid for the next control; the arrows move between rows.
+    setTabKeyNavigation(false);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DBGrid::onCurrentRowChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followTable);
 }
@@ -278,6 +281,32 @@ void DBGrid::keyPressEvent(QKeyEvent *event)
     event->accept();
     if (target.isValid() && target.row() != currentIndex().row())
         guarded([&] { moveToRow(target.row()); });
+}
+
+void DBGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus is always visible, also on an empty grid or one whose rows are all shown as
+    // selected.
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight));
+    pen.setWidth(2);
+    painter.setPen(pen);
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+}
+
+void DBGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void DBGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 void DBGrid::onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous)
