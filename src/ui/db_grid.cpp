@@ -12,6 +12,10 @@
 namespace {
 
 constexpr int BatchRows = 64;
+// The first read fills the view with some rows to spare; the rest follow as it scrolls.
+// A row carries every field of its table (some ninety for a statement), so the first
+// showing of a list reads no more than it shows.
+constexpr int FirstBatchRows = 24;
 
 QString cellText(FieldKind kind, const QVariant &value)
 {
@@ -58,8 +62,26 @@ void TableModel::setColumns(const std::vector<Column> &columns)
     reload();
 }
 
+void TableModel::setDeferred(bool deferred)
+{
+    m_deferred = deferred;
+    if (!m_deferred && m_stale)
+        reload();
+}
+
 void TableModel::reload()
 {
+    if (m_deferred) {
+        if (!m_stale) {
+            beginResetModel();
+            m_rows.clear();
+            m_atEnd = true;
+            m_stale = true;
+            endResetModel();
+        }
+        return;
+    }
+    m_stale = false;
     beginResetModel();
     m_rows.clear();
     m_fieldIndexes.clear();
@@ -73,8 +95,8 @@ void TableModel::reload()
         // Read from inside the table's notifications: rows that cannot be read show as none,
         // and the operation that reads them reports the failure itself.
         try {
-            m_rows = t->readRows(std::nullopt, BatchRows);
-            m_atEnd = int(m_rows.size()) < BatchRows;
+            m_rows = t->readRows(std::nullopt, FirstBatchRows);
+            m_atEnd = int(m_rows.size()) < FirstBatchRows;
         } catch (const std::exception &) {
             m_rows.clear();
         }
@@ -176,6 +198,8 @@ std::optional<int> TableModel::rowOfCurrent()
 
 DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(this))
 {
+    // Not shown yet: the rows are read when the grid appears.
+    m_model->setDeferred(true);
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -215,7 +239,10 @@ void DBGrid::selectRow(int row)
 
 void DBGrid::followTable()
 {
-    // Shows the table's current row as the selection, without moving the table again.
+    // Shows the table's current row as the selection, without moving the table again. A
+    // grid not shown follows when it appears (its rows are read then).
+    if (m_model->isDeferred())
+        return;
     m_following = true;
     const auto row = m_model->rowOfCurrent();
     if (row) {
@@ -295,6 +322,22 @@ void DBGrid::paintEvent(QPaintEvent *event)
     pen.setWidth(2);
     painter.setPen(pen);
     painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+}
+
+void DBGrid::showEvent(QShowEvent *event)
+{
+    // Rows read anew are followed on their reset; rows kept may have a new current row.
+    const bool reads = m_model->isStale();
+    m_model->setDeferred(false);
+    if (!reads)
+        guarded([this] { followTable(); });
+    QTableView::showEvent(event);
+}
+
+void DBGrid::hideEvent(QHideEvent *event)
+{
+    QTableView::hideEvent(event);
+    m_model->setDeferred(true);
 }
 
 void DBGrid::focusInEvent(QFocusEvent *event)
