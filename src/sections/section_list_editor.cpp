@@ -46,6 +46,7 @@ void SectionListEditor::buildGrid()
 {
     m_grid = new DBGrid(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setAccessibleName(windowTitle());
     m_grid->setGeometry(30, GridTop, 493, 100);
     std::vector<TableModel::Column> columns;
     for (const ListMember::Column &c : m_member.columns)

@@ -2,14 +2,12 @@
 
 #include <cmath>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
 
 #include "base/guarded.h"
 #include "base/messages.h"
-#include "data/engine/field.h"
 #include "typed_values.h"
 #include "upper_case_validator.h"
 

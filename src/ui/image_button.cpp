@@ -17,8 +17,9 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        QPen pen(QColor(0x1f, 0x4e, 0xc8));
-        pen.setWidth(2);
+        // Orange stands out on the blue buttons and on the white pages alike.
+        QPen pen(QColor(0xf2, 0x8c, 0x28));
+        pen.setWidth(3);
         pen.setStyle(Qt::DashLine);
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(1, 1, -1, -1));

@@ -92,7 +92,18 @@ TEST_F(KeyboardTest, EveryFieldIsNamedByItsCaption)
     EXPECT_EQ(field("PercentOwned")->accessibleName(), "Owned");
     EXPECT_EQ(field("Type")->accessibleName(), "Property Type");
     EXPECT_EQ(field("RegisteredName")->accessibleName(), "Title in Name of");
+    EXPECT_EQ(control("DBGrid1")->accessibleName(), "Assets - Real Estate");
     clickButton("btnClose");
+    // A legal answer is named by its question.
+    if (currentPage() != QLatin1String("tsFinancialStatement"))
+        clickImage("imfs_blue", "imfs_orange");
+    click("lblLegal1");
+    QWidget *legal = main->shownWindow();
+    ASSERT_TRUE(legal);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(legal));
+    EXPECT_EQ(legal->findChild<QWidget *>("dbCombo1")->accessibleName(), "Do you have a will?");
+    EXPECT_EQ(legal->findChild<QWidget *>("db1")->accessibleName(), "Executor");
+    QTest::mouseClick(legal->findChild<QPushButton *>("btnClose"), Qt::LeftButton);
 }
 
 } // namespace
