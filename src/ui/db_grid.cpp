@@ -1,5 +1,7 @@
 #include "db_grid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 
 #include "base/guarded.h"
 #include "data/engine/field.h"
+#include "db_edit.h"
 
 namespace {
 
@@ -255,12 +258,25 @@ void DBGrid::followTable()
     m_following = false;
 }
 
+void DBGrid::setLeaveRowCheck(std::function<bool()> check)
+{
+    m_leaveRowCheck = std::move(check);
+    // A click that moves to another row reports refused typing through the check, once.
+    setProperty(DBEdit::ChecksTypingProperty, bool(m_leaveRowCheck));
+}
+
 bool DBGrid::mayLeaveRow()
 {
     Table *t = m_model->table();
     if (!t || !t->Active())
         return false;
-    if (t->state() == Table::State::Browse || !t->Modified() || !m_leaveRowCheck)
+    if (!m_leaveRowCheck)
+        return true;
+    // Typing the row's fields refused is not dropped by a move either: the window says why.
+    const QList<DBEdit *> edits = window()->findChildren<DBEdit *>();
+    const bool refusedTyping =
+        std::any_of(edits.cbegin(), edits.cend(), [](const DBEdit *edit) { return edit->isRefused(); });
+    if (!refusedTyping && (t->state() == Table::State::Browse || !t->Modified()))
         return true;
     return m_leaveRowCheck();
 }

@@ -71,7 +71,7 @@ public:
     void setColumns(const std::vector<TableModel::Column> &columns);
     TableModel *tableModel() const { return m_model; }
     // Runs before the selection leaves a modified row; false keeps it there.
-    void setLeaveRowCheck(std::function<bool()> check) { m_leaveRowCheck = std::move(check); }
+    void setLeaveRowCheck(std::function<bool()> check);
     void selectRow(int row);
 
 protected:

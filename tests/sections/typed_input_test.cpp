@@ -2,6 +2,7 @@
 // message, the typing kept; leaving a window always leaves its section's total written.
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,6 +153,28 @@ TEST_F(TypedInputTest, EveryAmountFieldRefusesWhatIsNoAmountAndStoresNothing)
         }
     }
     EXPECT_GT(n, 17);
+}
+
+TEST_F(TypedInputTest, RefusedTypingKeepsTheGridOnItsRow)
+{
+    exec("INSERT INTO Cash (ClientId, RegisteredName, Type, Balance) VALUES "
+         "('1', 'Ann Avery', 'Savings Account', 10), ('1', 'Bo Avery', 'Savings Account', 20)");
+    ASSERT_TRUE(openFromLink("lblCash"));
+    auto *grid = window()->findChild<QAbstractItemView *>("DBGrid1");
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    const QString first = main->dm1().tblCash.FieldByName("RegisteredName").AsString();
+    // Nothing of the row changed but the refused amount: moving on would drop it unseen.
+    paste("Balance", "$1.234,50");
+    const int shown = messages->texts().size();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 0)).center());
+    ASSERT_EQ(messages->texts().size(), shown + 1);
+    EXPECT_EQ(messages->last(), DBEdit::AmountMessage);
+    EXPECT_EQ(main->dm1().tblCash.FieldByName("RegisteredName").AsString(), first);
+    EXPECT_EQ(shownText("Balance"), "$1.234,50");
+    clickButton("btnCancel");
+    EXPECT_NE(shownText("Balance"), "$1.234,50");
+    clickButton("btnClose");
+    EXPECT_EQ(count("SELECT count(*) FROM Cash WHERE Balance IN (10, 20)"), 2);
 }
 
 TEST_F(TypedInputTest, PercentsLieBetweenNoneAndAll)
