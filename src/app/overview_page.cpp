@@ -13,6 +13,16 @@
 
 namespace {
 
+// Hover switches a palette colour; no style sheet is rebuilt on every mouse move.
+void setTextColour(QWidget *label, const QColor &colour)
+{
+    if (label->palette().color(QPalette::WindowText) == colour)
+        return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 constexpr int FirstTotalY = 134;
 constexpr int TotalRowHeight = 20;
 
@@ -64,7 +74,9 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(15);
     m_grid->horizontalHeader()->setFont(titleFont);
-    m_grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: navy; }"));
+    QPalette titles = m_grid->horizontalHeader()->palette();
+    titles.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    m_grid->horizontalHeader()->setPalette(titles);
     m_grid->setColumns({{QStringLiteral("LastName"), QStringLiteral("Last Name"), 230},
                         {QStringLiteral("FirstName"), QStringLiteral("First Name"), 229},
                         {QStringLiteral("MiddleInitial"), QStringLiteral("MI"), 27}});
@@ -79,6 +91,18 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     m_add = actionButton({322, 398}, QStringLiteral("imAdd"));
     m_edit = actionButton({422, 398}, QStringLiteral("imEdit"));
     m_print = actionButton({5, 365}, QStringLiteral("imPrint"));
+    m_delete->setName(QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete));
+    m_add->setName(QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_edit->setName(QStringLiteral("Edit"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_print->setName(QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_grid->setAccessibleName(QStringLiteral("Statements"));
+    // Tab runs from the list to the buttons, left to right. The clickable totals stay
+    // mouse shortcuts: the Financial Statement page's links reach the same windows.
+    QWidget *previous = m_grid;
+    for (ImageButton *button : {m_print, m_delete, m_add, m_edit}) {
+        setTabOrder(previous, button->focusWidget());
+        previous = button->focusWidget();
+    }
 }
 
 void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX)
@@ -95,7 +119,9 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
         if (!clickable && previousClickable) {
             auto *rule = new QFrame(this);
             rule->setFrameShape(QFrame::HLine);
-            rule->setStyleSheet(QStringLiteral("color: #9aa9c2;"));
+            QPalette line = rule->palette();
+            line.setColor(QPalette::WindowText, QColor(0x9a, 0xa9, 0xc2));
+            rule->setPalette(line);
             rule->setGeometry(captionX, y - 2, valueX + 110 - captionX, 2);
         }
         auto *caption = new QLabel(QString::fromLatin1(total.caption), this);
@@ -120,7 +146,7 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
             connect(value, &DBText::clicked, this, [this, control] { emit totalClicked(control); });
             connect(value, &DBText::hovered, this, [this, value] {
                 restHover();
-                value->setStyleSheet(QStringLiteral("color: blue;"));
+                setTextColour(value, Qt::blue);
             });
             m_clickable.push_back(value);
         } else {
@@ -144,7 +170,7 @@ ImageButton *OverviewPage::actionButton(QPoint position, const QString &name)
 void OverviewPage::restHover()
 {
     for (DBText *total : m_clickable)
-        total->setStyleSheet(QStringLiteral("color: black;"));
+        setTextColour(total, Qt::black);
     for (ImageButton *button : {m_delete, m_add, m_edit, m_print})
         button->rest();
 }

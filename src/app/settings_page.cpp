@@ -10,6 +10,10 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     m_updateLogin = button(115, QStringLiteral("imUpdateLogin"));
     m_backup = button(171, QStringLiteral("imBackup"));
     m_restore = button(226, QStringLiteral("imRestore"));
+    m_checkUpdate->setName(QStringLiteral("Check for Updates"));
+    m_updateLogin->setName(QStringLiteral("Update Login"));
+    m_backup->setName(QStringLiteral("Backup"));
+    m_restore->setName(QStringLiteral("Restore"));
 }
 
 ImageButton *SettingsPage::button(int y, const QString &name)

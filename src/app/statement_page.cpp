@@ -30,6 +30,8 @@ StatementPage::StatementPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(
 
     // Each row spreads its links evenly; the first row holds two groups of three, the
     // person's on the left half and the spouse's on the right.
+    QPalette linkPalette = palette();
+    linkPalette.setColor(QPalette::WindowText, Qt::blue);
     const auto placeRow = [&](const std::vector<const CatalogueEntry *> &row, int left, int right) {
         int textWidth = 0;
         for (const CatalogueEntry *link : row)
@@ -41,10 +43,11 @@ StatementPage::StatementPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(
             label->setObjectName(QString::fromLatin1(link->link));
             label->setText(QString::fromLatin1(link->linkCaption));
             label->setFont(linkFont);
-            label->setStyleSheet(QStringLiteral("color: blue;"));
+            label->setPalette(linkPalette);
             label->setCursor(Qt::PointingHandCursor);
             const int width = metrics.horizontalAdvance(label->text()) + 4;
             label->setGeometry(x, RowY[link->linkRow], width, metrics.height() + 2);
+            label->takeKeyboard(QString::fromLatin1(link->caption));
             const QString name = label->objectName();
             connect(label, &ClickLabel::clicked, this, [this, name] { emit linkClicked(name); });
             x += width + gap;

@@ -11,6 +11,7 @@
 #include "base/pending_messages.h"
 #include "beyond_commands.h"
 #include "connect_database.h"
+#include "data/engine/table.h"
 #include "data/tdm1.h"
 #include "login_pages.h"
 #include "overview_page.h"
@@ -72,6 +73,9 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     help->setGeometry(669, 19, 32, 30);
     help->setCursor(Qt::PointingHandCursor);
     connect(help, &ClickLabel::clicked, this, guard([this] { lblHelpClick(); }));
+    info->takeKeyboard(QStringLiteral("About"));
+    help->takeKeyboard(QStringLiteral("Help"));
+    m_exit->setName(QStringLiteral("Exit"));
 
     m_pc1 = new QStackedWidget(this);
     m_pc1->setObjectName(QStringLiteral("pc1"));
@@ -154,6 +158,9 @@ void TfrmMain::buildTabButtons()
         connect(tab, &ImageButton::normalHovered, this, [this, tab] { hoverTab(tab); });
         connect(tab->white(), &Picture::hovered, this, &TfrmMain::tabsAtRest);
     }
+    m_overviewTab->setName(QStringLiteral("Overview"));
+    m_statementTab->setName(QStringLiteral("Financial Statement"));
+    m_settingsTab->setName(QStringLiteral("Settings"));
     connect(m_overviewTab, &ImageButton::clicked, this, guard([this] { ShowOverviewPage(); }));
     connect(m_statementTab, &ImageButton::clicked, this, guard([this] { ShowStatementPage(); }));
     connect(m_settingsTab, &ImageButton::clicked, this, guard([this] { ShowSettingsPage(); }));
@@ -244,10 +251,17 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::ShowOverviewPage()
 {
+    // The statement the user works on stays selected when the list shows them all again.
+    Table &client = m_dm1->tblClient;
+    std::optional<RowKey> selected;
+    if (client.Active() && client.state() == Table::State::Browse && client.Filtered() && client.hasCurrentRow())
+        selected = client.currentKey();
     m_overview->grid()->tableModel()->reload();
     setPageFlags(true, false, false);
     tabsAtRest();
     m_dm1->ClearStatementFilters();
+    if (selected)
+        client.GotoKey(*selected);
     m_pc1->setCurrentWidget(m_overview);
     m_overview->restHover();
     letPendingMessagesRun();
@@ -284,7 +298,7 @@ void TfrmMain::ReturnToMainWindow()
     if (m_closing)
         return;
     if (m_onOverview) {
-        m_dm1->ClearStatementFilters();
+        // The page clears the statement filters itself, keeping the statement selected.
         m_pc1->setCurrentWidget(m_overview);
         ShowOverviewPage();
     } else if (m_onStatement) {
@@ -432,7 +446,7 @@ void TfrmMain::lblInfoClick()
 
 void TfrmMain::lblHelpClick()
 {
-    m_dm1->SelectStatement();
+    // Only a message: the list keeps showing every statement.
     Messages::current().show(Messages::Kind::Information, QStringLiteral("Video Tutorial Coming Soon!"));
 }
 

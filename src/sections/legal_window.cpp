@@ -76,6 +76,7 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
         explanation->setDataField(QString::fromLatin1(q.explanationField));
         explanation->setGeometry(172, y + 22, 351, 20);
         caption->setBuddy(explanation);
+        question->setBuddy(answer);
         chain.push_back(answer);
         chain.push_back(explanation);
     }

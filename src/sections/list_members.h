@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "totals/statement_actions.h"
+#include "ui/db_edit.h"
 
 class DataSource;
 class Table;
@@ -26,6 +27,7 @@ struct ListMember
         const char *field;
         const QStringList &(*entries)() = nullptr; // a drop-down list of these entries
         const char *after = nullptr;               // a short text after the control ("%", a hint)
+        DBEdit::Rule rule = DBEdit::Rule::Free;    // what the edit takes beyond its field's kind
     };
     struct Required
     {

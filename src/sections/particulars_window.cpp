@@ -29,6 +29,7 @@ struct ParticularsWindow::Control
     bool upperCase = false;
     const char *hint = nullptr;
     int width = 0; // 0: the column's width
+    DBEdit::Rule rule = DBEdit::Rule::Free;
 };
 
 namespace {
@@ -74,9 +75,9 @@ void ParticularsWindow::buildControls()
 {
     static const std::vector<Control> information = {
         {"DBEditFirstName", "* First Name:", "FirstName"},
-        {"DBEditMiddleInitial", "Middle Intitial:", "MiddleInitial", nullptr, true, nullptr, 40},
+        {"DBEditMiddleInitial", "Middle Intitial:", "MiddleInitial", nullptr, true, nullptr, 40, DBEdit::Rule::Initial},
         {"DBEditLastName", "*Last Name:", "LastName"},
-        {"dbEditBirthDate", "Birth Date:", "Birthday", nullptr, false, "mm/dd/yyyy", 80},
+        {"dbEditBirthDate", "Birth Date:", "Birthday", nullptr, false, "mm/dd/yyyy", 80, DBEdit::Rule::PastDate},
         {"dbEditAddress", "Address:", "Address"},
         {"DBEditCity", "City:", "City"},
         {"cbState", "State:", "State", EntryLists::states, true, nullptr, 60},
@@ -150,6 +151,7 @@ void ParticularsWindow::buildControls()
         } else {
             auto *edit = new DBEdit(this);
             edit->setUpperCase(c.upperCase);
+            edit->setRule(c.rule);
             edit->setDataSource(&m_dm.dsClient);
             edit->setDataField(field);
             control = edit;
@@ -369,6 +371,8 @@ void ParticularsWindow::returnToMain()
 
 void ParticularsWindow::btnOKClick()
 {
+    if (!DBEdit::checkTyping(this).isEmpty())
+        return;
     switch (m_kind) {
     case Kind::Information:
         if (m_side == Side::Person ? StorePersonalInformation() : StoreSpouseInformation())
@@ -387,6 +391,8 @@ void ParticularsWindow::btnOKClick()
 
 void ParticularsWindow::btnNextClick()
 {
+    if (!DBEdit::checkTyping(this).isEmpty())
+        return;
     // In the employment and contacts windows the particulars checked are not on the
     // window: when they are incomplete, Next and Previous do nothing.
     if (m_kind != Kind::Information
@@ -400,6 +406,8 @@ void ParticularsWindow::btnNextClick()
 
 void ParticularsWindow::btnPreviousClick()
 {
+    if (!DBEdit::checkTyping(this).isEmpty())
+        return;
     if (m_kind != Kind::Information
         && (m_side == Side::Person ? PersonalInfoComplete() : SpouseInfoComplete()) != QLatin1String("Go"))
         return;

@@ -46,6 +46,7 @@ void SectionListEditor::buildGrid()
 {
     m_grid = new DBGrid(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setAccessibleName(windowTitle());
     m_grid->setGeometry(30, GridTop, 493, 100);
     std::vector<TableModel::Column> columns;
     for (const ListMember::Column &c : m_member.columns)
@@ -94,6 +95,7 @@ void SectionListEditor::buildFields()
             edit->setObjectName(QStringLiteral("db%1").arg(++edits));
             edit->setDataSource(&(m_dm.*m_member.source));
             edit->setDataField(field);
+            edit->setRule(f.rule);
             control = edit;
         }
         control->setGeometry(280, y, width, 20);
@@ -185,6 +187,10 @@ void SectionListEditor::FormShow()
 
 QString SectionListEditor::Check()
 {
+    // Typing that is not a value of its field is never stored, nor passed over as empty.
+    const QString refused = DBEdit::checkTyping(this);
+    if (!refused.isEmpty())
+        return refused;
     bool error = false;
     bool allEmpty = true;
     QString message;
@@ -268,6 +274,7 @@ void SectionListEditor::btnDeleteClick()
 void SectionListEditor::btnCancelClick()
 {
     m_table.Cancel();
+    DBEdit::revertTyping(this);
     RecalcSection(m_dm, m_member.recalc);
     refreshTotal();
     focusFirstField();
@@ -284,8 +291,17 @@ void SectionListEditor::btnOKClick()
 
 void SectionListEditor::leaveFor(const QString &target)
 {
-    if (!storeOrDiscard())
+    const QString outcome = Check();
+    if (outcome == QLatin1String("Go")) {
+        Save();
+    } else if (outcome == QLatin1String("Cancel")) {
+        // Nothing to store; the section's total is still written, so an empty section
+        // shows $.00 rather than nothing.
+        m_table.Cancel();
+        RecalcSection(m_dm, m_member.recalc);
+    } else {
         return;
+    }
     if (target.isEmpty()) {
         m_navigator.returnToMain();
     } else {

@@ -1,12 +1,24 @@
 #include "application.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QProxyStyle>
+#include <QPushButton>
 
 #include "base/messages.h"
 #include "message_boxes.h"
 
 namespace {
+
+QString captionName(QString text)
+{
+    text.remove(u'*');
+    text.remove(u'&');
+    text = text.trimmed();
+    if (text.endsWith(u':'))
+        text.chop(1);
+    return text.trimmed();
+}
 
 class ProgramStyle : public QProxyStyle
 {
@@ -17,6 +29,20 @@ public:
         if (hint == SH_LineEdit_PasswordCharacter)
             return '*';
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void polish(QWidget *widget) override
+    {
+        QProxyStyle::polish(widget);
+        // Enter on a focused button presses it, as Space does, in every window.
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            button->setAutoDefault(true);
+        // A control is named for a screen reader by the caption that stands for it.
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QWidget *buddy = label->buddy();
+            if (buddy && buddy->accessibleName().isEmpty())
+                buddy->setAccessibleName(captionName(label->text()));
+        }
     }
 };
 

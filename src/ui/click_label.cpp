@@ -1,6 +1,8 @@
 #include "click_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
@@ -37,4 +39,36 @@ void ClickLabel::enterEvent(QEnterEvent *event)
     // A disabled widget still hears the mouse arrive; it must not light up.
     if (isEnabled())
         emit hovered();
+}
+
+void ClickLabel::takeKeyboard(const QString &name)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(name);
+    if (toolTip().isEmpty() && text().isEmpty())
+        setToolTip(name);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        if (isEnabled())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QPen pen(QColor(0x1f, 0x4e, 0xc8));
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

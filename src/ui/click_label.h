@@ -11,6 +11,10 @@ class ClickLabel : public QLabel
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
 
+    // The label takes the keyboard focus (drawn as a frame) and Enter or Space click it;
+    // the name is what a screen reader says.
+    void takeKeyboard(const QString &name);
+
 signals:
     void clicked();
     void hovered();
@@ -20,6 +24,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -1,16 +1,24 @@
 #include "db_grid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "base/guarded.h"
 #include "data/engine/field.h"
+#include "db_edit.h"
 
 namespace {
 
 constexpr int BatchRows = 64;
+// The first read fills the view with some rows to spare; the rest follow as it scrolls.
+// A row carries every field of its table (some ninety for a statement), so the first
+// showing of a list reads no more than it shows.
+constexpr int FirstBatchRows = 24;
 
 QString cellText(FieldKind kind, const QVariant &value)
 {
@@ -57,8 +65,26 @@ void TableModel::setColumns(const std::vector<Column> &columns)
     reload();
 }
 
+void TableModel::setDeferred(bool deferred)
+{
+    m_deferred = deferred;
+    if (!m_deferred && m_stale)
+        reload();
+}
+
 void TableModel::reload()
 {
+    if (m_deferred) {
+        if (!m_stale) {
+            beginResetModel();
+            m_rows.clear();
+            m_atEnd = true;
+            m_stale = true;
+            endResetModel();
+        }
+        return;
+    }
+    m_stale = false;
     beginResetModel();
     m_rows.clear();
     m_fieldIndexes.clear();
@@ -72,8 +98,8 @@ void TableModel::reload()
         // Read from inside the table's notifications: rows that cannot be read show as none,
         // and the operation that reads them reports the failure itself.
         try {
-            m_rows = t->readRows(std::nullopt, BatchRows);
-            m_atEnd = int(m_rows.size()) < BatchRows;
+            m_rows = t->readRows(std::nullopt, FirstBatchRows);
+            m_atEnd = int(m_rows.size()) < FirstBatchRows;
         } catch (const std::exception &) {
             m_rows.clear();
         }
@@ -175,6 +201,8 @@ std::optional<int> TableModel::rowOfCurrent()
 
 DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(this))
 {
+    // Not shown yet: the rows are read when the grid appears.
+    m_model->setDeferred(true);
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -186,6 +214,8 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(thi
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
+    // Tab leaves the grid for the next control; the arrows move between rows.
+    setTabKeyNavigation(false);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DBGrid::onCurrentRowChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followTable);
 }
@@ -212,7 +242,10 @@ void DBGrid::selectRow(int row)
 
 void DBGrid::followTable()
 {
-    // Shows the table's current row as the selection, without moving the table again.
+    // Shows the table's current row as the selection, without moving the table again. A
+    // grid not shown follows when it appears (its rows are read then).
+    if (m_model->isDeferred())
+        return;
     m_following = true;
     const auto row = m_model->rowOfCurrent();
     if (row) {
@@ -225,12 +258,25 @@ void DBGrid::followTable()
     m_following = false;
 }
 
+void DBGrid::setLeaveRowCheck(std::function<bool()> check)
+{
+    m_leaveRowCheck = std::move(check);
+    // A click that moves to another row reports refused typing through the check, once.
+    setProperty(DBEdit::ChecksTypingProperty, bool(m_leaveRowCheck));
+}
+
 bool DBGrid::mayLeaveRow()
 {
     Table *t = m_model->table();
     if (!t || !t->Active())
         return false;
-    if (t->state() == Table::State::Browse || !t->Modified() || !m_leaveRowCheck)
+    if (!m_leaveRowCheck)
+        return true;
+    // Typing the row's fields refused is not dropped by a move either: the window says why.
+    const QList<DBEdit *> edits = window()->findChildren<DBEdit *>();
+    const bool refusedTyping =
+        std::any_of(edits.cbegin(), edits.cend(), [](const DBEdit *edit) { return edit->isRefused(); });
+    if (!refusedTyping && (t->state() == Table::State::Browse || !t->Modified()))
         return true;
     return m_leaveRowCheck();
 }
@@ -278,6 +324,48 @@ void DBGrid::keyPressEvent(QKeyEvent *event)
     event->accept();
     if (target.isValid() && target.row() != currentIndex().row())
         guarded([&] { moveToRow(target.row()); });
+}
+
+void DBGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus is always visible, also on an empty grid or one whose rows are all shown as
+    // selected.
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight));
+    pen.setWidth(2);
+    painter.setPen(pen);
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+}
+
+void DBGrid::showEvent(QShowEvent *event)
+{
+    // Rows read anew are followed on their reset; rows kept may have a new current row.
+    const bool reads = m_model->isStale();
+    m_model->setDeferred(false);
+    if (!reads)
+        guarded([this] { followTable(); });
+    QTableView::showEvent(event);
+}
+
+void DBGrid::hideEvent(QHideEvent *event)
+{
+    QTableView::hideEvent(event);
+    m_model->setDeferred(true);
+}
+
+void DBGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void DBGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 void DBGrid::onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous)

@@ -35,8 +35,12 @@ public:
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
 
-    // Reads the rows again from the first.
+    // Reads the rows again from the first; while deferred, only once it is no longer.
     void reload();
+    // A list nobody sees reads nothing: its rows are read when it is shown.
+    void setDeferred(bool deferred);
+    bool isDeferred() const { return m_deferred; }
+    bool isStale() const { return m_stale; }
     // The row of the table's current row, reading further batches until it is found.
     std::optional<int> rowOfCurrent();
     // Where a row of the grid lies in the table's order; nothing for a row not read.
@@ -49,6 +53,8 @@ private:
     DataSource *m_source = nullptr;
     std::vector<TableRow> m_rows;
     bool m_atEnd = true;
+    bool m_deferred = false;
+    bool m_stale = false;
 };
 
 // A read-only grid over a data source: whole-row selection, and selecting a row moves the
@@ -65,12 +71,17 @@ public:
     void setColumns(const std::vector<TableModel::Column> &columns);
     TableModel *tableModel() const { return m_model; }
     // Runs before the selection leaves a modified row; false keeps it there.
-    void setLeaveRowCheck(std::function<bool()> check) { m_leaveRowCheck = std::move(check); }
+    void setLeaveRowCheck(std::function<bool()> check);
     void selectRow(int row);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void followTable();

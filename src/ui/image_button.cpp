@@ -1,5 +1,33 @@
 #include "image_button.h"
 
+#include <QKeyEvent>
+#include <QPainter>
+#include <QShortcut>
+
+namespace {
+
+// A frame drawn over the pictures while the button has the keyboard focus; the mouse
+// passes through it.
+class FocusFrame : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        // Orange stands out on the blue buttons and on the white pages alike.
+        QPen pen(QColor(0xf2, 0x8c, 0x28));
+        pen.setWidth(3);
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
+} // namespace
+
 ImageButton::ImageButton(QWidget *parent, QPoint position, const QString &normalName, const QString &hoverName,
                          const QString &whiteName)
     : QObject(parent), m_normal(new Picture(normalName, parent, position))
@@ -13,6 +41,12 @@ ImageButton::ImageButton(QWidget *parent, QPoint position, const QString &normal
         m_white->raise();
     m_hover->raise();
     m_hover->setCursor(Qt::PointingHandCursor);
+    m_focusFrame = new FocusFrame(parent);
+    m_focusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_focusFrame->setGeometry(m_normal->geometry());
+    m_focusFrame->hide();
+    m_normal->setFocusPolicy(Qt::StrongFocus);
+    m_normal->installEventFilter(this);
     connect(m_normal, &Picture::hovered, this, &ImageButton::normalHovered);
     connect(m_hover, &Picture::clicked, this, &ImageButton::clicked);
     rest();
@@ -32,6 +66,8 @@ void ImageButton::showHover()
         return;
     m_hover->show();
     m_hover->raise();
+    if (m_focusFrame->isVisible())
+        m_focusFrame->raise();
 }
 
 void ImageButton::setEnabled(bool enabled)
@@ -41,4 +77,55 @@ void ImageButton::setEnabled(bool enabled)
             picture->setEnabled(enabled);
     if (!enabled)
         m_hover->hide();
+}
+
+void ImageButton::setName(const QString &name, const QKeySequence &shortcut)
+{
+    QString tip = name;
+    if (!shortcut.isEmpty()) {
+        tip += QStringLiteral(" (%1)").arg(shortcut.toString(QKeySequence::NativeText));
+        // Bound to the picture: it works while the button is shown and enabled.
+        auto *key = new QShortcut(shortcut, m_normal);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, [this] {
+            if (isEnabled())
+                emit clicked();
+        });
+    }
+    for (Picture *picture : {m_normal, m_white, m_hover}) {
+        if (!picture)
+            continue;
+        picture->setAccessibleName(name);
+        picture->setToolTip(tip);
+    }
+}
+
+bool ImageButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_normal)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_focusFrame->show();
+        m_focusFrame->raise();
+        break;
+    case QEvent::FocusOut:
+        m_focusFrame->hide();
+        break;
+    case QEvent::Hide:
+        m_focusFrame->hide();
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            if (isEnabled())
+                emit clicked();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }

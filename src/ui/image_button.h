@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 
 #include "picture.h"
 
+class QWidget;
+
 // Two or three pictures at one place: the normal one, the hover one shown instead while
 // the mouse is over the button (it is the one that takes the click), and for tab buttons
 // a white one marking the active page. Stacked normal, white, hover, bottom to top.
+// The button also takes the keyboard focus (a frame around it shows it), and Enter or
+// Space press it; a shortcut, when given, presses it while its page is shown.
 class ImageButton : public QObject
 {
     Q_OBJECT
@@ -27,13 +32,22 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_normal->isEnabled(); }
 
+    // The name a screen reader says and the tooltip shows; the shortcut joins the tooltip.
+    void setName(const QString &name, const QKeySequence &shortcut = {});
+    // The widget that takes the keyboard focus.
+    QWidget *focusWidget() const { return m_normal; }
+
 signals:
     // The mouse arrived over the normal picture; the owner decides what lights up.
     void normalHovered();
     void clicked();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Picture *m_normal;
     Picture *m_white = nullptr;
     Picture *m_hover;
+    QWidget *m_focusFrame;
 };

@@ -5,7 +5,14 @@
 Picture::Picture(const QString &name, QWidget *parent, QPoint position) : ClickLabel(parent)
 {
     setObjectName(name);
-    const QPixmap pixmap = Artwork::picture(name);
-    setPixmap(pixmap);
-    setGeometry(QRect(position, pixmap.isNull() ? Artwork::pictureSize(name) : pixmap.size()));
+    setGeometry(QRect(position, Artwork::pictureSize(name)));
+}
+
+void Picture::showEvent(QShowEvent *event)
+{
+    if (!m_painted) {
+        m_painted = true;
+        setPixmap(Artwork::picture(objectName()));
+    }
+    ClickLabel::showEvent(event);
 }

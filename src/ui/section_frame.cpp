@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "db_edit.h"
 #include "picture.h"
 
 namespace {
@@ -66,6 +67,11 @@ QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoi
     auto *button = new QPushButton(text, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(QRect(position, QSize(75, 25)));
+    // These buttons check the typing before they store or leave, and report it themselves.
+    static const QStringList checking = {QStringLiteral("btnOK"), QStringLiteral("btnNext"),
+                                         QStringLiteral("btnPrevious"), QStringLiteral("btnClose")};
+    if (checking.contains(button->objectName()))
+        button->setProperty(DBEdit::ChecksTypingProperty, true);
     return button;
 }
 

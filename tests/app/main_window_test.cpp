@@ -1,5 +1,7 @@
 // The main window on a real database: start-up, the statement list and its totals, the
 // pages and their entry rules, the section links, Add, Edit, Delete and the hover rule.
+#include <tuple>
+
 #include <QApplication>
 #include <QLabel>
 #include <QStackedWidget>
@@ -8,6 +10,7 @@
 #include "app/overview_page.h"
 #include "data/tdm1.h"
 #include "support/app/main_window_fixture.h"
+#include "support/keyboard.h"
 #include "ui/db_grid.h"
 #include "support/scoped_environment.h"
 
@@ -263,8 +266,10 @@ TEST_F(MainWindowPagesTest, PrintHelpAndAboutRunTheirChecks)
     click("lblHelp");
     EXPECT_EQ(messages->last(), "Video Tutorial Coming Soon!");
     EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Information);
-    // Help leaves the list narrowed to the selected statement until the Overview is shown.
-    EXPECT_EQ(listedLastNames(), QStringList({"Young"}));
+    // Help only speaks: the list keeps every statement, and the selection stays.
+    EXPECT_EQ(listedLastNames().size(), 3);
+    EXPECT_FALSE(main->dm1().tblClient.Filtered());
+    EXPECT_EQ(main->dm1().tblClient.FieldByName("LastName").AsString(), "Young");
     // The active page's tab is white and takes no click; the page is shown again by code.
     QTest::mouseMove(child("imover_white"), {20, 20});
     EXPECT_FALSE(child("imover_orange")->isVisible());
@@ -325,6 +330,122 @@ TEST_F(MainWindowPagesTest, ReturningReopensTheSettingsPage)
     main->ReturnToMainWindow();
     EXPECT_EQ(currentPage(), "tsSettings");
     EXPECT_TRUE(main->OnSettings());
+}
+
+using namespace Keyboard;
+
+class MainWindowKeyboardTest : public MainWindowPagesTest
+{
+protected:
+    QWidget *shown() const { return main->shownWindow(); }
+    QWidget *inShown(const char *name) const { return shown() ? shown()->findChild<QWidget *>(name) : nullptr; }
+};
+
+TEST_F(MainWindowKeyboardTest, PictureButtonsTakeTheFocusAndWorkWithEnterSpaceAndShortcuts)
+{
+    start();
+    enterWithoutLogin();
+    ASSERT_TRUE(activate(main.get()));
+    for (const auto &[picture, name, shortcut] :
+         {std::tuple{"imAdd", "Add", "Ctrl+N"}, std::tuple{"imEdit", "Edit", "Ctrl+E"},
+          std::tuple{"imDelete", "Delete", "Del"}, std::tuple{"imPrint", "Print", "Ctrl+P"}}) {
+        EXPECT_EQ(child(picture)->accessibleName(), name);
+        EXPECT_TRUE(child(picture)->toolTip().contains(shortcut)) << child(picture)->toolTip().toStdString();
+    }
+    EXPECT_EQ(child("imover_blue")->accessibleName(), "Overview");
+    EXPECT_EQ(child("imset_blue")->accessibleName(), "Settings");
+
+    // The tabs: Settings with Space, its buttons reachable, Overview with Enter.
+    ASSERT_TRUE(tabTo(child("imset_blue")));
+    press(Qt::Key_Space);
+    EXPECT_EQ(currentPage(), "tsSettings");
+    EXPECT_TRUE(tabTo(child("imBackup")));
+    ASSERT_TRUE(tabTo(child("imover_blue")));
+    press(Qt::Key_Return);
+    EXPECT_EQ(currentPage(), "tsOverview");
+
+    // Print with Enter on its picture, Delete with its key (answered No), Edit with Ctrl+E.
+    ASSERT_TRUE(tabTo(child("imPrint")));
+    press(Qt::Key_Return);
+    EXPECT_EQ(opened, QStringList({"TfrmPrint"}));
+    lastOpened->close();
+    main->ReturnToMainWindow();
+    ASSERT_TRUE(activate(main.get()));
+    messages->answer(Messages::Answer::No);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(messages->last(), "Do you want to \"Delete\" this \"Financial Statement\"?");
+    EXPECT_EQ(count("SELECT count(*) FROM Client"), 3);
+    press(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(opened.last(), "TfrmPersonalInfo");
+    ASSERT_TRUE(activate(shown()));
+    ASSERT_TRUE(tabTo(inShown("btnCancel")));
+    press(Qt::Key_Space);
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_TRUE(activate(main.get()));
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(opened.last(), "TfrmPrint");
+    lastOpened->close();
+    main->ReturnToMainWindow();
+}
+
+TEST_F(MainWindowKeyboardTest, ANewStatementMadeWithTheKeyboardStaysSelectedAfterEachWindow)
+{
+    start();
+    enterWithoutLogin();
+    ASSERT_TRUE(activate(main.get()));
+    // Add with Enter on its picture; the personal information typed and stored with Enter.
+    ASSERT_TRUE(tabTo(child("imAdd")));
+    press(Qt::Key_Return);
+    ASSERT_EQ(opened, QStringList({"TfrmPersonalInfo"}));
+    ASSERT_TRUE(activate(shown()));
+    EXPECT_EQ(focused(), inShown("DBEditFirstName"));
+    typeText("Jo");
+    ASSERT_TRUE(tabTo(inShown("DBEditLastName")));
+    typeText("Jointtest");
+    ASSERT_TRUE(tabTo(inShown("cbMaritalStatus")));
+    typeText("Single");
+    ASSERT_TRUE(tabTo(inShown("DBEditDependants")));
+    typeText("0");
+    ASSERT_TRUE(tabTo(inShown("btnOK")));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(main->isVisible());
+    EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+
+    Tdm1 &dm = main->dm1();
+    const QString jo = text("SELECT Id FROM Client WHERE LastName = 'Jointtest'");
+    const auto expectJoSelected = [&] {
+        EXPECT_EQ(currentPage(), "tsOverview");
+        EXPECT_FALSE(dm.tblClient.Filtered());
+        EXPECT_EQ(listedLastNames().size(), 4);
+        EXPECT_EQ(dm.tblClient.FieldByName("Id").AsString(), jo);
+        EXPECT_EQ(dm.CurrentClientId, jo);
+        EXPECT_EQ(grid()->currentIndex().data().toString(), "Jointtest");
+        EXPECT_EQ(dm.tblFSPro.FieldByName("ClientId").AsString(), jo);
+    };
+    expectJoSelected();
+
+    // The Financial Statement page opens Jo's statement; a section of it comes back to it.
+    toStatementPage();
+    EXPECT_EQ(child<QLabel>("dbFullName2")->text(), "Jo Jointtest");
+    click("lblCash");
+    ASSERT_EQ(opened.last(), "TfrmCash");
+    ASSERT_TRUE(activate(shown()));
+    typeText("Jo");
+    press(Qt::Key_Tab);
+    typeText("Cash on Hand");
+    ASSERT_TRUE(tabTo(inShown("db4")));
+    typeText("$500");
+    ASSERT_TRUE(tabTo(inShown("btnClose")));
+    press(Qt::Key_Space);
+    ASSERT_TRUE(main->isVisible());
+    EXPECT_EQ(child<QLabel>("dbFullName2")->text(), "Jo Jointtest");
+    clickImage("imover_blue", "imover_orange");
+    expectJoSelected();
+    EXPECT_EQ(total("dbE1"), "$500.00");
+
+    // Help leaves the list whole and Jo selected.
+    click("lblHelp");
+    expectJoSelected();
 }
 
 TEST(MainWindowStart, MissingDatabaseShowsTheConnectionErrorAndEnds)

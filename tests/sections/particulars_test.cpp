@@ -139,6 +139,52 @@ TEST_F(ParticularsTest, TheChecksReportTheFirstMissingFieldWithItsFocus)
     press("btnCancel");
 }
 
+TEST_F(ParticularsTest, BirthDatesAndInitialsArePlausibleOrSaySoWithTheTypingKept)
+{
+    makeJoint();
+    const QString future = QDate::currentDate().addDays(1).toString("M/d/yyyy");
+    for (const char *window : {"lblPersonalInformation", "lblSpouseInfo"}) {
+        SCOPED_TRACE(window);
+        const QString prefix = QString(window) == "lblSpouseInfo" ? "S" : "";
+        openFromLink(window);
+        const struct
+        {
+            const char *field;
+            QString typed;
+            QString message;
+        } refusals[] = {
+            {"Birthday", future, "Please enter \"Birth Date\" as a date in the past."},
+            {"Birthday", "2/30/1970", "Please enter \"Birth Date\" as a date in the form mm/dd/yyyy."},
+            {"Birthday", "1970-01-02", "Please enter \"Birth Date\" as a date in the form mm/dd/yyyy."},
+            {"MiddleInitial", "AB", "Please enter \"Middle Intitial\" as one letter."},
+            {"MiddleInitial", "4", "Please enter \"Middle Intitial\" as one letter."},
+        };
+        for (const auto &r : refusals) {
+            const QString field = prefix + r.field;
+            const QString before = client(field);
+            typeField(field, r.typed);
+            for (const char *button : {"btnOK", "btnNext"}) {
+                messages->clear();
+                press(button);
+                EXPECT_EQ(messages->texts(), QStringList{r.message}) << button;
+                ASSERT_TRUE(shown());
+                EXPECT_EQ(qobject_cast<QLineEdit *>(control(field))->text(), r.typed);
+                EXPECT_EQ(shown()->focusWidget(), control(field));
+            }
+            EXPECT_EQ(client(field), before) << field.toStdString();
+            typeField(field, "");
+        }
+        // What is plausible is stored in its one form.
+        typeField(prefix + "Birthday", "1/2/1970");
+        typeField(prefix + "MiddleInitial", "q");
+        messages->clear();
+        press("btnOK");
+        EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+        EXPECT_EQ(client(prefix + "Birthday"), "01/02/1970");
+        EXPECT_EQ(client(prefix + "MiddleInitial"), "Q");
+    }
+}
+
 TEST_F(ParticularsTest, EmploymentAndContactsStoreTheirFieldsAndTheirTexts)
 {
     exec("UPDATE Client SET MaritalStatus = 'Single', Dependants = '0'");

@@ -1,6 +1,9 @@
 // Data-bound controls on a real database: they show the current row, typing edits it,
 // and the grid moves the table's current row.
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,16 +94,17 @@ TEST_F(BoundControlsTest, EditsShowTheRowThatIsCurrentAfterAPostOrADelete)
     EXPECT_EQ(balance.text(), "30");
 }
 
-TEST_F(BoundControlsTest, FloatFieldAcceptsOnlyNumbers)
+TEST_F(BoundControlsTest, FloatFieldStoresAmountsAsTypedAndEmptiesToNothing)
 {
     addCash("Alpha", "10");
     DBEdit balance;
     balance.setDataSource(&dm->dsCash);
     balance.setDataField("Balance");
     balance.clear();
-    QTest::keyClicks(&balance, "-12a.5x");
-    EXPECT_EQ(balance.text(), "-12.5");
-    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), -12.5);
+    QTest::keyClicks(&balance, "-$1,212.50");
+    EXPECT_EQ(balance.text(), "-$1,212.50");
+    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), -1212.5);
+    EXPECT_FALSE(balance.isRefused());
     balance.selectAll();
     QTest::keyClick(&balance, Qt::Key_Delete);
     EXPECT_TRUE(dm->tblCash.FieldByName("Balance").IsNull());
@@ -184,51 +188,78 @@ TEST_F(BoundControlsTest, ControlsNameTheirFieldAndTable)
     EXPECT_EQ(text.property("dataTable").toString(), "FSPro");
 }
 
-TEST_F(BoundControlsTest, AnAmountFieldTakesOnlyAmounts)
+TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
 {
     addCash("Alpha", "10");
     RecordingMessages messages;
     QWidget window;
+    auto *caption = new QLabel("* Current Balance:", &window);
     auto *balance = new DBEdit(&window);
     auto *other = new QLineEdit(&window);
+    caption->setBuddy(balance);
     balance->setDataSource(&dm->dsCash);
     balance->setDataField("Balance");
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QColor normal = caption->palette().color(QPalette::WindowText);
 
-    // Letters and a second point are refused as they are typed; nothing else is stored.
-    for (const char *typed : {"abc", "1.2.3", "NaN"}) {
+    // Every key stays where it was typed; nothing of a text that is no amount is stored,
+    // not even the number it began with.
+    for (const char *typed : {"12o0", "1.234,50", "abc", "1e5"}) {
+        dm->tblCash.Cancel();
         balance->setFocus();
-        balance->clear();
+        balance->selectAll();
         QTest::keyClicks(balance, typed);
-        EXPECT_NE(balance->text(), QString(typed)) << typed;
+        EXPECT_EQ(balance->text(), QString(typed)) << typed;
+        EXPECT_TRUE(balance->isRefused()) << typed;
+        const int before = messages.texts().size();
+        QTest::keyClick(balance, Qt::Key_Tab);
+        EXPECT_TRUE(other->hasFocus());
+        ASSERT_EQ(messages.texts().size(), before + 1) << typed;
+        EXPECT_EQ(messages.last(), DBEdit::AmountMessage);
+        EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::red));
+        EXPECT_EQ(balance->text(), QString(typed)) << typed;
+        EXPECT_EQ(DBEdit::checkTyping(&window), DBEdit::AmountMessage);
+        EXPECT_TRUE(balance->hasFocus());
+        dm->tblCash.Cancel();
+        EXPECT_EQ(db.count("SELECT count(*) FROM Cash WHERE Balance = 10"), 1) << typed;
     }
-    // The beginning of a number goes back to the stored value when the focus leaves.
+    // Once corrected, the amount is stored and the caption is as before.
+    balance->selectAll();
+    QTest::keyClicks(balance, "1,234.50");
+    EXPECT_FALSE(balance->isRefused());
+    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), 1234.5);
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), normal);
+    EXPECT_TRUE(DBEdit::checkTyping(&window).isEmpty());
+
+    // A number beyond what an amount may be is not stored, and the user is told so.
     dm->tblCash.Cancel();
     balance->setFocus();
-    balance->clear();
-    QTest::keyClicks(balance, "-");
-    EXPECT_EQ(balance->text(), "-");
-    other->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, "2,000,000,000,000,000");
+    QTest::keyClick(balance, Qt::Key_Tab);
+    EXPECT_EQ(messages.last(), DBEdit::AmountRangeMessage);
+    EXPECT_EQ(DBEdit::checkTyping(&window), DBEdit::AmountRangeMessage);
+    EXPECT_EQ(db.count("SELECT count(*) FROM Cash WHERE Balance = 10"), 1);
+    // A pasted amount is read like a typed one.
+    balance->setFocus();
+    balance->selectAll();
+    QGuiApplication::clipboard()->setText("$100,000");
+    QTest::keyClick(balance, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(balance->text(), "$100,000");
+    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), 100000);
+    // Leaving it shows the stored form.
+    QTest::keyClick(balance, Qt::Key_Tab);
+    EXPECT_EQ(balance->text(), "100000");
+    // Dropping the row's changes drops the refused typing with them.
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, "abc");
+    dm->tblCash.Cancel();
+    QTest::keyClick(balance, Qt::Key_Tab);
+    DBEdit::revertTyping(&window);
     EXPECT_EQ(balance->text(), "10");
-
-    // A number beyond what an amount may be is not stored, and the user is told.
-    balance->setFocus();
-    balance->selectAll();
-    QTest::keyClicks(balance, "1e999");
-    other->setFocus();
-    balance->setFocus();
-    balance->selectAll();
-    QTest::keyClicks(balance, "2e15");
-    other->setFocus();
-    EXPECT_EQ(messages.texts(), QStringList({DBEdit::AmountRangeMessage, DBEdit::AmountRangeMessage}));
-    EXPECT_EQ(balance->text(), "10");
-    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsString(), "10");
-    // Zero and the largest amount are amounts.
-    balance->setFocus();
-    balance->selectAll();
-    QTest::keyClicks(balance, "1e15");
-    EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), 1e15);
+    EXPECT_FALSE(balance->isRefused());
 }
 
 TEST_F(BoundControlsTest, GridReadsInBatchesAndSelectionMovesTheTable)

@@ -374,7 +374,12 @@ void Table::First()
 {
     requireActive();
     checkBrowseMode();
-    fetchFirst();
+    // The first page is read when the row is first looked at, as after a filter change:
+    // moving a table to its first row that nobody then reads (the detail tables while the
+    // statement list is shown) reads nothing. A filter that cannot be read is still refused here.
+    if (m_filtered)
+        parsedFilter();
+    m_stale = true;
     notify(TableEvent::Scrolled);
 }
 
