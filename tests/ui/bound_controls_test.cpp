@@ -305,6 +305,9 @@ TEST_F(BoundControlsTest, GridShowsEveryRowOnceInOrderAcrossItsBatches)
         DBGrid grid;
         grid.setColumns({{"LastName", "Last Name", 200}});
         grid.setDataSource(&dm->dsClient);
+        // A grid reads its rows once it is shown.
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
         QAbstractItemModel *model = grid.model();
         while (model->canFetchMore({}))
             model->fetchMore({});
