@@ -233,7 +233,9 @@ TEST_F(CommandLineTest, PdfHoldsTheStatementRunsPages)
     EXPECT_TRUE(text.contains(QStringLiteral("Okafor"))) << text.left(400).toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ben"))); // the spouse: the joint pages
     EXPECT_TRUE(text.contains(QStringLiteral("03/14/2026")));
+    // Both lines of a text typed with a line break.
     EXPECT_TRUE(text.contains(QStringLiteral("Smith, \"Jr.\""))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("second line; Zo\u00eb \u20ac 50%"))) << text.toStdString();
 
     EXPECT_TRUE(text.contains(QStringLiteral("Spouse Information")));
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QRegularExpression>
+
 #include "document.h"
 #include "text_metrics.h"
 
@@ -112,7 +114,28 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
             font.pointSize = size;
         return size > 0;
     };
-    if (m_wordWrap) {
+    // A text typed or imported with line breaks prints each of its lines, none dropped.
+    static const QRegularExpression lineBreaks(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
+    const QStringList paragraphs = text.split(lineBreaks);
+    if (paragraphs.size() > 1) {
+        if (m_autoSize) {
+            double width = 0;
+            for (const QString &paragraph : paragraphs)
+                width = std::max(width, TextMetrics::width(paragraph, font));
+            if (m_alignment & Qt::AlignRight)
+                rect.setLeft(rect.right() - width);
+            else if (m_alignment & Qt::AlignHCenter)
+                rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
+            else
+                rect.setWidth(width);
+            if (limited) {
+                rect.setLeft(std::max(rect.left(), context.innerLeft));
+                rect.setRight(std::max(rect.left() + 1, std::min(rect.right(), context.innerRight)));
+            }
+        }
+        for (const QString &paragraph : paragraphs)
+            lines += breakLines(paragraph, font, rect.width());
+    } else if (m_wordWrap) {
         lines = breakLines(text, font, rect.width());
     } else if (m_autoSize) {
         const double width = TextMetrics::width(text, font);

@@ -155,6 +155,39 @@ TEST(TextItemTest, AnAutoSizedTextRunningPastTheFrameShrinksAndThenWrapsInsideIt
     EXPECT_GT(grew, 0);
 }
 
+TEST(TextItemTest, EveryLineOfATextWithLineBreaksPrintsInsideItsBox)
+{
+    ItemContext context{QPointF(48, 100), {}, 48 + 2, 48 + 718};
+    for (const QString &breakText : {QString("\r\n"), QString("\n"), QString("\r"), QString(QChar(0x2028))}) {
+        const QString address = "12 Long Street" + breakText + "Apartment 4" + breakText + breakText + "Springfield";
+        Label fixed(address, QRectF(100, 10, 200, 0));
+        fixed.setFont(arial(8));
+        double grew = 0;
+        std::vector<TextPrimitive> lines = allLaidOut(fixed, context, &grew);
+        QStringList texts;
+        for (const TextPrimitive &line : lines) {
+            texts << line.text;
+            EXPECT_EQ(line.rect.left(), 48 + 100);
+            EXPECT_EQ(line.rect.width(), 200);
+            EXPECT_FALSE(line.text.contains('\n') || line.text.contains('\r'));
+        }
+        EXPECT_EQ(texts, QStringList({"12 Long Street", "Apartment 4", "", "Springfield"}));
+        EXPECT_GT(grew, 0);
+        EXPECT_GT(lines.back().rect.top(), lines.front().rect.top());
+
+        Label autoSized(address, QRectF(600, 10, 0, 0));
+        autoSized.setFont(arial(8));
+        autoSized.setAutoSize(true);
+        lines = allLaidOut(autoSized, context);
+        texts.clear();
+        for (const TextPrimitive &line : lines) {
+            texts << line.text;
+            EXPECT_LE(inkRight(line), 48 + 718.25);
+        }
+        EXPECT_EQ(texts.join('|'), "12 Long Street|Apartment 4||Springfield");
+    }
+}
+
 TEST(TextItemTest, AnAutoSizedTextTakesTheWidthOfItsTextAndKeepsTheEdgeItsAlignmentNames)
 {
     const ReportFont font = arial(14, true);
