@@ -114,6 +114,15 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
             font.pointSize = size;
         return size > 0;
     };
+    // An auto-sized text takes its width from the edge its alignment names.
+    auto takeWidth = [&](double width) {
+        if (m_alignment & Qt::AlignRight)
+            rect.setLeft(rect.right() - width);
+        else if (m_alignment & Qt::AlignHCenter)
+            rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
+        else
+            rect.setWidth(width);
+    };
     // A text typed or imported with line breaks prints each of its lines, none dropped.
     static const QRegularExpression lineBreaks(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
     const QStringList paragraphs = text.split(lineBreaks);
@@ -122,12 +131,7 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
             double width = 0;
             for (const QString &paragraph : paragraphs)
                 width = std::max(width, TextMetrics::width(paragraph, font));
-            if (m_alignment & Qt::AlignRight)
-                rect.setLeft(rect.right() - width);
-            else if (m_alignment & Qt::AlignHCenter)
-                rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
-            else
-                rect.setWidth(width);
+            takeWidth(width);
             if (limited) {
                 rect.setLeft(std::max(rect.left(), context.innerLeft));
                 rect.setRight(std::max(rect.left() + 1, std::min(rect.right(), context.innerRight)));
@@ -138,13 +142,7 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
     } else if (m_wordWrap) {
         lines = breakLines(text, font, rect.width());
     } else if (m_autoSize) {
-        const double width = TextMetrics::width(text, font);
-        if (m_alignment & Qt::AlignRight)
-            rect.setLeft(rect.right() - width);
-        else if (m_alignment & Qt::AlignHCenter)
-            rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
-        else
-            rect.setWidth(width);
+        takeWidth(TextMetrics::width(text, font));
         // A text running past the frame keeps inside it, from the edge it keeps.
         if (limited && (rect.right() > context.innerRight + Tolerance || rect.left() < context.innerLeft - Tolerance)) {
             rect.setLeft(std::max(rect.left(), context.innerLeft));
