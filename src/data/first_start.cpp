@@ -6,16 +6,15 @@
 #include <QRandomGenerator>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
+#include "data/engine/file_copy.h"
 #include "schema.h"
 #include "tdm1.h"
 
 namespace {
 
-constexpr QFile::Permissions PrivateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 constexpr QFile::Permissions PrivateFile = QFile::ReadOwner | QFile::WriteOwner;
 
 bool fail(QString *error, const QString &why)
@@ -25,43 +24,16 @@ bool fail(QString *error, const QString &why)
     return false;
 }
 
-// Makes the folders of path that do not exist yet, outermost first, each private to the
-// user. Folders that exist keep their modes: they are not ours.
-bool makePrivateFolders(const QString &path, QString *error)
+// Why the folders of path could not be made: a file where a folder belongs, or else the
+// system refused.
+QString folderFailure(const QString &path)
 {
-    QStringList missing;
-    QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    while (!QFileInfo::exists(folder)) {
-        missing.prepend(folder);
-        const QString parent = QFileInfo(folder).path();
-        if (parent == folder)
-            break;
-        folder = parent;
-    }
-    if (!QFileInfo(folder).isDir())
-        return fail(error, QStringLiteral("%1 is not a folder").arg(folder));
-    for (const QString &create : missing) {
-        if (QDir().mkdir(create, PrivateFolder)) {
-            // The mask of the process may have taken bits away; the folder gets exactly these.
-            QFile::setPermissions(create, PrivateFolder);
-        } else if (!QFileInfo(create).isDir()) {
-            return fail(error, QStringLiteral("Cannot create the folder %1").arg(create));
-        }
-    }
-    return true;
-}
-
-void syncFolder(const QString &folder)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(folder);
-#endif
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
+        existing = QFileInfo(existing).path();
+    if (QFileInfo::exists(existing) && !QFileInfo(existing).isDir())
+        return QStringLiteral("%1 is not a folder").arg(existing);
+    return QStringLiteral("Cannot create the folder %1").arg(path);
 }
 
 // Copies source to target as a new file of the user's alone: the bytes go into a file beside
@@ -138,7 +110,12 @@ QString provideDatabaseFile(const QStringList &templates, QString *error)
     }
 
     const QString target = Tdm1::DatabaseFileCandidates().first();
-    if (!makePrivateFolders(QFileInfo(target).path(), error) || !copyPrivately(source, target, error))
+    const QString folder = QFileInfo(target).path();
+    if (!makePrivateFolders(folder)) {
+        fail(error, folderFailure(folder));
+        return {};
+    }
+    if (!copyPrivately(source, target, error))
         return {};
     return Tdm1::LocateDatabaseFile();
 }

@@ -47,22 +47,6 @@ FileSystemCalls &currentCalls()
     return calls;
 }
 
-// Makes the rename itself durable: the folder's entry is on disk once this returns true.
-bool syncFolder(const QString &folder)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool synced = currentCalls().sync(fd);
-    ::close(fd);
-    return synced;
-#else
-    Q_UNUSED(folder);
-    return true;
-#endif
-}
-
 // A new file beside target that no one else uses and no one else may read; the name says
 // what it is if a crash leaves it.
 bool openTemporary(const QString &target, QFile &temporary)
@@ -107,6 +91,21 @@ ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls replacement) : m_sa
 ScopedFileSystemCalls::~ScopedFileSystemCalls()
 {
     currentCalls() = std::move(m_saved);
+}
+
+bool syncFolder(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = currentCalls().sync(fd);
+    ::close(fd);
+    return synced;
+#else
+    Q_UNUSED(folder);
+    return true;
+#endif
 }
 
 QString checkRoom(const QString &folder, qint64 bytes)

@@ -45,5 +45,8 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
 // Empty text when the folder has room for bytes more, else the reason.
 QString checkRoom(const QString &folder, qint64 bytes);
 
+// Makes a rename or a new entry in the folder durable: it is on disk once this returns true.
+bool syncFolder(const QString &folder);
+
 // Creates folder and the missing folders above it, each open to its owner only.
 bool makePrivateFolders(const QString &folder);
