@@ -5,7 +5,7 @@
 const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
 {
     static const std::vector<Budget> list = {
-        {"StartUpToFilledOverview", "start-up to the filled overview, 10,000 statements (ms)", 60},
+        {"StartUpToFilledOverview", "start-up to the filled overview, 10,000 statements (ms)", 30},
         {"ResidentMemoryAfterStartUp", "resident memory after start-up, fresh process (MB)", 64, "rss_MB"},
         {"SelectStatement/", "SelectStatement (ms)", 2},
         {"SelectStatementDetails/", "SelectStatementDetails (ms)", 2},

@@ -1,5 +1,6 @@
 #include "text_item.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QRegularExpression>
@@ -125,7 +126,10 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
     };
     // A text typed or imported with line breaks prints each of its lines, none dropped.
     static const QRegularExpression lineBreaks(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
-    const QStringList paragraphs = text.split(lineBreaks);
+    const bool hasBreaks = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+    const QStringList paragraphs = hasBreaks ? text.split(lineBreaks) : QStringList{text};
     if (paragraphs.size() > 1) {
         if (m_autoSize) {
             double width = 0;
