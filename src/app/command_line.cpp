@@ -164,7 +164,8 @@ QString readPassword(const QString &path)
     // alone. A pipe (--password-file <(pass show ...)) is not a file anyone else can open.
     struct stat info {};
     if (::fstat(file.handle(), &info) != 0)
-        throw Refusal{Failed, QStringLiteral("the password file %1 cannot be read: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)))};
+        throw Refusal{Failed, QStringLiteral("the password file %1 cannot be read: %2")
+                                  .arg(path, QString::fromLocal8Bit(std::strerror(errno)))};
     if (S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
         throw Refusal{Failed, QStringLiteral("the password file %1 is open to others (permissions %2); make it private "
                                              "with chmod 600 %1")

@@ -294,9 +294,7 @@ TEST_F(CommandLineTest, NoVerbWritesOverTheDatabaseOrMergesItIntoItself)
     for (const FileAlias &alias : aliasesOf(databasePath, work.path())) {
         SCOPED_TRACE(alias.form);
         // The CSV files go into a folder whose first file leads to the database.
-        const QString csvFolder = path(QStringLiteral("csv-") + QString::fromLatin1(alias.form).replace(u' ', u'-'));
-        ASSERT_TRUE(QDir().mkpath(csvFolder));
-        ASSERT_TRUE(QFile::link(alias.path, csvFolder + QStringLiteral("/Client.csv")));
+        const QString csvFolder = folderLinkingTo(alias, work.path(), QStringLiteral("Client.csv"));
         const std::vector<QStringList> writers{
             {QStringLiteral("--export-json"), id, alias.path},
             {QStringLiteral("--pdf"), id, alias.path},
@@ -338,7 +336,8 @@ TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
     addStatement(QStringLiteral("Okafor"), 1);
     storeLogin(QStringLiteral("ada"), QStringLiteral("s3cret pass"));
     const QString passwordFile = path(QStringLiteral("password"));
-    const auto writePassword = [&](const QByteArray &content, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+    const auto writePassword = [&](const QByteArray &content,
+                                   QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
         QFile file(passwordFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
@@ -389,7 +388,8 @@ TEST_F(CommandLineTest, TheProgramAnswersEveryArgumentWithoutADisplay)
     createDatabase();
     const QString id = addStatement(QStringLiteral("Okafor"), 1);
     const QString pdf = path(QStringLiteral("statement.pdf"));
-    const QString usage = QStringLiteral("\nUsage: worthsheet [VERB] [--user NAME --password-file FILE]\nTry worthsheet --help.\n");
+    const QString usage =
+        QStringLiteral("\nUsage: worthsheet [VERB] [--user NAME --password-file FILE]\nTry worthsheet --help.\n");
     struct Case
     {
         QStringList arguments;

@@ -178,9 +178,7 @@ TEST_F(StatementExchangeMenuTest, NoExportWritesOverTheFileInUseNorIsItMergedInt
         chooser.answers = {alias.path};
         action(QStringLiteral("actExportJson"))->trigger();
         // The CSV folder's first file leads to the database.
-        const QString csvFolder = elsewhere.filePath(QStringLiteral("csv-") + QString::fromLatin1(alias.form).replace(u' ', u'-'));
-        ASSERT_TRUE(QDir().mkpath(csvFolder));
-        ASSERT_TRUE(QFile::link(alias.path, csvFolder + QStringLiteral("/Client.csv")));
+        const QString csvFolder = folderLinkingTo(alias, elsewhere.path(), QStringLiteral("Client.csv"));
         shell.choose(csvFolder);
         action(QStringLiteral("actExportCsv"))->trigger();
         if (alias.exists) {
@@ -190,8 +188,9 @@ TEST_F(StatementExchangeMenuTest, NoExportWritesOverTheFileInUseNorIsItMergedInt
         ASSERT_EQ(messages->shown().size(), alias.exists ? 3u : 2u);
         for (const auto &shown : messages->shown())
             EXPECT_EQ(shown.kind, Messages::Kind::Error);
-        EXPECT_TRUE(messages->shown()[0].text.startsWith(alias.path + QStringLiteral(" is the "))) << messages->shown()[0].text.toStdString();
-        EXPECT_TRUE(messages->shown()[1].text.startsWith(csvFolder + QStringLiteral("/Client.csv "))) << messages->shown()[1].text.toStdString();
+        const QStringList texts = messages->texts();
+        EXPECT_TRUE(texts[0].startsWith(alias.path + QStringLiteral(" is the "))) << texts[0].toStdString();
+        EXPECT_TRUE(texts[1].startsWith(csvFolder + QStringLiteral("/Client.csv "))) << texts[1].toStdString();
         if (alias.exists)
             EXPECT_EQ(messages->last(), alias.path + QStringLiteral(" is the file in use; its statements are already here"));
         EXPECT_EQ(QDir(csvFolder).entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("Client.csv")});

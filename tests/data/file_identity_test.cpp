@@ -34,7 +34,8 @@ TEST(FileIdentity, EveryWayToTheConnectedDatabaseOrItsJournalIsRefused)
         dm.db1.SetConnected(true);
         for (const FileAlias &alias : aliases) {
             const QString refusal = outputRefusal(alias.path);
-            EXPECT_TRUE(refusal.startsWith(alias.path + QStringLiteral(" is the "))) << alias.form << ": " << refusal.toStdString();
+            EXPECT_TRUE(refusal.startsWith(alias.path + QStringLiteral(" is the ")))
+                << alias.form << ": " << refusal.toStdString();
             // The names where no file is yet are those of the journals.
             EXPECT_EQ(refusal.contains(QStringLiteral(" is the journal of ")), !alias.exists) << refusal.toStdString();
             EXPECT_EQ(isSameFile(alias.path, db.path()), alias.exists) << alias.form;

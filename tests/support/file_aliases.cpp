@@ -30,3 +30,11 @@ std::vector<FileAlias> aliasesOf(const QString &file, const QString &folder)
         {"a link to its -wal", toWal, false},
     };
 }
+
+QString folderLinkingTo(const FileAlias &alias, const QString &parent, const QString &name)
+{
+    const QString folder = QDir(parent).filePath(QStringLiteral("to-") + QString::fromLatin1(alias.form).replace(u' ', u'-'));
+    EXPECT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(QFile::link(alias.path, QDir(folder).filePath(name)));
+    return folder;
+}

@@ -18,3 +18,7 @@ struct FileAlias
 // link to its folder, its journal through that link, and a link to where its -wal would be.
 // Every name has an extension, so no save dialog adds one.
 std::vector<FileAlias> aliasesOf(const QString &file, const QString &folder);
+
+// A new folder in parent (one per alias) holding name as a symbolic link to the alias: where
+// an output of several files (the CSV export) meets the file.
+QString folderLinkingTo(const FileAlias &alias, const QString &parent, const QString &name);
