@@ -6,6 +6,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "data/engine/database.h"
+#include "data/engine/file_identity.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
@@ -17,7 +18,8 @@ MergeResult mergeStatementFile(Tdm1 &dm, const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         throw ExchangeError(QStringLiteral("%1: no such file").arg(path));
-    if (info.absoluteFilePath() == QFileInfo(dm.db1.DatabaseFileName()).absoluteFilePath())
+    // By identity: a link to the file or to its folder is the file in use all the same.
+    if (isSameFile(path, dm.db1.DatabaseFileName()))
         throw ExchangeError(QStringLiteral("%1 is the file in use; its statements are already here").arg(path));
     const QString problem = checkStatementDatabase(path);
     if (!problem.isEmpty())

@@ -12,6 +12,8 @@
 #include "data/tdm1.h"
 #include "recording_shell.h"
 #include "support/app/main_window_fixture.h"
+#include "support/crafted_files.h"
+#include "support/file_aliases.h"
 #include "support/full_statement.h"
 #include "totals/totals.h"
 #include "ui/db_grid.h"
@@ -162,6 +164,39 @@ TEST_F(StatementExchangeMenuTest, ARefusedFileShowsWhyAndTheListStaysAsItWas)
     for (const char *name : {"actExportJson", "actImportJson", "actMerge", "actExportCsv"})
         action(QString::fromLatin1(name))->trigger();
     EXPECT_TRUE(messages->shown().empty());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 1);
+}
+
+TEST_F(StatementExchangeMenuTest, NoExportWritesOverTheFileInUseNorIsItMergedIntoItself)
+{
+    grid()->selectRow(0);
+    const QByteArray before = fileDigest(databasePath);
+    QTemporaryDir elsewhere;
+    for (const FileAlias &alias : aliasesOf(databasePath, elsewhere.path())) {
+        SCOPED_TRACE(alias.form);
+        messages->clear();
+        chooser.answers = {alias.path};
+        action(QStringLiteral("actExportJson"))->trigger();
+        // The CSV folder's first file leads to the database.
+        const QString csvFolder = folderLinkingTo(alias, elsewhere.path(), QStringLiteral("Client.csv"));
+        shell.choose(csvFolder);
+        action(QStringLiteral("actExportCsv"))->trigger();
+        if (alias.exists) {
+            chooser.answers = {alias.path};
+            action(QStringLiteral("actMerge"))->trigger();
+        }
+        ASSERT_EQ(messages->shown().size(), alias.exists ? 3u : 2u);
+        for (const auto &shown : messages->shown())
+            EXPECT_EQ(shown.kind, Messages::Kind::Error);
+        const QStringList texts = messages->texts();
+        EXPECT_TRUE(texts[0].startsWith(alias.path + QStringLiteral(" is the "))) << texts[0].toStdString();
+        EXPECT_TRUE(texts[1].startsWith(csvFolder + QStringLiteral("/Client.csv "))) << texts[1].toStdString();
+        if (alias.exists)
+            EXPECT_EQ(messages->last(), alias.path + QStringLiteral(" is the file in use; its statements are already here"));
+        EXPECT_EQ(QDir(csvFolder).entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("Client.csv")});
+        EXPECT_EQ(fileDigest(databasePath), before);
+    }
+    EXPECT_EQ(listedRows(), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 1);
 }
 

@@ -15,6 +15,7 @@
 
 #include "engine_error.h"
 #include "file_copy.h"
+#include "file_identity.h"
 #include "table.h"
 
 namespace {
@@ -206,6 +207,7 @@ void Database::connect()
             throw EngineError(QStringLiteral("The database file cannot be written: ") + m_fileName);
         m_sql->exec("BEGIN IMMEDIATE");
         m_sql->exec("ROLLBACK");
+        m_protected = std::make_unique<ProtectedFile>(m_fileName);
     } catch (const SQLite::Exception &e) {
         clearStatements();
         m_sql.reset();
@@ -293,6 +295,7 @@ void Database::disconnect()
     }
     clearStatements();
     m_sql.reset();
+    m_protected.reset();
 }
 
 void Database::clearStatements()
