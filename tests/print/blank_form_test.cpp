@@ -111,7 +111,7 @@ TEST_F(BlankFormTest, EverySchedulePrintsFifteenWritingLinesAndItsHeadingsAsWrit
     }
     const auto has = [&](int sheet, const char *text) { return textsOf(form.pages[size_t(sheet)]).contains(text); };
     EXPECT_TRUE(has(4, "Benificiary"));
-    EXPECT_TRUE(has(7, "Lein Holder"));
+    EXPECT_TRUE(has(7, "Lien Holder"));
     EXPECT_TRUE(has(2, "Registered in Name of:"));
     EXPECT_TRUE(has(2, "Acquired"));
     // The long title of schedule H stays whole on its bar.
