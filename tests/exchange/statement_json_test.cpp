@@ -214,6 +214,23 @@ TEST_F(StatementJsonTest, AMinimalFileMakesAStatementWithItsTotalsRow)
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash WHERE ClientId = '%1' AND Balance IS NULL").arg(id)), 1);
 }
 
+TEST_F(StatementJsonTest, ACashTypeInEitherSpellingIsImportedAndReadsAsTheEntry)
+{
+    const QString id = importStatementJson(
+        *dm, writeFile(QStringLiteral("spellings.json"),
+                       R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {"FirstName": "Iris", "LastName": "Vale"},
+                          "Cash": [{"RegisteredName": "A", "Type": "Certificated of Deposit", "Balance": 100},
+                                   {"RegisteredName": "B", "Type": "Certificate of Deposit", "Balance": 200}]}})"));
+    EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("CashOnHand")), 300);
+    Table &cash = dm->tblCash;
+    cash.SetFilter(QStringLiteral("ClientId = \"%1\"").arg(id));
+    cash.SetFiltered(true);
+    QStringList types;
+    for (cash.First(); !cash.Eof(); cash.Next())
+        types << cash.FieldByName(QStringLiteral("Type")).AsString();
+    EXPECT_EQ(types, QStringList({"Certificate of Deposit", "Certificate of Deposit"}));
+}
+
 TEST_F(StatementJsonTest, AFailureWhileStoringStoresNothing)
 {
     const QString path = exported();

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pdf_reader.h"
+#include "support/pdf_reader.h"
 #include "print/engine/composite_report.h"
 #include "print/tfrm_compare.h"
 #include "print_window_fixture.h"
