@@ -7,6 +7,7 @@
 #include "base/pending_messages.h"
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
+#include "data/legal_questions.h"
 #include "data/tdm1.h"
 #include "ui/db_combo_box.h"
 #include "ui/db_edit.h"
@@ -16,27 +17,6 @@
 
 const QString LegalWindow::Note =
     QStringLiteral("Note:  Explanations are only required on questions that were answered \"Yes\".");
-
-const std::vector<LegalWindow::Question> &LegalWindow::questions()
-{
-    static const std::vector<Question> all = {
-        {"Do you have a will?", "Will", "Executor:", "WillExplanation"},
-        {"Are you presently involved in divorce proceedings?", "Divorce", "Explain:", "DivorceExplanation"},
-        {"Have you taken bankruptcy in the past 15 years?", "Bankruptcy", "Explain:", "BankruptcyExplanation"},
-        {"Are you a partner or officer in any other venture?", "Partner", "Explain:", "PartnerExplanation"},
-        {"Are you a defendant in any suit or legal action?", "Defendant", "Explain:", "DefendantExplanation"},
-        {"Do you have any judgements against you?", "Judgement", "Explain:", "JudgementExplanation"},
-        {"Have you executed any prenuptial or financial agreements with your spouse?", "Prenuptial", "Explain:",
-         "PrenuptialExplanation"},
-        {"Are any of your listed assets separate property of your spouse?", "SpouseAssets", "Explain:",
-         "SpouseAssetsExplanation"},
-        {"Are any of your listed assets held in estate, trust or any other name?", "EstateAssets", "Explain:",
-         "EstateAssetsExplanation"},
-        {"Do any assets secure debts which have not been reported in the statement?", "DebtAssets", "Explain:",
-         "DebtAssetsExplanation"},
-    };
-    return all;
-}
 
 namespace {
 
@@ -52,8 +32,8 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
     showFullName(true);
 
     std::vector<QWidget *> chain;
-    for (int i = 0; i < 5; ++i) {
-        const Question &q = questions()[size_t(first + i)];
+    for (int i = 0; i < LegalQuestionsPerWindow; ++i) {
+        const LegalQuestion &q = legalQuestions()[size_t(first + i)];
         const int y = QuestionsTop + i * QuestionPitch;
         auto *question = new QLabel(QString::fromLatin1(q.text), this);
         question->setObjectName(QStringLiteral("lblQuestion%1").arg(first + i + 1));
@@ -82,7 +62,7 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
     }
     auto *note = new QLabel(Note, this);
     note->setObjectName(QStringLiteral("lblNote"));
-    note->setGeometry(30, QuestionsTop + 5 * QuestionPitch - 4, 493, 18);
+    note->setGeometry(30, QuestionsTop + LegalQuestionsPerWindow * QuestionPitch - 4, 493, 18);
 
     QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {197, ButtonRow});
     QPushButton *previous = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
@@ -157,7 +137,7 @@ TfrmLegal::TfrmLegal(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWin
     takeCatalogueCaption();
 }
 
-TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(5, dm, navigator, parent)
+TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(LegalQuestionsPerWindow, dm, navigator, parent)
 {
     setObjectName(QStringLiteral("frmLegal2"));
     takeCatalogueCaption();

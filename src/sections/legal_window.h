@@ -1,28 +1,18 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/section_frame.h"
 
 class Navigator;
 class Tdm1;
 
-// The ten yes-or-no questions that close a statement, five to a window, each with a free
-// explanation. Both windows edit the statement's one Legal row, started by the first answer.
+// The ten yes-or-no questions that close a statement (legalQuestions()), five to a window,
+// each with a free explanation. Both windows edit the statement's one Legal row, started by
+// the first answer.
 class LegalWindow : public SectionFrame
 {
     Q_OBJECT
 
 public:
-    struct Question
-    {
-        const char *text;
-        const char *answerField;
-        const char *caption; // beside the explanation
-        const char *explanationField;
-    };
-    // The ten questions in their order.
-    static const std::vector<Question> &questions();
     static const QString Note;
 
     // Shows the five questions from `first` on.
