@@ -245,7 +245,7 @@ TEST_F(ReadinessFiguresTest, EachPrintedFigureLeftStaleIsFoundOnceByNameAndRecom
             QString("UPDATE FSPro SET \"%1\" = IFNULL(\"%1\", 0) + 1234.5 WHERE ClientId = '%2'").arg(field, id));
         selectStatement(*dm, id);
         const auto findings = CheckReadiness(*dm, asOf);
-        ASSERT_EQ(findings.size(), 1u) << findings.back().text.toStdString();
+        ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
         EXPECT_EQ(findings[0].fix, ReadinessFinding::Fix::Recompute);
         EXPECT_EQ(findings[0].field, field);
         EXPECT_NEAR(findings[0].stored, right + 1234.5, 1e-6);

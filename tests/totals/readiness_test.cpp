@@ -53,6 +53,16 @@ protected:
         select(id);
         return check();
     }
+    // A complete statement in an otherwise empty file after such a change.
+    std::vector<ReadinessFinding> checkFreshStatementAfter(const QString &sql)
+    {
+        QString clear = "DELETE FROM Client;";
+        for (const QString &table : statementTableNames())
+            clear += QString(" DELETE FROM \"%1\";").arg(table);
+        db.exec(clear);
+        reopen();
+        return checkAfter(addCompleteStatement(), sql);
+    }
 };
 
 TEST_F(ReadinessTest, ACompleteStatementHasNoFinding)
@@ -125,11 +135,7 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        db.exec("DELETE FROM Client; DELETE FROM FSPro; DELETE FROM Cash; DELETE FROM RealEstate; DELETE FROM Auto; "
-                "DELETE FROM Autos2; DELETE FROM Incomes; DELETE FROM Legal; DELETE FROM PersonalAssets");
-        reopen();
-        const QString id = addCompleteStatement();
-        const auto findings = checkAfter(id, c.sql);
+        const auto findings = checkFreshStatementAfter(c.sql);
         ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
         EXPECT_EQ(findings[0].text.toStdString(), c.text);
         EXPECT_EQ(findings[0].fix, c.fix);
@@ -160,12 +166,8 @@ TEST_F(ReadinessTest, AStaleFigureIsFoundOnceAgainstItsOwnRowsAndGoesAfterRecomp
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sql);
-        db.exec("DELETE FROM Client; DELETE FROM FSPro; DELETE FROM Cash; DELETE FROM RealEstate; DELETE FROM Auto; "
-                "DELETE FROM Autos2; DELETE FROM Incomes; DELETE FROM Legal");
-        reopen();
-        const QString id = addCompleteStatement();
-        const auto findings = checkAfter(id, c.sql);
-        ASSERT_EQ(findings.size(), 1u) << findings.back().text.toStdString();
+        const auto findings = checkFreshStatementAfter(c.sql);
+        ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
         EXPECT_EQ(findings[0].fix, Fix::Recompute);
         EXPECT_EQ(findings[0].field, c.field);
         EXPECT_DOUBLE_EQ(findings[0].stored, c.stored);
