@@ -1,8 +1,8 @@
 #include "legal_questions.h"
 
-const std::vector<LegalQuestion> &legalQuestions()
+const std::array<LegalQuestion, 10> &legalQuestions()
 {
-    static const std::vector<LegalQuestion> all = {
+    static const std::array<LegalQuestion, 10> questions = {{
         {"Do you have a will?", "Will", "Executor:", "WillExplanation"},
         {"Are you presently involved in divorce proceedings?", "Divorce", "Explain:", "DivorceExplanation"},
         {"Have you taken bankruptcy in the past 15 years?", "Bankruptcy", "Explain:", "BankruptcyExplanation"},
@@ -17,6 +17,6 @@ const std::vector<LegalQuestion> &legalQuestions()
          "EstateAssetsExplanation"},
         {"Do any assets secure debts which have not been reported in the statement?", "DebtAssets", "Explain:",
          "DebtAssetsExplanation"},
-    };
-    return all;
+    }};
+    return questions;
 }

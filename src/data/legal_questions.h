@@ -1,17 +1,16 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
-// The ten yes-or-no questions of the Legal row, in their order, as the legal windows ask
-// them: five to a window. Whatever names a question to the user reads it here.
+// The ten yes-or-no questions that close a statement, in their order: what the legal windows
+// ask and what the Section 4 sheets and the blank form print, so that the page the
+// applicant signs states exactly the question that was answered.
 struct LegalQuestion
 {
     const char *text;
     const char *answerField;
-    const char *caption; // beside the explanation
+    const char *explanationCaption; // "Executor:" for the will, "Explain:" for every other
     const char *explanationField;
 };
 
-const std::vector<LegalQuestion> &legalQuestions();
-
-inline constexpr int LegalQuestionsPerWindow = 5;
+const std::array<LegalQuestion, 10> &legalQuestions();

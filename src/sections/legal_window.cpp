@@ -1,5 +1,7 @@
 #include "legal_window.h"
 
+#include <vector>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,7 +34,7 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
     showFullName(true);
 
     std::vector<QWidget *> chain;
-    for (int i = 0; i < LegalQuestionsPerWindow; ++i) {
+    for (int i = 0; i < 5; ++i) {
         const LegalQuestion &q = legalQuestions()[size_t(first + i)];
         const int y = QuestionsTop + i * QuestionPitch;
         auto *question = new QLabel(QString::fromLatin1(q.text), this);
@@ -46,7 +48,8 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
         answer->setDataField(QString::fromLatin1(q.answerField));
         answer->setGeometry(30, y + 22, 70, 20);
 
-        auto *caption = new QLabel(QString::fromLatin1(q.caption), this);
+        auto *caption = new QLabel(QString::fromLatin1(q.explanationCaption), this);
+        caption->setObjectName(QStringLiteral("lblExplanation%1").arg(first + i + 1));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(108, y + 22, 60, 20);
 
@@ -62,7 +65,7 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
     }
     auto *note = new QLabel(Note, this);
     note->setObjectName(QStringLiteral("lblNote"));
-    note->setGeometry(30, QuestionsTop + LegalQuestionsPerWindow * QuestionPitch - 4, 493, 18);
+    note->setGeometry(30, QuestionsTop + 5 * QuestionPitch - 4, 493, 18);
 
     QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {197, ButtonRow});
     QPushButton *previous = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
@@ -137,7 +140,7 @@ TfrmLegal::TfrmLegal(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWin
     takeCatalogueCaption();
 }
 
-TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(LegalQuestionsPerWindow, dm, navigator, parent)
+TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(5, dm, navigator, parent)
 {
     setObjectName(QStringLiteral("frmLegal2"));
     takeCatalogueCaption();

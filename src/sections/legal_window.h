@@ -5,9 +5,8 @@
 class Navigator;
 class Tdm1;
 
-// The ten yes-or-no questions that close a statement (legalQuestions()), five to a window,
-// each with a free explanation. Both windows edit the statement's one Legal row, started by
-// the first answer.
+// The ten yes-or-no questions that close a statement, five to a window, each with a free
+// explanation. Both windows edit the statement's one Legal row, started by the first answer.
 class LegalWindow : public SectionFrame
 {
     Q_OBJECT

@@ -28,6 +28,8 @@ constexpr char FirstLegalWindow[] = "TfrmLegal";
 constexpr char SecondLegalWindow[] = "TfrmLegal2";
 constexpr char MortgagesWindow[] = "TfrmRealEstate_Liabilities";
 constexpr char AutoLoansWindow[] = "TfrmAutos_Liabilities";
+// Questions on the first legal window; the rest are on the second.
+constexpr size_t QuestionsOnFirstLegalWindow = 5;
 // Amounts closer than this to the sum of their rows agree (they print alike).
 constexpr double TotalsTolerance = 0.005;
 
@@ -163,15 +165,15 @@ void checkLegal(Tdm1 &dm, std::vector<ReadinessFinding> &findings)
     legal.First();
     if (legal.Eof())
         return;
-    const std::vector<LegalQuestion> &questions = legalQuestions();
+    const auto &questions = legalQuestions();
     for (size_t i = 0; i < questions.size(); ++i) {
         const LegalQuestion &q = questions[i];
         if (legal.FieldByName(QLatin1String(q.answerField)).AsString() == QLatin1String("Yes")
             && legal.FieldByName(QLatin1String(q.explanationField)).AsString().trimmed().isEmpty())
             findings.push_back({QStringLiteral("The legal question \"%1\" is answered \"Yes\", but \"%2\" is left empty.")
-                                    .arg(QLatin1String(q.text), QLatin1String(q.caption)),
+                                    .arg(QLatin1String(q.text), QLatin1String(q.explanationCaption)),
                                 Fix::OpenWindow,
-                                i < size_t(LegalQuestionsPerWindow) ? FirstLegalWindow : SecondLegalWindow});
+                                i < QuestionsOnFirstLegalWindow ? FirstLegalWindow : SecondLegalWindow});
     }
 }
 
