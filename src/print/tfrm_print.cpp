@@ -8,6 +8,7 @@
 
 #include "base/guarded.h"
 #include "base/pending_messages.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "print/engine/report_page.h"
 #include "print_dialogs.h"
@@ -65,6 +66,7 @@ void TfrmPrint::build()
 {
     setObjectName(QStringLiteral("frmPrint"));
     setCaption(QStringLiteral("Print Financial Statement"));
+    showStatement(currentStatementName(m_dm));
 
     // The frame's background picture covers the window; here it is the control that
     // brings the buttons back to rest.
