@@ -1,5 +1,6 @@
 #include "tfrm_print.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,7 +67,6 @@ void TfrmPrint::build()
 {
     setObjectName(QStringLiteral("frmPrint"));
     setCaption(QStringLiteral("Print Financial Statement"));
-    showStatement(currentStatementName(m_dm));
 
     // The frame's background picture covers the window; here it is the control that
     // brings the buttons back to rest.
@@ -82,6 +82,14 @@ void TfrmPrint::build()
     QPalette palette = m_DBText19->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_DBText19->setPalette(palette);
+    // Under the name, the date the statement is made as of: which of the person's
+    // statements prints.
+    const QString date = currentStatementName(m_dm).date;
+    m_lblStatementDate = new QLabel(date.isEmpty() ? QString() : QStringLiteral("as of ") + date, this);
+    m_lblStatementDate->setObjectName(QStringLiteral("lblAsOf"));
+    m_lblStatementDate->setFont(pixelFont(13));
+    m_lblStatementDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblStatementDate->setPalette(palette);
     connect(&m_DBText19->link(), &FieldLink::refreshNeeded, this, guard([this] { placeFullName(); }));
     m_DBText19->setDataSource(&m_dm.dsClient);
     m_DBText19->setDataField(QStringLiteral("FullName2"));
@@ -120,6 +128,7 @@ void TfrmPrint::placeFullName()
     const int right = FullNameLeft + metrics.horizontalAdvance(QLatin1String(FullNameDesignText));
     const int width = std::min(right, metrics.horizontalAdvance(m_DBText19->text()) + 2);
     m_DBText19->setGeometry(right - width, FullNameTop, width, metrics.height());
+    m_lblStatementDate->setGeometry(0, FullNameTop + metrics.height(), right, metrics.height());
 }
 
 void TfrmPrint::showEvent(QShowEvent *event)

@@ -401,7 +401,8 @@ TEST_F(StatementListTest, TheDateIsSetBesideTheListAndShowsInEveryWindowAndOnEve
     clickImage("imPrint", "imPrint_Up");
     QWidget *print = main->shownWindow();
     ASSERT_TRUE(print);
-    EXPECT_EQ(header(print, "lblStatementDate"), "as of 06/30/2025");
+    EXPECT_EQ(header(print, "lblAsOf"), "as of 06/30/2025");
+    keepPicture(print, "print_window");
 
     // The foot of every printed sheet.
     Tdm1 &dm = main->dm1();
@@ -415,36 +416,6 @@ TEST_F(StatementListTest, TheDateIsSetBesideTheListAndShowsInEveryWindowAndOnEve
     freeRunPages(pages);
     pressIn(print, "btnClose");
     EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
-}
-
-TEST_F(StatementListTest, TheFindingOfAnOldDateOpensWhereTheDateIsSet)
-{
-    exec("INSERT INTO Client (Id, FirstName, LastName, JointStatement, FullName2) VALUES "
-         "(1, 'Daniel', 'Whitaker', 'No', 'Daniel Whitaker')");
-    exec("INSERT INTO FSPro (ClientId, Date) VALUES ('1', '01/15/2001')");
-    start();
-    enterWithoutLogin();
-    clickImage("imfs_blue", "imfs_orange");
-    QTest::mouseClick(child<QPushButton>("btnReadiness"), Qt::LeftButton);
-    QWidget *readiness = main->shownWindow();
-    ASSERT_TRUE(readiness && QTest::qWaitForWindowExposed(readiness));
-    EXPECT_EQ(header(readiness, "lblStatementDate"), "as of 01/15/2001");
-    QPushButton *fix = nullptr;
-    for (QLabel *finding : readiness->findChildren<QLabel *>())
-        if (finding->objectName().startsWith("lblFinding") && finding->text().contains("01/15/2001"))
-            fix = readiness->findChild<QPushButton *>("btnFix" + finding->objectName().mid(10));
-    ASSERT_TRUE(fix);
-    EXPECT_EQ(fix->text(), "Set Date");
-    QTest::mouseClick(fix, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(opened.last(), "TfrmStatementDate");
-    QWidget *dating = main->shownWindow();
-    ASSERT_TRUE(dating && QTest::qWaitForWindowExposed(dating));
-    auto *asOf = qobject_cast<QLineEdit *>(boundControl(dating, "Date"));
-    asOf->selectAll();
-    QTest::keyClicks(asOf, Today);
-    pressIn(dating, "btnOK");
-    EXPECT_EQ(text("SELECT Date FROM FSPro WHERE ClientId = '1'"), Today);
 }
 
 } // namespace

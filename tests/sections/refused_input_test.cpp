@@ -339,30 +339,4 @@ TEST_F(RefusedInputTest, AfterEveryRefusalTheFocusStaysOnTheRefusedText)
     }
 }
 
-TEST_F(RefusedInputTest, AMissingFieldTakesTheFocusWithItsTextSelected)
-{
-    ASSERT_TRUE(openWindow("lblCash"));
-    pressButton("btnAdd");
-    typeOver(control("Type"), "sav");
-    typeOver(control("Balance"), "10");
-    pressButton("btnOK");
-    EXPECT_EQ(messages->last(), "Please enter Registered Name.");
-    EXPECT_EQ(focused(), control("RegisteredName"));
-    typeText("Ann Avery");
-    pressButton("btnOK");
-    EXPECT_EQ(text("SELECT RegisteredName || '/' || Type FROM Cash WHERE ClientId = '1'"), "Ann Avery/Savings Account");
-    pressButton("btnClose");
-
-    ASSERT_TRUE(openWindow("lblPersonalInformation"));
-    control("Dependants")->setFocus();
-    editOf(control("Dependants"))->selectAll();
-    press(Qt::Key_Delete);
-    pressButton("btnOK");
-    EXPECT_EQ(messages->last(), "Please enter the number of \"Dependants\".");
-    EXPECT_EQ(focused(), control("Dependants"));
-    typeText("3");
-    pressButton("btnOK");
-    EXPECT_EQ(text("SELECT Dependants FROM Client WHERE Id = 1"), "3");
-}
-
 } // namespace
