@@ -10,6 +10,7 @@
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
 #include "data/legal_questions.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "ui/db_combo_box.h"
 #include "ui/db_edit.h"
@@ -30,8 +31,7 @@ constexpr int QuestionPitch = 62;
 LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_last(first > 0)
 {
-    setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
-    showFullName(true);
+    showStatement(currentStatementName(m_dm));
 
     std::vector<QWidget *> chain;
     for (int i = 0; i < 5; ++i) {
@@ -105,6 +105,9 @@ void LegalWindow::UpdateLegal()
 
 void LegalWindow::leaveFor(const QString &target)
 {
+    // An answer that is none of the list's is never stored, nor passed over.
+    if (!TypedControl::checkTyping(this).isEmpty())
+        return;
     UpdateLegal();
     if (target.isEmpty()) {
         m_navigator.returnToMain();

@@ -1,5 +1,3 @@
-#include <deque>
-
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,6 +9,7 @@
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "recording_shell.h"
+#include "scripted_file_chooser.h"
 #include "support/app/main_window_fixture.h"
 #include "support/crafted_files.h"
 #include "support/file_aliases.h"
@@ -19,35 +18,6 @@
 #include "ui/db_grid.h"
 
 namespace {
-
-// Answers the file dialogs from a script, recording their titles; cancels when it runs dry.
-class ScriptedFileChooser : public ExchangeFileChooser
-{
-public:
-    ScriptedFileChooser() { install(this); }
-    ~ScriptedFileChooser() override { install(nullptr); }
-    QString saveFile(const QString &title, const QString &suggestedName, const QString &) override
-    {
-        titles << title + QStringLiteral(" / ") + suggestedName;
-        return next();
-    }
-    QString openFile(const QString &title, const QString &) override
-    {
-        titles << title;
-        return next();
-    }
-    QString next()
-    {
-        if (answers.empty())
-            return {};
-        const QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<QString> answers;
-    QStringList titles;
-};
 
 class StatementExchangeMenuTest : public MainWindowTest
 {

@@ -122,7 +122,7 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
         {"INSERT INTO Taxes (ClientId, Amount) VALUES ('%1', -1); UPDATE FSPro SET TaxLiability = -1, "
          "TotalLiabilities = -1, NetWorth = 1 WHERE ClientId = '%1'",
          "1 row with a negative amount where only positive ones make sense: a tax owed.", "open TfrmTax_Liabilities"},
-        {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "overview"},
+        {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "open TfrmStatementDate"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sql);

@@ -26,16 +26,6 @@ namespace {
 class ParticularsTest : public ListWindowTest
 {
 protected:
-    QWidget *shown() const { return main->shownWindow(); }
-    QWidget *control(const QString &field) const
-    {
-        if (!shown())
-            return nullptr;
-        for (QWidget *w : shown()->findChildren<QWidget *>())
-            if (w->property("dataField").toString().compare(field, Qt::CaseInsensitive) == 0)
-                return w;
-        return nullptr;
-    }
     void typeField(const QString &field, const QString &text)
     {
         QWidget *c = control(field);
