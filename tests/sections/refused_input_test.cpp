@@ -13,6 +13,7 @@
 
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
+#include "data/legal_questions.h"
 #include "data/tdm1.h"
 #include "list_window_fixture.h"
 #include "sections/legal_window.h"
@@ -56,7 +57,7 @@ std::vector<FixedList> fixedLists()
     lists.push_back({"lblPersonalInformation", "MaritalStatus", EntryLists::maritalStatuses(), "Marital Status"});
     lists.push_back({"lblSpouseInfo", "SMaritalStatus", EntryLists::spouseMaritalStatuses(), "Marital Status"});
     int number = 0;
-    for (const LegalWindow::Question &q : LegalWindow::questions())
+    for (const LegalQuestion &q : legalQuestions())
         lists.push_back({++number <= 5 ? "lblLegal1" : "lblLegal2", q.answerField, EntryLists::noYes(), q.text});
     return lists;
 }
