@@ -23,19 +23,14 @@ struct FieldMeaning
 };
 
 // The fields whose windows take a date, a percent or an entry of a fixed list, the
-// spouse's particulars (prefixed "S") beside the person's.
+// spouse's particulars (prefixed "S") beside the person's. The states are not among them:
+// their lists take a typed code that is no entry (a state the list lacks).
 const std::vector<FieldMeaning> &meanings()
 {
     using namespace EntryLists;
     static const std::vector<FieldMeaning> list = {
         {"Client", "Birthday", Meaning::Date},
         {"Client", "SBirthday", Meaning::Date},
-        {"Client", "State", Meaning::Entry, states},
-        {"Client", "SState", Meaning::Entry, states},
-        {"Client", "DriversLicense_State", Meaning::Entry, states},
-        {"Client", "SDriversLicense_State", Meaning::Entry, states},
-        {"Client", "EState", Meaning::Entry, states},
-        {"Client", "SEState", Meaning::Entry, states},
         {"Client", "MaritalStatus", Meaning::Entry, maritalStatuses},
         {"Client", "SMaritalStatus", Meaning::Entry, maritalStatuses},
         {"FSPro", "Date", Meaning::Date},
@@ -128,7 +123,11 @@ QString textProblem(const ExchangeTable &table, const ExchangeField &field, cons
         return {};
     if (isDateField(table.name, field.name) && !isDate(text))
         return QStringLiteral("\"%1\" is no date in the form mm/dd/yyyy").arg(text);
-    if (const QStringList *entries = fixedEntries(table.name, field.name); entries && !entries->contains(text))
+    // A file written before a list entry's spelling was corrected still imports.
+    const bool formerSpelling = table.name == QLatin1String("Cash") && field.name == QLatin1String("Type")
+        && EntryLists::cashTypeFormerSpellings().contains(text);
+    if (const QStringList *entries = fixedEntries(table.name, field.name);
+        entries && !entries->contains(text) && !formerSpelling)
         return QStringLiteral("\"%1\" is not an entry of the list (%2)").arg(text, entries->join(QStringLiteral(", ")));
     return {};
 }
