@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <QDir>
+
 #include "base/messages.h"
 #include "base/pending_messages.h"
 #include "data/engine/engine_error.h"
@@ -9,6 +11,14 @@
 
 const QString ConnectionErrorText = QStringLiteral(
     "There was an error connecting to the database.\n\rIf problem persists, please contact technical support.");
+
+QString damagedFileText(const QString &path)
+{
+    return QStringLiteral("The database file\n\r%1\n\ris damaged. Nothing more will be written to it.\n\r\n\rTo keep "
+                          "what can still be read, make a Backup to another folder on the Settings page. Then "
+                          "Restore a backup made before the damage, or ask technical support for help.")
+        .arg(QDir::toNativeSeparators(path));
+}
 
 Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
 {

@@ -7,6 +7,8 @@ class QObject;
 class Tdm1;
 
 extern const QString ConnectionErrorText;
+// Shown when the full check finds the file damaged: names it and says what to do.
+QString damagedFileText(const QString &path);
 
 // Creates the data module, finds the database file, connects and opens every table. When
 // no usable file is found it shows the connection error; the module is then returned

@@ -1,5 +1,7 @@
 #include "tfrm_main.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -219,12 +221,14 @@ void TfrmMain::FormShow()
 }
 
 // Until the login is passed nothing shows or changes a statement or the login: whatever
-// fails on the way (a damaged or unwritable file) ends the program after its message.
+// fails on the way (an unreadable or unwritable file) ends the program after its message.
 void TfrmMain::startLoginGate()
 {
     setTabsEnabled(false);
+    // The full check reads the whole file beside the login, which takes the user far longer;
+    // the purge, the first write, waits for its answer.
     const bool passed = guarded([this] {
-        PurgeOrphanRows(*m_dm1);
+        m_dm1->db1.startIntegrityCheck(this, [this](const QString &) { guarded([this] { settleIntegrityCheck(); }); });
         m_login->setChangeMode(m_onSettings);
         m_login->StartLogin();
     });
@@ -234,6 +238,25 @@ void TfrmMain::startLoginGate()
         return;
     }
     m_pc1->show();
+}
+
+// Runs once, when the check answers or when the program is entered before it has: a file
+// found damaged is told of and keeps every byte; a whole one gets the start-up purge.
+void TfrmMain::settleIntegrityCheck()
+{
+    if (m_integrityChecked || m_closing || !m_dm1->db1.Connected())
+        return;
+    m_integrityChecked = true;
+    const QString problem = m_dm1->db1.awaitIntegrityCheck();
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(m_dm1->db1.DatabaseFileName()), qPrintable(problem));
+        Messages::current().show(Messages::Kind::Error, damagedFileText(m_dm1->db1.DatabaseFileName()));
+        return;
+    }
+    if (!guarded([this] { PurgeOrphanRows(*m_dm1); })) {
+        Messages::current().show(Messages::Kind::Error, ConnectionErrorText);
+        endProgram();
+    }
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -312,6 +335,9 @@ void TfrmMain::ReturnToMainWindow()
 
 void TfrmMain::EnterProgram()
 {
+    settleIntegrityCheck();
+    if (m_closing)
+        return;
     m_loginState = QStringLiteral("In");
     setTabsEnabled(true);
     if (m_login->changeMode())

@@ -35,6 +35,9 @@ public:
     LoginPages &login() const { return *m_login; }
     // The secondary window now shown, if any.
     QWidget *shownWindow() const { return m_openWindow; }
+    // Whether the full check of the file begun at the first showing has been answered:
+    // the start-up purge run, or the damage told.
+    bool integrityChecked() const { return m_integrityChecked; }
 
     void FormShow();
     void ShowOverviewPage();
@@ -69,6 +72,7 @@ private:
     void setPageFlags(bool overview, bool statement, bool settings);
     void setTabsEnabled(bool enabled);
     void startLoginGate();
+    void settleIntegrityCheck();
     void dbIDChange();
     void windowGone(QObject *window);
 
@@ -88,6 +92,7 @@ private:
     bool m_onSettings = false;
     QString m_loginState;
     bool m_closing = false;
+    bool m_integrityChecked = false;
     QWidget *m_openWindow = nullptr;
 
     Picture *m_imBackground = nullptr;

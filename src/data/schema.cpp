@@ -8,6 +8,7 @@
 
 #include "engine/database.h"
 #include "engine/file_copy.h"
+#include "engine/integrity_check.h"
 #include "schema_text.h"
 
 
@@ -70,10 +71,8 @@ QString checkStatementDatabase(const QString &path)
         if (const QString difference = Database::compareSchema(*file, schemaSql()); !difference.isEmpty())
             return difference;
         // The full check: it also finds an index that disagrees with its table.
-        SQLite::Statement check(*file, "PRAGMA integrity_check");
-        while (check.executeStep())
-            if (check.getColumn(0).getString() != "ok")
-                return QStringLiteral("The database file is damaged");
+        if (!IntegrityCheck::problemOf(*file).isEmpty())
+            return QStringLiteral("The database file is damaged");
     } catch (const SQLite::Exception &e) {
         return QStringLiteral("The database file cannot be read: ") + QString::fromUtf8(e.what());
     }

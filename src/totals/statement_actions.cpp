@@ -32,6 +32,10 @@ void keepingTypedRow(Tdm1 &dm, Table &table, Action &&action)
 
 void RecalcSection(Tdm1 &dm, SectionRecalc recalc)
 {
+    // A file that takes no writes keeps the totals it has, so a window with nothing typed
+    // can still be left.
+    if (dm.db1.refusesWrites())
+        return;
     Database::Transaction transaction(dm.db1);
     if (!hasTotalsRow(dm))
         CreateTotalsRow(dm);

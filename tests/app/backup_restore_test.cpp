@@ -471,16 +471,7 @@ void ourDatabaseWithAFieldMissing(const QString &path)
 void damagedPage(const QString &path)
 {
     ASSERT_TRUE(createDatabaseFile(path));
-    qint64 page = 0, pageSize = 0;
-    {
-        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
-        page = db.execAndGet("SELECT rootpage FROM sqlite_master WHERE name = 'FSPro_ClientId'").getInt64();
-        pageSize = db.execAndGet("PRAGMA page_size").getInt64();
-    }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek((page - 1) * pageSize);
-    file.write(QByteArray(int(pageSize), '\x5a'));
+    overwriteRootPage(path, "FSPro_ClientId");
 }
 
 void withAJournalBeside(const QString &path)

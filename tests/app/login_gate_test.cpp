@@ -15,6 +15,7 @@
 #include "app/login_pages.h"
 #include "data/tdm1.h"
 #include "support/app/main_window_fixture.h"
+#include "support/crafted_files.h"
 
 namespace {
 
@@ -59,15 +60,6 @@ protected:
         EXPECT_EQ(main->LoginState(), "");
     }
 
-    void corruptPageOf(const QString &index)
-    {
-        const qint64 page = count(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(index));
-        const qint64 pageSize = count("PRAGMA page_size");
-        QFile file(databasePath);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        file.seek((page - 1) * pageSize);
-        file.write(QByteArray(int(pageSize), '\x5a'));
-    }
 };
 
 TEST_F(LoginGateTest, GreyedTabsOfTheFirstStartPageTakeNeitherHoverNorClick)
@@ -116,12 +108,22 @@ TEST_F(LoginGateTest, AFileLockedByAnotherProgramEndsTheStart)
     other.exec("ROLLBACK");
 }
 
-TEST_F(LoginGateTest, ADamagedFileEndsTheStartInsteadOfSkippingTheStoredLogin)
+TEST_F(LoginGateTest, ADamagedFileNeverSkipsTheStoredLogin)
 {
     storeLogin();
     exec("INSERT INTO FSPro (ClientId) VALUES ('')");
-    // The page the start-up purge reads first is unreadable.
-    corruptPageOf("FSPro_ClientId");
+    // The page the start-up purge would read first is unreadable: the full check says so
+    // and the purge never runs, but the login is still asked for.
+    overwriteRootPage(databasePath, "FSPro_ClientId");
+    start();
+    EXPECT_EQ(messages->texts(), QStringList({damagedFileText(databasePath)}));
+    EXPECT_EQ(currentPage(), "tsSecureLogin");
+    EXPECT_EQ(main->LoginState(), "");
+    main.reset();
+
+    // A login that cannot be read ends the start.
+    messages->clear();
+    overwriteRootPage(databasePath, "User");
     expectStartEndsWithTheConnectionError();
 }
 

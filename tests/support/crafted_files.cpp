@@ -75,6 +75,35 @@ void aSparseFileOf4GiB(const QString &path)
 
 } // namespace
 
+void overwriteRootPage(const QString &path, const QString &name)
+{
+    qint64 page = 0, pageSize = 0;
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        SQLite::Statement root(db, "SELECT rootpage FROM sqlite_master WHERE name = ?");
+        root.bind(1, name.toStdString());
+        ASSERT_TRUE(root.executeStep()) << name.toStdString();
+        page = root.getColumn(0).getInt64();
+        pageSize = db.execAndGet("PRAGMA page_size").getInt64();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize);
+    file.write(QByteArray(int(pageSize), '\x5a'));
+}
+
+void damagedIndexPage(const QString &path)
+{
+    ASSERT_TRUE(createDatabaseFile(path));
+    fillOneStatement(path);
+    overwriteRootPage(path, QStringLiteral("Incomes_ClientId"));
+}
+
+void anIndexThatLies(const QString &path)
+{
+    anIndexThatDisagreesWithItsTable(path);
+}
+
 void fillOneStatement(const QString &path)
 {
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);

@@ -18,6 +18,15 @@ struct CraftedFile
 extern const CraftedFile CraftedFiles[];
 extern const int CraftedFileCount;
 
+// Overwrites the root page of the table or index of that name with bytes SQLite cannot read.
+void overwriteRootPage(const QString &path, const QString &name);
+
+// A statement database with one statement and, each damaged in one way that the check at
+// start-up cannot see: the root page of the Incomes_ClientId index overwritten (nothing
+// reads it while the tables open), and an index that disagrees with its table.
+void damagedIndexPage(const QString &path);
+void anIndexThatLies(const QString &path);
+
 // Adds to the statement database at path one statement with income and expense rows.
 void fillOneStatement(const QString &path);
 

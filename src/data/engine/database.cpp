@@ -15,7 +15,11 @@
 
 #include "engine_error.h"
 #include "file_copy.h"
+<<<<<<< HEAD
 #include "file_identity.h"
+=======
+#include "integrity_check.h"
+>>>>>>> 3ab98d5
 #include "table.h"
 
 namespace {
@@ -188,6 +192,7 @@ void Database::connect()
 {
     if (m_fileName.isEmpty())
         throw EngineError(QStringLiteral("No database file name is set"));
+    m_writeRefusal.clear();
     if (hasHotJournal(m_fileName))
         recoverFromJournal();
     const QString problem = checkFileHeader(m_fileName);
@@ -248,10 +253,8 @@ void Database::recoverFromJournal()
         // The first read plays the journal back; the check reads every page after it.
         SQLite::Database recovering(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
         recovering.setBusyTimeout(BusyTimeoutMs);
-        SQLite::Statement check(recovering, "PRAGMA integrity_check");
-        while (check.executeStep() && problem.isEmpty())
-            if (check.getColumn(0).getString() != "ok")
-                problem = QStringLiteral("The database file is damaged");
+        if (!IntegrityCheck::problemOf(recovering).isEmpty())
+            problem = QStringLiteral("The database file is damaged");
         if (problem.isEmpty() && m_schemaSql)
             problem = compareSchema(recovering, m_schemaSql);
     } catch (const SQLite::Exception &e) {
@@ -281,6 +284,8 @@ void Database::recoverFromJournal()
 
 void Database::disconnect()
 {
+    // A check still reading stops: the file may be copied or replaced next.
+    m_integrity.reset();
     if (!m_sql)
         return;
     for (Table *table : std::vector<Table *>(m_tables))
@@ -344,6 +349,52 @@ std::shared_ptr<SQLite::Statement> Database::statement(const std::string &text)
     return stmt;
 }
 
+void Database::startIntegrityCheck(QObject *receiver, std::function<void(const QString &)> answered)
+{
+    if (!m_sql)
+        throw EngineError(QStringLiteral("The database is not connected"));
+    m_integrity.reset();
+    m_integrity = std::make_unique<IntegrityCheck>(m_fileName);
+    if (receiver && answered)
+        QObject::connect(m_integrity.get(), &IntegrityCheck::finished, receiver, std::move(answered),
+                         Qt::QueuedConnection);
+    m_integrity->start();
+}
+
+QString Database::awaitIntegrityCheck()
+{
+    if (!m_integrity)
+        return {};
+    const QString problem = m_integrity->wait();
+    if (!problem.isEmpty() && m_writeRefusal.isEmpty())
+        refuseWrites();
+    return problem;
+}
+
+void Database::refuseWrites()
+{
+    m_writeRefusal = QStringLiteral("The database file is damaged, so nothing more is written to it: ") + m_fileName;
+    // SQLite itself then refuses any write that does not pass through the tables.
+    if (m_sql) {
+        try {
+            m_sql->exec("PRAGMA query_only = ON");
+        } catch (const SQLite::Exception &) {
+        }
+    }
+}
+
+bool Database::refusesWrites()
+{
+    awaitIntegrityCheck();
+    return !m_writeRefusal.isEmpty();
+}
+
+void Database::requireWritable()
+{
+    if (refusesWrites())
+        throw EngineError(m_writeRefusal);
+}
+
 void Database::registerTable(Table *table)
 {
     m_tables.push_back(table);
@@ -390,8 +441,10 @@ Database::Transaction::Transaction(Database &db) : m_db(db)
     if (m_db.m_depth == 0) {
         // A new action: whatever the last one's rollback changed is told first.
         m_db.deliverNotifications();
+        // A file that takes no writes is only read: its writes fail one by one.
+        const bool readOnly = m_db.refusesWrites();
         try {
-            m_db.sql().exec("BEGIN IMMEDIATE");
+            m_db.sql().exec(readOnly ? "BEGIN" : "BEGIN IMMEDIATE");
         } catch (const SQLite::Exception &e) {
             throw EngineError(QString::fromUtf8(e.what()));
         }

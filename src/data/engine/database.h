@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include <QString>
 
+class IntegrityCheck;
 class ProtectedFile;
 class QObject;
 
@@ -75,6 +77,20 @@ public:
         bool m_done = false;
     };
 
+    // Starts SQLite's full check of the connected file on a worker thread; its answer (the
+    // problem found, empty when the file is whole) comes to answered in receiver's thread.
+    // From then on every write first waits for its end; once it has found the file
+    // damaged, every write is refused with an EngineError and nothing more is written.
+    void startIntegrityCheck(QObject *receiver = nullptr,
+                             std::function<void(const QString &problem)> answered = {});
+    // Waits for a check still running; the problem it found, empty when the file is whole
+    // or no check was started.
+    QString awaitIntegrityCheck();
+    // Whether writes are refused (after waiting for a check still running).
+    bool refusesWrites();
+    // Throws the refusal when writes are refused.
+    void requireWritable();
+
     // Engine internals used by Table.
     SQLite::Database &sql();
     // A prepared statement for the text, reset and without bindings, for the caller alone:
@@ -114,6 +130,7 @@ private:
     void checkSchema() const;
     void recoverFromJournal();
     void clearStatements();
+    void refuseWrites();
 
     QString m_fileName;
     QString m_databaseName;
@@ -129,6 +146,8 @@ private:
     std::vector<Table *> m_unnotified;
     std::unique_ptr<QObject> m_notifier;
     const char *m_schemaSql = nullptr;
+    std::unique_ptr<IntegrityCheck> m_integrity;
+    QString m_writeRefusal;
     int m_depth = 0;
     bool m_doomed = false;
 };

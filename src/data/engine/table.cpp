@@ -517,6 +517,8 @@ void Table::Post()
     }
 
     qint64 rowid = m_buffer.rowid;
+    if (m_state == State::Insert || !names.isEmpty())
+        m_db.requireWritable();
     try {
         if (m_state == State::Insert) {
             QString text;
@@ -607,6 +609,7 @@ void Table::Delete()
     if (m_page.empty())
         throw EngineError(QStringLiteral("Cannot delete from an empty table %1").arg(m_tableName));
 
+    m_db.requireWritable();
     const TableRow doomed = m_page[m_pos];
     try {
         const QString text = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_tableName));

@@ -74,8 +74,11 @@ TfrmMain &MainWindowTest::start(bool waitUntilExposed)
     }
     main = std::make_unique<TfrmMain>(std::move(registry));
     main->show();
-    if (waitUntilExposed)
+    if (waitUntilExposed) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        // The full check of the file has answered (and the start-up purge run after it).
+        EXPECT_TRUE(QTest::qWaitFor([this] { return main->integrityChecked() || !main->isVisible(); }, 10000));
+    }
     return *main;
 }
 

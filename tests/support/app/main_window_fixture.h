@@ -28,7 +28,8 @@ protected:
     qint64 count(const QString &sql);
     QString text(const QString &sql);
 
-    // Creates, shows and waits for the main window (the first showing runs the login).
+    // Creates, shows and waits for the main window (the first showing runs the login) and
+    // for the answer of the file's full check.
     // Without waiting, for a start that is to end at once.
     TfrmMain &start(bool waitUntilExposed = true);
     // Closes the main window and starts the program again on the same file.

@@ -1,0 +1,91 @@
+#include "integrity_check.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include "database.h"
+
+IntegrityCheck::IntegrityCheck(const QString &path) : m_path(path) {}
+
+void IntegrityCheck::start()
+{
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { run(); });
+}
+
+IntegrityCheck::~IntegrityCheck()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopped = true;
+        if (m_connection)
+            sqlite3_interrupt(m_connection);
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QString IntegrityCheck::problemOf(SQLite::Database &db)
+{
+    // The first problem is enough to know; a whole file still has every page read.
+    SQLite::Statement check(db, "PRAGMA integrity_check(1)");
+    if (!check.executeStep())
+        return QStringLiteral("The integrity check gave no answer");
+    const std::string answer = check.getColumn(0).getString();
+    return answer == "ok" ? QString() : QString::fromStdString(answer);
+}
+
+void IntegrityCheck::run()
+{
+    QString problem;
+    try {
+        // Read only, with the usual locks: the file may be read beside the program's own
+        // connection, which writes nothing until the check has ended.
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+        db.setBusyTimeout(Database::BusyTimeoutMs);
+        bool stopped;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            stopped = m_stopped;
+            m_connection = db.getHandle();
+        }
+        try {
+            if (!stopped)
+                problem = problemOf(db);
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_connection = nullptr;
+            throw;
+        }
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_connection = nullptr;
+    } catch (const SQLite::Exception &e) {
+        problem = QStringLiteral("The file cannot be read whole: ") + QString::fromUtf8(e.what());
+    } catch (const std::exception &e) {
+        problem = QString::fromUtf8(e.what());
+    }
+
+    bool stopped;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        stopped = m_stopped;
+        m_problem = problem;
+        m_done = true;
+    }
+    m_ended.notify_all();
+    if (!stopped)
+        emit finished(problem);
+}
+
+QString IntegrityCheck::wait()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_ended.wait(lock, [this] { return m_done; });
+    return m_stopped ? QString() : m_problem;
+}
+
+bool IntegrityCheck::done() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_done;
+}
