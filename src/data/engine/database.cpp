@@ -15,11 +15,8 @@
 
 #include "engine_error.h"
 #include "file_copy.h"
-<<<<<<< HEAD
 #include "file_identity.h"
-=======
 #include "integrity_check.h"
->>>>>>> 3ab98d5
 #include "table.h"
 
 namespace {
