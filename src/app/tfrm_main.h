@@ -73,6 +73,7 @@ private:
     void setTabsEnabled(bool enabled);
     void startLoginGate();
     void settleIntegrityCheck();
+    bool offerBackupAtEnd();
     void dbIDChange();
     void windowGone(QObject *window);
 

@@ -20,6 +20,8 @@ public:
         QString field;
         QString title;
         int width = 64;
+        // An amount: shown as money ($12,450.75), as the totals beside the grids are.
+        bool money = false;
     };
 
     explicit TableModel(QObject *parent = nullptr);
