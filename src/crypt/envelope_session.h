@@ -54,7 +54,8 @@ public:
     // limits of the slot it replaces; the recovery slot is kept as it is. WrongPassword when
     // currentPassword is not the file's.
     EnvelopeSession withChangedPassword(const QString &currentPassword, const QString &newPassword) const;
-    // The same for a session unlocked by the recovery key, which knows no current password.
+    // The same for a session unlocked by the recovery key, which knows no current password
+    // (std::logic_error for one unlocked by the password: that asks for the current one).
     EnvelopeSession withNewPassword(const QString &newPassword) const;
 
     UnlockedBy unlockedBy() const { return m_unlockedBy; }
