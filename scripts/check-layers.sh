@@ -2,8 +2,8 @@
 # Fails when a source file includes a header of a layer above its own, or names a header by
 # a relative path that climbs out of its folder ("../app/shell.h"). The include paths of each
 # library already hide the folders above it from the compiler; this is the second check.
-# Dependencies point one way: app -> sections, print -> totals -> data -> base, and every
-# window folder -> ui -> data.
+# Dependencies point one way: app -> sections, print -> totals -> data -> base, crypt -> base,
+# and every window folder -> ui -> data.
 set -u
 src=${1:-$(dirname "$0")/../src}
 status=0
@@ -23,7 +23,7 @@ check() { # folder, then the include prefixes it may use
     fi
     [[ $header == */* ]] || continue
     # A path below the file's own folder ("engine/table.h") is not a layer.
-    case ${header%%/*} in base|data|totals|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
+    case ${header%%/*} in base|crypt|data|totals|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
     local ok=0
     for prefix in "${allowed[@]}"; do
       [[ $header == "$prefix"/* ]] && ok=1
@@ -36,6 +36,7 @@ check() { # folder, then the include prefixes it may use
 }
 
 check base base
+check crypt base crypt
 check data/engine base data/engine
 check data base data
 check totals base data totals
