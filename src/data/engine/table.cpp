@@ -12,8 +12,9 @@
 namespace {
 
 // A bound control looks at one row after each move, which is read alone; a walk that goes
-// on reads pages that double in size.
+// on reads a page of WalkPageRows next, and pages that double in size after it.
 constexpr int FirstPageRows = 1;
+constexpr int WalkPageRows = 32;
 constexpr int LargestPageRows = 512;
 
 QString quoteIdentifier(const QString &name)
@@ -360,9 +361,8 @@ void Table::setPage(std::vector<TableRow> rows, int requested)
 void Table::fetchFirst()
 {
     m_stale = false;
-    m_nextFetch = FirstPageRows;
     setPage(fetch(KeyBound::None, nullptr, FirstPageRows), FirstPageRows);
-    m_nextFetch = std::min(LargestPageRows, FirstPageRows * 2);
+    m_nextFetch = WalkPageRows;
 }
 
 void Table::ensurePositioned()
@@ -377,7 +377,7 @@ void Table::positionAt(const RowKey &key, bool inclusive)
     auto rows = fetch(inclusive ? KeyBound::AtOrAfter : KeyBound::After, &key, FirstPageRows);
     if (!rows.empty()) {
         setPage(std::move(rows), FirstPageRows);
-        m_nextFetch = FirstPageRows * 2;
+        m_nextFetch = WalkPageRows;
         return;
     }
     // Nothing follows: stay on the last row, at the end, as after Next past it.
@@ -556,7 +556,7 @@ void Table::Post()
         m_pageHasMore = true;
         m_eof = false;
         m_stale = false;
-        m_nextFetch = FirstPageRows;
+        m_nextFetch = WalkPageRows;
     } else {
         m_stale = true;
     }
