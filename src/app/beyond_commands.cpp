@@ -62,6 +62,14 @@ void compareStatements(TfrmMain &main)
     main.open(QStringLiteral("TfrmCompare"));
 }
 
+void setStatementDate(TfrmMain &main)
+{
+    if (!statementSelected(main))
+        return;
+    main.dm1().SelectStatement();
+    main.open(QStringLiteral("TfrmStatementDate"));
+}
+
 void checkReadiness(TfrmMain &main)
 {
     if (!statementSelected(main))
@@ -79,10 +87,14 @@ void addBeyondCommands(TfrmMain &main, OverviewPage &overview, StatementPage &st
     QAction *compare = command(&overview, "actCompareStatements", QStringLiteral("Compare with Earlier Statement..."),
                                QKeySequence(Qt::CTRL | Qt::Key_K));
     QObject::connect(copy, &QAction::triggered, &main, guard([&main] { copyStatement(main); }));
+    QAction *date = command(&overview, "actStatementDate", QStringLiteral("Statement Date..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_T));
     QObject::connect(compare, &QAction::triggered, &main, guard([&main] { compareStatements(main); }));
+    QObject::connect(date, &QAction::triggered, &main, guard([&main] { setStatementDate(main); }));
     overview.grid()->setContextMenuPolicy(Qt::ActionsContextMenu);
     overview.grid()->addAction(copy);
     overview.grid()->addAction(compare);
+    overview.grid()->addAction(date);
 
     QAction *ready = command(&statement, "actReadiness", QStringLiteral("Ready for the Lender?"),
                              QKeySequence(Qt::CTRL | Qt::Key_R));

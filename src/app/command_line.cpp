@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -11,8 +13,11 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <sys/stat.h>
+
 #include "app/shell.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/file_identity.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "exchange/private_file.h"
@@ -22,13 +27,15 @@
 #include "print/engine/composite_report.h"
 #include "print/engine/pdf_export.h"
 #include "print/run_pages.h"
+#include "ui/format_money.h"
 
 namespace CommandLine {
 
 namespace {
 
-const char UsageText[] = R"(Usage: worthsheet [VERB] [--user NAME --password-file FILE]
+const char UsageLine[] = "Usage: worthsheet [VERB] [--user NAME --password-file FILE]";
 
+const char UsageText[] = R"(
 Without a verb the program opens its window. Verbs:
   --help                     this text
   --version                  the program's version
@@ -70,6 +77,30 @@ const Verb *findVerb(const QString &name)
     return nullptr;
 }
 
+// What the toolkit takes from the window program's command line; only these (and their
+// values) leave it the window program.
+struct ToolkitOption
+{
+    const char *name;
+    bool takesValue;
+};
+
+const ToolkitOption ToolkitOptions[] = {
+    {"-platform", true},  {"-platformpluginpath", true}, {"-platformtheme", true}, {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true}, {"-qwindowtitle", true}, {"-session", true},
+    {"-display", true},   {"-geometry", true},           {"-style", true},         {"-stylesheet", true},
+    {"-reverse", false},  {"-widgetcount", false},       {"-nograb", false},       {"-dograb", false},
+    {"-sync", false},
+};
+
+const ToolkitOption *findToolkitOption(const char *argument)
+{
+    for (const ToolkitOption &option : ToolkitOptions)
+        if (std::strcmp(argument, option.name) == 0)
+            return &option;
+    return nullptr;
+}
+
 class Refusal
 {
 public:
@@ -99,8 +130,9 @@ Request parse(const QStringList &arguments)
             request.user = value();
         } else if (argument == QLatin1String("--password-file")) {
             request.passwordFile = value();
-        } else if (argument == QLatin1String("--password")) {
-            // A password on the command line is seen by every user of the machine.
+        } else if (argument == QLatin1String("--password") || argument.startsWith(QLatin1String("--password="))) {
+            // A password on the command line is seen by every user of the machine; it is
+            // not repeated either.
             throw Refusal{Usage, QStringLiteral("a password is never given as an argument; use --password-file FILE")};
         } else if (const Verb *verb = findVerb(argument)) {
             if (request.verb)
@@ -112,11 +144,14 @@ Request parse(const QStringList &arguments)
                 request.operands << arguments[++i];
             }
         } else {
-            throw Refusal{Usage, QStringLiteral("unknown argument %1; see worthsheet --help").arg(argument)};
+            // What follows an = may be a secret typed in the wrong place: it is not repeated.
+            const qsizetype equals = argument.indexOf(u'=');
+            const QString shown = equals < 0 ? argument : argument.left(equals + 1) + QStringLiteral("...");
+            throw Refusal{Usage, QStringLiteral("unknown argument %1").arg(shown)};
         }
     }
     if (!request.verb)
-        throw Refusal{Usage, QStringLiteral("no verb given; see worthsheet --help")};
+        throw Refusal{Usage, QStringLiteral("no verb given")};
     return request;
 }
 
@@ -125,6 +160,17 @@ QString readPassword(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Refusal{Failed, QStringLiteral("the password file %1 cannot be read: %2").arg(path, file.errorString())};
+    // As ssh treats a private key: a password others may read is no longer the user's
+    // alone. A pipe (--password-file <(pass show ...)) is not a file anyone else can open.
+    struct stat info {};
+    if (::fstat(file.handle(), &info) != 0)
+        throw Refusal{Failed, QStringLiteral("the password file %1 cannot be read: %2")
+                                  .arg(path, QString::fromLocal8Bit(std::strerror(errno)))};
+    if (S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        throw Refusal{Failed, QStringLiteral("the password file %1 is open to others (permissions %2); make it private "
+                                             "with chmod 600 %1")
+                                  .arg(path)
+                                  .arg(info.st_mode & 0777, 4, 8, QChar(u'0'))};
     QByteArray line = file.read(4096);
     const qsizetype end = line.indexOf('\n');
     if (end >= 0)
@@ -213,7 +259,7 @@ void list(Tdm1 &dm, QTextStream &out)
         out << query.getColumn(0).getInt64() << '\t' << plain(QString::fromUtf8(query.getColumn(1).getText())) << '\t'
             << plain(QString::fromUtf8(query.getColumn(2).getText())) << '\t'
             << plain(QString::fromUtf8(query.getColumn(3).getText())) << '\t'
-            << (netWorth.isNull() ? QString() : QString::number(netWorth.getDouble(), 'f', 2)) << '\n';
+            << (netWorth.isNull() ? QString() : FormatMoney(netWorth.getDouble())) << '\n';
     }
 }
 
@@ -222,13 +268,15 @@ int perform(const Request &request, QTextStream &out)
     const QString verb = QLatin1String(request.verb->name);
     const QStringList &operands = request.operands;
     if (verb == QLatin1String("--help")) {
-        out << UsageText;
+        out << UsageLine << '\n' << UsageText;
         return Done;
     }
     if (verb == QLatin1String("--version")) {
         out << "Worthsheet " << GetProgramVersion() << '\n';
         return Done;
     }
+    // The database is kept from every output, also by a verb that does not open it.
+    const ProtectedFile statementDatabase(Tdm1::LocateDatabaseFile());
     if (verb == QLatin1String("--blank-form")) {
         Tdm1 unconnected;
         writeRunPdf(PrintRun::Blank, unconnected, QStringLiteral("Blank Financial Statement"), operands[0]);
@@ -256,7 +304,12 @@ int perform(const Request &request, QTextStream &out)
 
 bool requested(int argc, char **argv)
 {
-    return argc > 1 && QByteArray(argv[1]).startsWith("--");
+    for (int i = 1; i < argc; ++i) {
+        const ToolkitOption *option = findToolkitOption(argv[i]);
+        if (!option || (option->takesValue && ++i >= argc))
+            return true;
+    }
+    return false;
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -279,7 +332,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!message.isEmpty()) {
         err << "worthsheet: " << message << '\n';
         if (code == Usage)
-            err << "Try worthsheet --help.\n";
+            err << UsageLine << "\nTry worthsheet --help.\n";
         err.flush();
     }
     return code;
@@ -287,20 +340,26 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
 int runProgram(int argc, char **argv)
 {
-    // Nothing here shows a window: without a display the toolkit draws offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList arguments;
     bool fonts = false;
-    for (int i = 1; i < argc; ++i)
-        if (const Verb *verb = findVerb(QString::fromLocal8Bit(argv[i])))
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+        if (const Verb *verb = findVerb(arguments.last()))
             fonts = fonts || verb->needsFonts;
+    }
+    // Nothing here shows a window: the toolkit draws offscreen whatever the environment
+    // names, so a missing display never ends a verb. Nor does the toolkit see the user's
+    // arguments: every one of them is the verb's.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int toolkitArgc = 1;
+    char *toolkitArgv[] = {argv[0], nullptr};
     // Printing needs the font database of a GUI application; the rest does with less.
-    const std::unique_ptr<QCoreApplication> app = fonts ? std::make_unique<QGuiApplication>(argc, argv)
-                                                        : std::make_unique<QCoreApplication>(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = fonts ? std::make_unique<QGuiApplication>(toolkitArgc, toolkitArgv)
+                                                        : std::make_unique<QCoreApplication>(toolkitArgc, toolkitArgv);
     QCoreApplication::setApplicationName(QStringLiteral("Worthsheet"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return run(QCoreApplication::arguments().mid(1), out, err);
+    return run(arguments, out, err);
 }
 
 } // namespace CommandLine

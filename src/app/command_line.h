@@ -14,7 +14,9 @@ inline constexpr int Done = 0;
 inline constexpr int Failed = 1;
 inline constexpr int Usage = 2;
 
-// True when the arguments ask for the command line rather than the windows.
+// True when the arguments ask for the command line rather than the windows: any argument
+// that is not one of the toolkit's own (so -h, list or a misspelt verb get the usage line
+// and exit status 2 rather than a window).
 bool requested(int argc, char **argv);
 // Creates the application object the verb needs (none of them a display) and runs it.
 int runProgram(int argc, char **argv);

@@ -14,6 +14,7 @@
 #include "maintenance_windows.h"
 #include "shell.h"
 #include "ui/navigator.h"
+#include "ui/typed_control.h"
 
 const QString DatabaseCopyWindow::FileName = QStringLiteral("wks.ABS");
 
@@ -111,6 +112,7 @@ void DatabaseCopyWindow::btnBrowseClick()
 void DatabaseCopyWindow::btnOKClick()
 {
     if (folder().isEmpty()) {
+        TypedControl::focusRefused(m_edWorkDirInfo);
         Messages::current().show(Messages::Kind::Error, QStringLiteral("Please enter the backup directory."));
         return;
     }

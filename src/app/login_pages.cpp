@@ -13,6 +13,7 @@
 #include "base/messages.h"
 #include "base/pending_messages.h"
 #include "ui/picture.h"
+#include "ui/typed_control.h"
 
 const QString LoginPages::NewLoginTitle = QStringLiteral("Enter a NEW Username and Password");
 const QString LoginPages::IncompleteTitle = QStringLiteral("Please Complete All Information");
@@ -392,7 +393,7 @@ void LoginPages::btnSecureOKClick()
     if (m_edLoginUser1->text() != stored("User") || m_edLoginPassword1->text() != stored("Password")) {
         m_lblSecureHeader->setText(QStringLiteral("Invalid Username and/or Password"));
         setColour(m_lblSecureHeader, Qt::red);
-        m_edLoginUser1->setFocus();
+        TypedControl::focusRefused(m_edLoginUser1);
         return;
     }
     emit EnterProgram();
@@ -413,7 +414,7 @@ void LoginPages::btnForgotOKClick()
     if (m_edAnswerForgot->text() != stored("HintAnswer1")) {
         Messages::current().show(Messages::Kind::Error,
                                  QStringLiteral("The password hint answer provided is incorrect.\n\rPlease try again."));
-        m_edAnswerForgot->setFocus();
+        TypedControl::focusRefused(m_edAnswerForgot);
         return;
     }
     ShowLoginPage();

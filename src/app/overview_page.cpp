@@ -1,9 +1,14 @@
 #include "overview_page.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "data/engine/database.h"
+#include "data/engine/table.h"
 #include "data/tdm1.h"
 #include "app/statement_exchange_menu.h"
 #include "ui/db_grid.h"
@@ -25,6 +30,234 @@ void setTextColour(QWidget *label, const QColor &colour)
 
 constexpr int FirstTotalY = 134;
 constexpr int TotalRowHeight = 20;
+
+// The list's columns beyond the Client row: the totals row's date and net worth, and the
+// kind of statement told from the Client row's joint answer.
+const QString DateColumn = QStringLiteral("Date");
+const QString NetWorthColumn = QStringLiteral("NetWorth");
+const QString KindColumn = QStringLiteral("JointStatement");
+
+// Rows are looked up this many at a time, with one statement text whatever their number.
+constexpr int LookupBatch = 64;
+
+QString placeholders(int count)
+{
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    return marks.join(QStringLiteral(", "));
+}
+
+// A read leaves no statement open, whatever ends it.
+struct ResetOnExit
+{
+    SQLite::Statement &query;
+    ~ResetOnExit()
+    {
+        try {
+            query.reset();
+        } catch (const SQLite::Exception &) {
+        }
+    }
+};
+
+QVariant columnValue(const SQLite::Column &column)
+{
+    if (column.isNull())
+        return QVariant();
+    if (column.isInteger())
+        return QVariant(qint64(column.getInt64()));
+    if (column.isFloat())
+        return QVariant(column.getDouble());
+    return QVariant(QString::fromUtf8(column.getText()));
+}
+
+// The statement list: the Client rows with each statement's date, kind and net worth.
+// In the names' own order it reads the Client table as every grid does, and the totals of
+// the rows read in one lookup; sorted by another column it orders the row keys once and
+// then reads the rows a batch at a time, so a list of many statements is never read whole.
+class StatementListModel : public TableModel
+{
+public:
+    explicit StatementListModel(Tdm1 &dm) : m_dm(dm) {}
+
+    QVariant data(const QModelIndex &index, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+protected:
+    std::vector<TableRow> readRows(const TableRow *last, int limit) override;
+
+private:
+    struct Totals
+    {
+        QString date;
+        QVariant netWorth;
+    };
+
+    int fieldIndex(const QString &name) const;
+    std::vector<qint64> sortedKeys() const;
+    std::vector<TableRow> readSorted(size_t from, int limit) const;
+    void readTotals(const std::vector<TableRow> &rows);
+
+    Tdm1 &m_dm;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_order = Qt::AscendingOrder;
+    std::vector<qint64> m_sorted;
+    QHash<qint64, Totals> m_totals;
+};
+
+int StatementListModel::fieldIndex(const QString &name) const
+{
+    const auto field = m_dm.tblClient.FindField(name);
+    return field ? field->Index() : -1;
+}
+
+QVariant StatementListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || size_t(index.column()) >= columns().size())
+        return {};
+    const QString &field = columns()[size_t(index.column())].field;
+    const bool netWorth = field == NetWorthColumn;
+    if (field != DateColumn && field != KindColumn && !netWorth)
+        return TableModel::data(index, role);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter | (netWorth ? Qt::AlignRight : Qt::AlignLeft));
+    if (role != Qt::DisplayRole)
+        return {};
+    const TableRow &row = rowAt(index.row());
+    if (field == KindColumn) {
+        const int joint = fieldIndex(KindColumn);
+        const bool isJoint = joint >= 0 && row.values[joint].toString() == QLatin1String("Yes");
+        return isJoint ? QStringLiteral("Joint") : QStringLiteral("Personal");
+    }
+    const auto totals = m_totals.constFind(row.rowid);
+    if (totals == m_totals.cend())
+        return QString();
+    if (!netWorth)
+        return totals->date;
+    return totals->netWorth.isNull() ? QString() : FormatMoney(totals->netWorth.toDouble());
+}
+
+void StatementListModel::sort(int column, Qt::SortOrder order)
+{
+    if (size_t(column) >= columns().size())
+        column = -1;
+    if (column == m_sortColumn && (column < 0 || order == m_order))
+        return;
+    m_sortColumn = column;
+    m_order = order;
+    reload();
+}
+
+std::vector<TableRow> StatementListModel::readRows(const TableRow *last, int limit)
+{
+    // A filtered Client table holds one statement at most (SelectStatement): it is read as
+    // it is, whatever the order chosen.
+    const bool sorted = m_sortColumn >= 0 && !m_dm.tblClient.Filtered();
+    if (!last) {
+        m_totals.clear();
+        m_sorted = sorted ? sortedKeys() : std::vector<qint64>();
+    }
+    std::vector<TableRow> rows = sorted ? readSorted(rowCount(), limit) : TableModel::readRows(last, limit);
+    readTotals(rows);
+    return rows;
+}
+
+std::vector<qint64> StatementListModel::sortedKeys() const
+{
+    // The totals row of a statement is the first of its ClientId, as the Overview shows it.
+    const QString totals = QStringLiteral("(SELECT %1 FROM FSPro WHERE FSPro.ClientId = CAST(Client.Id AS TEXT) "
+                                          "ORDER BY FSPro.rowid LIMIT 1)");
+    const QString &field = columns()[size_t(m_sortColumn)].field;
+    QString key;
+    if (field == DateColumn)
+        key = totals.arg(QStringLiteral("substr(Date, 7, 4) || substr(Date, 1, 2) || substr(Date, 4, 2)"));
+    else if (field == NetWorthColumn)
+        key = totals.arg(NetWorthColumn);
+    else if (field == KindColumn)
+        key = QStringLiteral("(JointStatement = 'Yes')");
+    else
+        key = QStringLiteral("\"%1\" COLLATE NOCASE").arg(field);
+    const QString text = QStringLiteral("SELECT rowid FROM Client ORDER BY %1 %2, LastName COLLATE NOCASE, "
+                                        "FirstName COLLATE NOCASE, rowid")
+                             .arg(key, m_order == Qt::DescendingOrder ? QStringLiteral("DESC") : QStringLiteral("ASC"));
+    std::vector<qint64> keys;
+    const auto statement = m_dm.db1.statement(text.toStdString());
+    const ResetOnExit reset{*statement};
+    while (statement->executeStep())
+        keys.push_back(statement->getColumn(0).getInt64());
+    return keys;
+}
+
+std::vector<TableRow> StatementListModel::readSorted(size_t from, int limit) const
+{
+    Table &client = m_dm.tblClient;
+    const size_t to = std::min(m_sorted.size(), from + size_t(limit));
+    QStringList names;
+    for (int i = 0; i < client.FieldCount(); ++i)
+        names << QStringLiteral("\"%1\"").arg(client.column(i).name);
+    const std::string text = QStringLiteral("SELECT rowid, %1 FROM Client WHERE rowid IN (%2)")
+                                 .arg(names.join(QStringLiteral(", ")), placeholders(LookupBatch))
+                                 .toStdString();
+    QHash<qint64, TableRow> read;
+    for (size_t first = from; first < to; first += LookupBatch) {
+        const auto statement = m_dm.db1.statement(text);
+        SQLite::Statement &query = *statement;
+        const ResetOnExit reset{query};
+        for (int i = 0; i < LookupBatch; ++i) {
+            if (first + size_t(i) < to)
+                query.bind(i + 1, static_cast<int64_t>(m_sorted[first + size_t(i)]));
+            else
+                query.bind(i + 1);
+        }
+        while (query.executeStep()) {
+            TableRow row;
+            row.rowid = query.getColumn(0).getInt64();
+            row.values.resize(client.FieldCount());
+            for (int c = 0; c < client.FieldCount(); ++c)
+                row.values[c] = columnValue(query.getColumn(c + 1));
+            read.insert(row.rowid, std::move(row));
+        }
+    }
+    std::vector<TableRow> rows;
+    for (size_t i = from; i < to; ++i) {
+        // A row gone since the keys were ordered is left out.
+        if (const auto found = read.constFind(m_sorted[i]); found != read.cend())
+            rows.push_back(*found);
+    }
+    return rows;
+}
+
+void StatementListModel::readTotals(const std::vector<TableRow> &rows)
+{
+    const int id = fieldIndex(QStringLiteral("Id"));
+    if (id < 0 || rows.empty())
+        return;
+    static const std::string text =
+        QStringLiteral("SELECT ClientId, Date, NetWorth FROM FSPro WHERE ClientId IN (%1) ORDER BY rowid DESC")
+            .arg(placeholders(LookupBatch))
+            .toStdString();
+    for (size_t first = 0; first < rows.size(); first += LookupBatch) {
+        QHash<QString, qint64> rowOfId;
+        const auto statement = m_dm.db1.statement(text);
+        SQLite::Statement &query = *statement;
+        const ResetOnExit reset{query};
+        for (int i = 0; i < LookupBatch; ++i) {
+            if (first + size_t(i) < rows.size()) {
+                const TableRow &row = rows[first + size_t(i)];
+                const QString clientId = row.values[id].toString();
+                rowOfId.insert(clientId, row.rowid);
+                query.bind(i + 1, clientId.toStdString());
+            } else {
+                query.bind(i + 1);
+            }
+        }
+        // The lowest rowid of a ClientId comes last and wins.
+        while (query.executeStep())
+            m_totals.insert(rowOfId.value(QString::fromUtf8(query.getColumn(0).getText())),
+                            {QString::fromUtf8(query.getColumn(1).getText()), columnValue(query.getColumn(2))});
+    }
+}
 
 } // namespace
 
@@ -68,7 +301,7 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     setObjectName(QStringLiteral("tsOverview"));
     setMouseTracking(true);
 
-    m_grid = new DBGrid(this);
+    m_grid = new DBGrid(this, new StatementListModel(m_dm));
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setGeometry(1, 4, 507, 120);
     QFont titleFont(QStringLiteral("Arial"));
@@ -77,10 +310,22 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     QPalette titles = m_grid->horizontalHeader()->palette();
     titles.setColor(QPalette::ButtonText, QColor(0, 0, 128));
     m_grid->horizontalHeader()->setPalette(titles);
-    m_grid->setColumns({{QStringLiteral("LastName"), QStringLiteral("Last Name"), 230},
-                        {QStringLiteral("FirstName"), QStringLiteral("First Name"), 229},
-                        {QStringLiteral("MiddleInitial"), QStringLiteral("MI"), 27}});
+    // Beside the names, what tells one statement of a person from another: its date, its
+    // kind and its net worth. The names make room for them; a net worth of eight digits
+    // still fits beside the scroll bar of a long list.
+    m_grid->setColumns({{QStringLiteral("LastName"), QStringLiteral("Last Name"), 106},
+                        {QStringLiteral("FirstName"), QStringLiteral("First Name"), 88},
+                        {QStringLiteral("MiddleInitial"), QStringLiteral("MI"), 27},
+                        {DateColumn, QStringLiteral("As of"), 82},
+                        {KindColumn, QStringLiteral("Kind"), 66},
+                        {NetWorthColumn, QStringLiteral("Net Worth"), 110}});
     m_grid->setDataSource(&m_dm.dsClient);
+    // Any column sorts the list, a third click on it gives the names' own order back.
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    m_grid->setSortingEnabled(true);
     new StatementExchangeMenu(m_grid, m_dm); // the list's context menu: statements in and out
 
     // Assets on the left, liabilities on the right; the bold totals close each column.

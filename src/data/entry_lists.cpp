@@ -4,9 +4,15 @@ namespace EntryLists {
 
 const QStringList &cashTypes()
 {
-    static const QStringList list = {"Cash on Hand", "Checking Account", "Savings Account", "Certificated of Deposit",
+    static const QStringList list = {"Cash on Hand", "Checking Account", "Savings Account", "Certificate of Deposit",
                                      "Money Market Account"};
     return list;
+}
+
+const QHash<QString, QString> &cashTypeFormerSpellings()
+{
+    static const QHash<QString, QString> spellings = {{"Certificated of Deposit", "Certificate of Deposit"}};
+    return spellings;
 }
 
 const QStringList &investmentTypes()

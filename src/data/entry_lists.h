@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 
 // The fixed entries of the drop-down lists, in the order the lists show them. They are the
@@ -45,6 +46,9 @@ inline constexpr char AllOther[] = "All Other Obligations";
 
 namespace EntryLists {
 const QStringList &cashTypes();
+// Entries stored under an earlier spelling, with the entry each now reads as. Such a row
+// shows and prints the entry and is stored with it when it is saved again.
+const QHash<QString, QString> &cashTypeFormerSpellings();
 const QStringList &investmentTypes();
 const QStringList &exchanges();
 const QStringList &realEstateTypes();

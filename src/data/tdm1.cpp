@@ -1,6 +1,7 @@
 #include "tdm1.h"
 
 #include "engine/filter.h"
+#include "entry_lists.h"
 #include "schema.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ Tdm1::Tdm1(QObject *parent)
     db1.SetDatabaseName(QStringLiteral("wks.ABS"));
     db1.SetKeepConnection(false);
     db1.SetSchema(schemaSql());
+    tblCash.setReadAs(QStringLiteral("Type"), EntryLists::cashTypeFormerSpellings());
 
     m_openOrder = {&tblUser,          &tblClient,         &tblFSPro,       &tblCash,
                    &tblInvestments,   &tblRealEstate,     &tblAuto,        &tblLifeInsurance,

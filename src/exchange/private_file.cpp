@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "data/engine/file_identity.h"
 #include "exchange/exchange_error.h"
 
 namespace {
@@ -27,6 +28,8 @@ void writePrivateFile(const QString &path, const std::function<bool(QIODevice &d
     const auto fail = [&](const QString &why) {
         throw ExchangeError(QStringLiteral("%1 cannot be written: %2").arg(path, why));
     };
+    if (const QString refusal = outputRefusal(path); !refusal.isEmpty())
+        throw ExchangeError(refusal);
     if (QFileInfo(path).isDir())
         fail(QStringLiteral("it is a folder"));
     QByteArray temporary = QFile::encodeName(path) + QByteArrayLiteral(".XXXXXX");

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 
 #include "data/engine/database.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "exchange/private_file.h"
+#include "exchange/statement_rules.h"
 
 namespace StatementCsv {
 
@@ -23,18 +25,68 @@ QByteArray quoted(const QString &text)
     return '"' + bytes + '"';
 }
 
-QString cellText(const ExchangeField &field, const QVariant &value)
+// A text a spreadsheet would take for a formula (or, after a tab or a carriage return, for
+// the start of one) gets an apostrophe in front, as it would if typed into a cell. So that
+// the rule can be undone exactly, a text of apostrophes in front of such a character gets
+// one more apostrophe as well.
+QString neutralised(const QString &text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == u'\'')
+        ++first;
+    if (first == text.size())
+        return text;
+    switch (text[first].unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
+        return u'\'' + text;
+    default:
+        return text;
+    }
+}
+
+// Plain decimals: never an exponent or a thousands separator, never a lost digit.
+QString dollars(double value)
+{
+    const QString text = QString::number(value, 'f', 2);
+    return text == QLatin1String("-0.00") ? QStringLiteral("0.00") : text;
+}
+
+QString percent(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+// Exact, from the whole ten-thousandths: two decimals, the third and fourth where they are
+// not zero.
+QString monthly(qint64 tenThousandths)
+{
+    const bool negative = tenThousandths < 0;
+    const quint64 magnitude = negative ? quint64(-(tenThousandths + 1)) + 1 : quint64(tenThousandths);
+    QString fraction = QStringLiteral("%1").arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
+    while (fraction.size() > 2 && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    const QString text = QString::number(magnitude / 10000) + u'.' + fraction;
+    return negative ? u'-' + text : text;
+}
+
+QString cellText(const ExchangeTable &table, const ExchangeField &field, const QVariant &value)
 {
     if (!value.isValid())
         return {};
     switch (field.kind) {
     case FieldKind::Text:
-        return value.toString();
+        return neutralised(value.toString());
     case FieldKind::Float:
-        return Field::formatFloat(value.toDouble());
+        return StatementRules::isPercentField(table.name, field.name) ? percent(value.toDouble())
+                                                                      : dollars(value.toDouble());
     case FieldKind::Currency:
     case FieldKind::Key:
-        return Field::formatCurrencyUnits(value.toLongLong());
+        return monthly(value.toLongLong());
     }
     return {};
 }
@@ -54,7 +106,7 @@ QByteArray tableCsv(const ExchangeTable &table, const std::vector<RecordRow> &ro
             values.insert(name, value);
         QByteArrayList cells;
         for (const ExchangeField &field : table.fields)
-            cells << quoted(cellText(field, values.value(field.name)));
+            cells << quoted(cellText(table, field, values.value(field.name)));
         csv += cells.join(',') + "\r\n";
     }
     return csv;

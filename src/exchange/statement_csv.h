@@ -11,8 +11,11 @@ class Tdm1;
 // per detail table, every table even when it has no rows), each with a header row of the
 // table's field names and one line per row. RFC 4180: comma-separated, CRLF line ends, a
 // field holding a comma, a quote or a line break in double quotes with its quotes doubled;
-// UTF-8 without a byte order mark. Amounts are plain numbers (1234.5, no thousands
-// separator or currency sign); the monthly amounts carry up to four decimals.
+// UTF-8 without a byte order mark. Amounts are plain decimals, never with an exponent:
+// dollars with two decimals (1234.50), the monthly amounts with two to four (104.1667),
+// percentages as stored (33.5). A text that begins with = + - @, a tab or a carriage return
+// (after any apostrophes) gets a leading apostrophe, so that no spreadsheet takes it for a
+// formula.
 namespace StatementCsv {
 
 QByteArray tableCsv(const ExchangeTable &table, const std::vector<RecordRow> &rows);

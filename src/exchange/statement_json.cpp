@@ -13,6 +13,8 @@
 #include "exchange/exchange_error.h"
 #include "exchange/private_file.h"
 #include "exchange/statement_insert.h"
+#include "exchange/statement_rules.h"
+#include "exchange/strict_json.h"
 
 namespace StatementJson {
 
@@ -81,13 +83,15 @@ QString kindOfJson(const QJsonValue &value)
     return QStringLiteral("nothing");
 }
 
-QVariant fieldValue(const ExchangeField &field, const QJsonValue &value, const Location &at)
+QVariant fieldValue(const ExchangeTable &table, const ExchangeField &field, const QJsonValue &value, const Location &at)
 {
     if (field.kind == FieldKind::Text) {
         if (value.isNull())
             return QString();
         if (!value.isString())
             at.fail(QStringLiteral("%1 where a text belongs").arg(kindOfJson(value)));
+        if (const QString problem = StatementRules::textProblem(table, field, value.toString()); !problem.isEmpty())
+            at.fail(problem);
         return value.toString();
     }
     if (value.isNull())
@@ -97,11 +101,8 @@ QVariant fieldValue(const ExchangeField &field, const QJsonValue &value, const L
     if (!value.isDouble())
         at.fail(QStringLiteral("%1 where an amount belongs").arg(kindOfJson(value)));
     const double amount = value.toDouble();
-    if (!std::isfinite(amount))
-        at.fail(QStringLiteral("an amount that is not a finite number"));
-    const double limit = field.kind == FieldKind::Float ? MaxAmount : MaxMonthlyAmount;
-    if (std::fabs(amount) > limit)
-        at.fail(QStringLiteral("an amount beyond %1").arg(limit, 0, 'g', 16));
+    if (const QString problem = StatementRules::amountProblem(field, amount); !problem.isEmpty())
+        at.fail(problem);
     if (field.kind == FieldKind::Float)
         return amount;
     return QVariant(qint64(std::llround(amount * TenThousandths)));
@@ -119,36 +120,9 @@ RecordRow recordRow(const ExchangeTable &table, const QJsonValue &value, const L
         const ExchangeField *field = table.field(it.key());
         if (!field)
             fieldAt.fail(QStringLiteral("%1 has no field %2").arg(table.name, it.key()));
-        row.emplace_back(field->name, fieldValue(*field, it.value(), fieldAt));
+        row.emplace_back(field->name, fieldValue(table, *field, it.value(), fieldAt));
     }
     return row;
-}
-
-// Refuses nesting deeper than MaxDepth before the parser sees it.
-void checkDepth(const QByteArray &json, const QString &source)
-{
-    int depth = 0;
-    bool inText = false;
-    for (qsizetype i = 0; i < json.size(); ++i) {
-        const char c = json[i];
-        if (inText) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inText = false;
-        } else if (c == '"') {
-            inText = true;
-        } else if (c == '{' || c == '[') {
-            if (++depth > MaxDepth)
-                throw ExchangeError(QStringLiteral("%1: nested deeper than %2 levels at byte %3; a statement file nests "
-                                                   "four")
-                                        .arg(source)
-                                        .arg(MaxDepth)
-                                        .arg(i));
-        } else if (c == '}' || c == ']') {
-            --depth;
-        }
-    }
 }
 
 } // namespace
@@ -175,9 +149,9 @@ QByteArray toJson(const StatementRecord &record)
 
 StatementRecord fromJson(const QByteArray &json, const QString &source)
 {
-    checkDepth(json, source);
+    const qsizetype begin = checkStrictJson(json, source, MaxDepth);
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(begin == 0 ? json : json.sliced(begin), &parseError);
     if (parseError.error != QJsonParseError::NoError)
         throw ExchangeError(QStringLiteral("%1: not a JSON file (%2 at byte %3)")
                                 .arg(source, parseError.errorString())

@@ -17,19 +17,16 @@ inline constexpr int FormatVersion = 1;
 // before it is read.
 inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
 // The format nests four levels (file, statement, table, row); deeper input is refused
-// before it is parsed.
+// as soon as it is met, before any value is built.
 inline constexpr int MaxDepth = 8;
 // Far more detail rows than any statement has; a file of empty rows cannot make the
 // import run for minutes.
 inline constexpr qsizetype MaxDetailRows = 50000;
-// What an amount control accepts; the monthly (currency) amounts must also fit their
-// ten-thousandths into 64 bits.
-inline constexpr double MaxAmount = 1e15;
-inline constexpr double MaxMonthlyAmount = 1e14;
 
 QByteArray toJson(const StatementRecord &record);
-// Checks the whole text before anything is used. Throws ExchangeError naming source and
-// the JSON path of what is wrong.
+// Checks the whole text before anything is used: strict JSON (see checkStrictJson), the
+// format, and every value by the rules of StatementRules. Throws ExchangeError naming
+// source and the JSON path of what is wrong.
 StatementRecord fromJson(const QByteArray &json, const QString &source);
 // Reads and checks the file at path (refusing a file above MaxFileBytes unread).
 StatementRecord readFile(const QString &path);

@@ -14,8 +14,10 @@ struct MergeResult
 
 // Adds every statement of another statement database file as a new statement of the data
 // module's file, in one transaction. The other file is first checked as restore checks a
-// backup, then read through a read-only connection and never written. A refused file
-// throws ExchangeError and nothing is stored.
+// backup, then read through an immutable connection that writes nothing, neither the file
+// nor anything beside it. Every value is held to the rules of an imported statement file
+// (StatementRules). A refused file throws ExchangeError naming the file and the place of
+// what is wrong (valuePlace), and nothing is stored.
 MergeResult mergeStatementFile(Tdm1 &dm, const QString &path);
 
 // "3 statements with 45 rows were added from <file>." for the user.

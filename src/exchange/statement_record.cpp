@@ -71,12 +71,18 @@ std::string selectText(const ExchangeTable &table, const char *where)
         .toStdString();
 }
 
-QVariant readValue(SQLite::Statement &query, int column, const ExchangeTable &table, const ExchangeField &field)
+// A stored value as a record holds it; throws ExchangeError saying what is wrong with it.
+QVariant readValue(SQLite::Statement &query, int column, const ExchangeField &field)
 {
     const SQLite::Column value = query.getColumn(column);
     switch (field.kind) {
-    case FieldKind::Text:
-        return value.isNull() ? QString() : QString::fromUtf8(value.getText());
+    case FieldKind::Text: {
+        if (value.isNull())
+            return QString();
+        // Whole, a NUL inside included: what the file holds is what is carried.
+        const char *text = value.getText();
+        return QString::fromUtf8(text, value.getBytes());
+    }
     case FieldKind::Float:
     case FieldKind::Currency:
     case FieldKind::Key:
@@ -94,7 +100,7 @@ QVariant readValue(SQLite::Statement &query, int column, const ExchangeTable &ta
         // Currency holds whole ten-thousandths in 64 bits.
         if (!Field::parseNumber(text, &parsed)
             || (field.kind == FieldKind::Currency && std::fabs(parsed) >= 9.2e18))
-            throw ExchangeError(QStringLiteral("%1.%2 holds \"%3\", which is not an amount").arg(table.name, field.name, text));
+            throw ExchangeError(QStringLiteral("holds \"%1\", which is not an amount").arg(text));
         return field.kind == FieldKind::Currency ? QVariant(qint64(std::llround(parsed))) : QVariant(parsed);
     }
     if (field.kind == FieldKind::Currency)
@@ -102,12 +108,12 @@ QVariant readValue(SQLite::Statement &query, int column, const ExchangeTable &ta
     // Another program may have stored an infinity; it is no amount and has no JSON form.
     const double amount = value.getDouble();
     if (!std::isfinite(amount))
-        throw ExchangeError(QStringLiteral("%1.%2 holds a value that is not a finite number").arg(table.name, field.name));
+        throw ExchangeError(QStringLiteral("holds a value that is not a finite number"));
     return QVariant(amount);
 }
 
 std::vector<RecordRow> readRows(SQLite::Database &db, const ExchangeTable &table, const char *where, qint64 id,
-                                bool asText)
+                                bool asText, bool single)
 {
     SQLite::Statement query(db, selectText(table, where));
     if (asText)
@@ -118,8 +124,15 @@ std::vector<RecordRow> readRows(SQLite::Database &db, const ExchangeTable &table
     while (query.executeStep()) {
         RecordRow row;
         row.reserve(table.fields.size());
-        for (size_t i = 0; i < table.fields.size(); ++i)
-            row.emplace_back(table.fields[i].name, readValue(query, int(i), table, table.fields[i]));
+        for (size_t i = 0; i < table.fields.size(); ++i) {
+            const ExchangeField &field = table.fields[i];
+            try {
+                row.emplace_back(field.name, readValue(query, int(i), field));
+            } catch (const ExchangeError &e) {
+                const qsizetype number = single ? 0 : qsizetype(rows.size()) + 1;
+                throw ExchangeError(valuePlace(id, table.name, number, field.name) + QStringLiteral(": ") + e.message());
+            }
+        }
         rows.push_back(std::move(row));
     }
     return rows;
@@ -141,6 +154,12 @@ const ExchangeField *ExchangeTable::field(const QString &fieldName) const
         if (f.name == fieldName)
             return &f;
     return nullptr;
+}
+
+QString valuePlace(qint64 statement, const QString &table, qsizetype row, const QString &field)
+{
+    const QString rowText = row > 0 ? QStringLiteral("%1 row %2").arg(table).arg(row) : table;
+    return QStringLiteral("statement %1, %2, %3").arg(statement).arg(rowText, field);
 }
 
 const ExchangeTable &statementClientTable()
@@ -174,17 +193,17 @@ StatementRecord readStatement(SQLite::Database &db, qint64 id)
 {
     try {
         StatementRecord record;
-        std::vector<RecordRow> client = readRows(db, statementClientTable(), "\"Id\" = ?", id, false);
+        std::vector<RecordRow> client = readRows(db, statementClientTable(), "\"Id\" = ?", id, false, true);
         if (client.empty())
             throw ExchangeError(QStringLiteral("There is no statement %1").arg(id));
         record.client = std::move(client.front());
         // A statement has one totals row; should a file hold more, the first counts, as in
         // the program's own tables.
-        std::vector<RecordRow> totals = readRows(db, statementTotalsTable(), "\"ClientId\" = ?", id, true);
+        std::vector<RecordRow> totals = readRows(db, statementTotalsTable(), "\"ClientId\" = ?", id, true, true);
         if (!totals.empty())
             record.totals = std::move(totals.front());
         for (const ExchangeTable &table : statementDetailTables())
-            record.details.emplace_back(table.name, readRows(db, table, "\"ClientId\" = ?", id, true));
+            record.details.emplace_back(table.name, readRows(db, table, "\"ClientId\" = ?", id, true, false));
         return record;
     } catch (const SQLite::Exception &e) {
         throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(QString::fromUtf8(e.what())));

@@ -53,9 +53,14 @@ const ExchangeTable &statementTotalsTable();
 const std::vector<ExchangeTable> &statementDetailTables();
 const ExchangeTable *statementTable(const QString &name);
 
+// Where a value of statement Id statement lies, for messages: "statement 3, Cash row 2,
+// Balance"; row counts the statement's rows of the table from 1 in the order they were
+// stored, and is 0 for Client and FSPro (one row each).
+QString valuePlace(qint64 statement, const QString &table, qsizetype row, const QString &field);
+
 // Reads statement id of the database (any connection: the program's own or a read-only
 // one on another file). Throws ExchangeError when there is no such statement or a stored
-// amount is not a number.
+// amount is not a number, naming its place (valuePlace).
 StatementRecord readStatement(SQLite::Database &db, qint64 id);
 // The same on the data module's file, the Id given as text.
 StatementRecord readStatement(Tdm1 &dm, const QString &id);

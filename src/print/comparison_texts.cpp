@@ -1,6 +1,7 @@
 #include "comparison_texts.h"
 
 #include "print/engine/money.h"
+#include "print/run_pages.h"
 #include "totals/statement_comparison.h"
 #include "ui/format_money.h"
 
@@ -41,6 +42,13 @@ QString ratio(const ComparedRatio &ratio, const std::optional<double> &value)
     if (!value)
         return NotAvailable;
     return ratio.asPercent ? QString::number(*value * 100, 'f', 1) + u'%' : QString::number(*value, 'f', 2);
+}
+
+QString holders(const ComparedStatement &statement)
+{
+    const HolderNames names{statement.fullName, statement.spouseFirstName, statement.spouseLastName,
+                            statement.spouseFullName};
+    return sheetHolder(statementRun(names), names);
 }
 
 } // namespace ComparisonTexts

@@ -5,6 +5,7 @@
 #include <QString>
 
 struct ComparedRatio;
+struct ComparedStatement;
 
 // How the comparison of two statements writes its figures, on screen and on paper alike.
 namespace ComparisonTexts {
@@ -16,5 +17,7 @@ QString printedChange(double value);
 QString percent(const std::optional<double> &value);
 // A ratio as a plain figure (1.25) or a percentage (28.0%); "n/a" where there is none.
 QString ratio(const ComparedRatio &ratio, const std::optional<double> &value);
+// Whom the statement's own sheets name: the holder, and the spouse on a joint statement.
+QString holders(const ComparedStatement &statement);
 inline const QString NotAvailable = QStringLiteral("n/a");
 } // namespace ComparisonTexts

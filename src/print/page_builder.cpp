@@ -39,6 +39,8 @@ std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
         text->setColor(entry.style.color);
         text->setAlignment(entry.alignment);
         text->setAutoSize(entry.width <= 0);
+        if (entry.rowHeight > 0)
+            text->setRow(entry.rowTop, entry.rowHeight);
         item = std::move(text);
         break;
     }

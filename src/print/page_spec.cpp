@@ -14,6 +14,14 @@ ItemSpec ItemSpec::asPlainNumber() const
     return copy;
 }
 
+ItemSpec ItemSpec::keptInRow(double top, double bottom) const
+{
+    ItemSpec copy = *this;
+    copy.rowTop = top;
+    copy.rowHeight = bottom - top;
+    return copy;
+}
+
 ItemSpec caption(const QString &text, double left, double top, double width, Qt::Alignment alignment, TextStyle style)
 {
     ItemSpec item;

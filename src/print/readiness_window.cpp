@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "base/guarded.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "totals/statement_actions.h"
-#include "totals/statement_copy.h"
 #include "totals/totals.h"
 #include "ui/format_money.h"
 #include "ui/navigator.h"
@@ -22,7 +22,7 @@ constexpr int ListHeight = SectionFrame::ButtonRow - PanelTop - 40;
 QString fixCaption(const ReadinessFinding &finding)
 {
     switch (finding.fix) {
-    case ReadinessFinding::Fix::Overview: return QStringLiteral("Overview");
+    case ReadinessFinding::Fix::Overview: return QStringLiteral("Set Date");
     case ReadinessFinding::Fix::Recompute: return QStringLiteral("Recompute");
     case ReadinessFinding::Fix::OpenWindow: break;
     }
@@ -123,17 +123,13 @@ void ReadinessPanel::fix(const ReadinessFinding &finding)
         RecalcSection(m_dm, RecalcAllTotals);
         refresh();
         return;
-    case ReadinessFinding::Fix::Overview: {
-        const QString id = m_dm.CurrentClientId;
-        m_navigator.returnToOverview();
-        ShowStatementInList(m_dm, id);
-        m_window->close();
-        return;
-    }
+    case ReadinessFinding::Fix::Overview:
     case ReadinessFinding::Fix::OpenWindow:
+        // The date is set in a window of its own, beside the Overview's copy as of today.
         m_dm.StatementEditMode = QStringLiteral("Edit");
         m_dm.SelectStatement();
-        m_navigator.open(finding.window);
+        m_navigator.open(finding.fix == ReadinessFinding::Fix::Overview ? QStringLiteral("TfrmStatementDate")
+                                                                        : finding.window);
         m_window->close();
         return;
     }
@@ -153,8 +149,7 @@ TfrmReadiness::TfrmReadiness(Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : SectionFrame(parent), m_dm(dm), m_navigator(navigator)
 {
     setCaption(QStringLiteral("Ready for the Lender?"));
-    setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
-    showFullName(true);
+    showStatement(currentStatementName(m_dm));
     m_panel = new ReadinessPanel(dm, navigator, this, {}, this);
     QPushButton *close = addButton("btnClose", QStringLiteral("Close"), {451, ButtonRow});
     close->raise();

@@ -59,32 +59,37 @@ void freeRunPages(RunPages &pages)
     pages.clear();
 }
 
-namespace {
-
-QString clientText(Tdm1 &dm, const char *field)
+HolderNames currentHolderNames(Tdm1 &dm)
 {
-    return dm.tblClient.FieldByName(QLatin1String(field)).AsString().trimmed();
+    const auto text = [&dm](const char *field) { return dm.tblClient.FieldByName(QLatin1String(field)).AsString(); };
+    return {text("FullName2"), text("SFirstName"), text("SLastName"), text("SFullName2")};
 }
-
-} // namespace
 
 PrintRun statementRun(Tdm1 &dm)
 {
-    Table &client = dm.tblClient;
-    const bool joint = !client.FieldByName(QStringLiteral("SFirstName")).AsString().isEmpty()
-                       && !client.FieldByName(QStringLiteral("SLastName")).AsString().isEmpty();
+    return statementRun(currentHolderNames(dm));
+}
+
+PrintRun statementRun(const HolderNames &names)
+{
+    const bool joint = !names.spouseFirstName.isEmpty() && !names.spouseLastName.isEmpty();
     return joint ? PrintRun::Joint : PrintRun::Personal;
+}
+
+QString sheetHolder(PrintRun run, const HolderNames &names)
+{
+    QString holder = names.fullName.trimmed();
+    const QString spouse = names.spouseFullName.trimmed();
+    if (run == PrintRun::Joint && !spouse.isEmpty())
+        holder = holder.isEmpty() ? spouse : holder + QStringLiteral(" and ") + spouse;
+    return holder;
 }
 
 Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm)
 {
     if (run == PrintRun::Blank)
         return {};
-    QString holder = clientText(dm, "FullName2");
-    const QString spouse = clientText(dm, "SFullName2");
-    if (run == PrintRun::Joint && !spouse.isEmpty())
-        holder = holder.isEmpty() ? spouse : holder + QStringLiteral(" and ") + spouse;
-    return {holder, dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed()};
+    return {sheetHolder(run, currentHolderNames(dm)), dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed()};
 }
 
 QString runFileName(PrintRun run, Tdm1 &dm)

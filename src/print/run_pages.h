@@ -14,9 +14,23 @@ enum class PrintRun { Personal, Joint, Blank };
 
 using RunPages = std::vector<std::unique_ptr<Report::ReportPage>>;
 
+// The names of a statement's Client row that its sheets name its holders by.
+struct HolderNames
+{
+    QString fullName;
+    QString spouseFirstName;
+    QString spouseLastName;
+    QString spouseFullName;
+};
+HolderNames currentHolderNames(Tdm1 &dm);
+
 // The run that prints the current statement: the joint pages when both spouse names are
 // filled in, the personal pages otherwise.
 PrintRun statementRun(Tdm1 &dm);
+PrintRun statementRun(const HolderNames &names);
+// Whom every sheet of the run names: the holder, and on the joint run the spouse too
+// ("Ann Avery and Bob Avery").
+QString sheetHolder(PrintRun run, const HolderNames &names);
 
 // Creates the page objects of a run on the data module's tables.
 RunPages createRunPages(PrintRun run, Tdm1 &dm);

@@ -79,15 +79,15 @@ void TfrmCompare::build()
     m_cbOther->setObjectName(QStringLiteral("cbOther"));
     m_cbOther->setGeometry(108, 48, 250, 22);
     for (const StatementChoice &choice : OtherStatementsOfPerson(m_dm, m_selectedId))
-        m_cbOther->addItem(QStringLiteral("%1 of %2").arg(choice.name, choice.date.isEmpty() ? QStringLiteral("(no date)")
-                                                                                              : choice.date),
-                           choice.id);
+        m_cbOther->addItem(QStringLiteral("%1 of %2").arg(choice.name, choice.label), choice.id);
 
     m_figures = table(this, "sgFigures", {QString(), QString(), QString(), QStringLiteral("Change"), QStringLiteral("%")},
                       QRect(14, 76, 525, 196));
+    // The statements' columns have room for a date and a statement number.
     m_figures->setColumnWidth(0, 150);
-    for (int c = 1; c < 4; ++c)
-        m_figures->setColumnWidth(c, 82);
+    m_figures->setColumnWidth(1, 92);
+    m_figures->setColumnWidth(2, 92);
+    m_figures->setColumnWidth(3, 82);
     m_figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_figures->horizontalHeader()->setStretchLastSection(true);
     m_ratios = table(this, "sgRatios", {QStringLiteral("Ratio"), QStringLiteral("Formula"), QString(), QString()},
@@ -118,8 +118,8 @@ void TfrmCompare::showComparison()
     const QString other = m_cbOther->currentData().toString();
     m_comparison = CompareStatements(m_dm, m_selectedId, other.isEmpty() ? m_selectedId : other);
 
-    const QString earlier = m_comparison.earlier.date.isEmpty() ? QStringLiteral("Earlier") : m_comparison.earlier.date;
-    const QString later = m_comparison.later.date.isEmpty() ? QStringLiteral("Later") : m_comparison.later.date;
+    const QString &earlier = m_comparison.earlier.label;
+    const QString &later = m_comparison.later.label;
     m_figures->setHorizontalHeaderItem(1, new QTableWidgetItem(earlier));
     m_figures->setHorizontalHeaderItem(2, new QTableWidgetItem(later));
     m_ratios->setHorizontalHeaderItem(2, new QTableWidgetItem(earlier));
@@ -164,8 +164,10 @@ void TfrmCompare::beginRun()
 {
     m_page = std::make_unique<TqrCompare>(m_dm, m_comparison);
     m_qrCompare.setAddReports([this](Report::CompositeReport &composite) { composite.addReport(m_page.get()); });
-    // Identified as the statement's sheets are: the person, the later statement's date, pages.
-    m_qrCompare.setSheetFooter([this] { return Report::SheetFooter{m_comparison.later.name, m_comparison.later.date}; });
+    // Identified as the statement's sheets are: its holders, the later statement's date, pages.
+    m_qrCompare.setSheetFooter([this] {
+        return Report::SheetFooter{ComparisonTexts::holders(m_comparison.later), m_comparison.later.date};
+    });
     m_qrCompare.setFileName(QStringLiteral("Comparison %1").arg(runFileName(statementRun(m_dm), m_dm)));
 }
 

@@ -1,5 +1,6 @@
 #include "tfrm_print.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,6 +9,7 @@
 
 #include "base/guarded.h"
 #include "base/pending_messages.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "print/engine/report_page.h"
 #include "print_dialogs.h"
@@ -80,6 +82,14 @@ void TfrmPrint::build()
     QPalette palette = m_DBText19->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_DBText19->setPalette(palette);
+    // Under the name, the date the statement is made as of: which of the person's
+    // statements prints.
+    const QString date = currentStatementName(m_dm).date;
+    m_lblStatementDate = new QLabel(date.isEmpty() ? QString() : QStringLiteral("as of ") + date, this);
+    m_lblStatementDate->setObjectName(QStringLiteral("lblAsOf"));
+    m_lblStatementDate->setFont(pixelFont(13));
+    m_lblStatementDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblStatementDate->setPalette(palette);
     connect(&m_DBText19->link(), &FieldLink::refreshNeeded, this, guard([this] { placeFullName(); }));
     m_DBText19->setDataSource(&m_dm.dsClient);
     m_DBText19->setDataField(QStringLiteral("FullName2"));
@@ -118,6 +128,7 @@ void TfrmPrint::placeFullName()
     const int right = FullNameLeft + metrics.horizontalAdvance(QLatin1String(FullNameDesignText));
     const int width = std::min(right, metrics.horizontalAdvance(m_DBText19->text()) + 2);
     m_DBText19->setGeometry(right - width, FullNameTop, width, metrics.height());
+    m_lblStatementDate->setGeometry(0, FullNameTop + metrics.height(), right, metrics.height());
 }
 
 void TfrmPrint::showEvent(QShowEvent *event)

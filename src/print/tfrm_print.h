@@ -12,6 +12,7 @@ class ImageButton;
 class Navigator;
 class Picture;
 class PrintDialogs;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class Tdm1;
@@ -91,6 +92,7 @@ private:
 
     Picture *m_imBackground = nullptr;
     DBText *m_DBText19 = nullptr;
+    QLabel *m_lblStatementDate = nullptr;
     QRadioButton *m_rbFS = nullptr;
     QRadioButton *m_rbBlank = nullptr;
     ImageButton *m_imPreview = nullptr;

@@ -1,5 +1,7 @@
 #include "legal_window.h"
 
+#include <vector>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -7,6 +9,8 @@
 #include "base/pending_messages.h"
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
+#include "data/legal_questions.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "ui/db_combo_box.h"
 #include "ui/db_edit.h"
@@ -16,27 +20,6 @@
 
 const QString LegalWindow::Note =
     QStringLiteral("Note:  Explanations are only required on questions that were answered \"Yes\".");
-
-const std::vector<LegalWindow::Question> &LegalWindow::questions()
-{
-    static const std::vector<Question> all = {
-        {"Do you have a will?", "Will", "Executor:", "WillExplanation"},
-        {"Are you presently involved in divorce proceedings?", "Divorce", "Explain:", "DivorceExplanation"},
-        {"Have you taken bankruptcy in the past 15 years?", "Bankruptcy", "Explain:", "BankruptcyExplanation"},
-        {"Are you a partner or officer in any other venture?", "Partner", "Explain:", "PartnerExplanation"},
-        {"Are you a defendant in any suit or legal action?", "Defendant", "Explain:", "DefendantExplanation"},
-        {"Do you have any judgements against you?", "Judgement", "Explain:", "JudgementExplanation"},
-        {"Have you executed any prenuptial or financial agreements with your spouse?", "Prenuptial", "Explain:",
-         "PrenuptialExplanation"},
-        {"Are any of your listed assets separate property of your spouse?", "SpouseAssets", "Explain:",
-         "SpouseAssetsExplanation"},
-        {"Are any of your listed assets held in estate, trust or any other name?", "EstateAssets", "Explain:",
-         "EstateAssetsExplanation"},
-        {"Do any assets secure debts which have not been reported in the statement?", "DebtAssets", "Explain:",
-         "DebtAssetsExplanation"},
-    };
-    return all;
-}
 
 namespace {
 
@@ -48,12 +31,11 @@ constexpr int QuestionPitch = 62;
 LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_last(first > 0)
 {
-    setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
-    showFullName(true);
+    showStatement(currentStatementName(m_dm));
 
     std::vector<QWidget *> chain;
     for (int i = 0; i < 5; ++i) {
-        const Question &q = questions()[size_t(first + i)];
+        const LegalQuestion &q = legalQuestions()[size_t(first + i)];
         const int y = QuestionsTop + i * QuestionPitch;
         auto *question = new QLabel(QString::fromLatin1(q.text), this);
         question->setObjectName(QStringLiteral("lblQuestion%1").arg(first + i + 1));
@@ -66,7 +48,8 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
         answer->setDataField(QString::fromLatin1(q.answerField));
         answer->setGeometry(30, y + 22, 70, 20);
 
-        auto *caption = new QLabel(QString::fromLatin1(q.caption), this);
+        auto *caption = new QLabel(QString::fromLatin1(q.explanationCaption), this);
+        caption->setObjectName(QStringLiteral("lblExplanation%1").arg(first + i + 1));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(108, y + 22, 60, 20);
 
@@ -122,6 +105,9 @@ void LegalWindow::UpdateLegal()
 
 void LegalWindow::leaveFor(const QString &target)
 {
+    // An answer that is none of the list's is never stored, nor passed over.
+    if (!TypedControl::checkTyping(this).isEmpty())
+        return;
     UpdateLegal();
     if (target.isEmpty()) {
         m_navigator.returnToMain();

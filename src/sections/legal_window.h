@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/section_frame.h"
 
 class Navigator;
@@ -14,15 +12,6 @@ class LegalWindow : public SectionFrame
     Q_OBJECT
 
 public:
-    struct Question
-    {
-        const char *text;
-        const char *answerField;
-        const char *caption; // beside the explanation
-        const char *explanationField;
-    };
-    // The ten questions in their order.
-    static const std::vector<Question> &questions();
     static const QString Note;
 
     // Shows the five questions from `first` on.

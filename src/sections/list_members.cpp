@@ -158,7 +158,7 @@ const std::vector<ListMember> &listMembers()
          "BankLiability", RecalcBankNoteTotals, "CheckBankLiabilityForErrors", "UpdateBankLiability"},
         {"TfrmRealEstate_Liabilities", &Tdm1::tblRealEstate, &Tdm1::dsRealEstate,
          {{"Description", nullptr, 170}, {"Type", "Property Type", 110}, {"MarketValue", "Market Value", 95},
-          {"TMarketValue", "Asset Liability", 95}},
+          {"TCurrentLiability", "Asset Liability", 95}},
          realEstateFields(), realEstateRequired(), "MortgageLiabilitiesTotals", RecalcRealEstateTotals,
          "CheckRealEstateForErrors", nullptr, true},
         {"TfrmCreditCard_Liabilities", &Tdm1::tblCreditCards, &Tdm1::dsCreditCards,

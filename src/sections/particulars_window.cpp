@@ -11,6 +11,7 @@
 #include "base/pending_messages.h"
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "totals/statement_actions.h"
 #include "ui/db_combo_box.h"
@@ -62,11 +63,11 @@ QLabel *fieldLabel(QWidget *parent, const char *text, QRect geometry)
 ParticularsWindow::ParticularsWindow(Kind kind, Side side, Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : SectionFrame(parent), m_kind(kind), m_side(side), m_dm(dm), m_navigator(navigator)
 {
-    // The employment and contacts windows, the spouse's too, carry the person's name.
-    if (m_kind != Kind::Information) {
-        setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
-        showFullName(true);
-    }
+    // Every window of a stored statement names it and its date; a statement being created
+    // has neither yet.
+    const StatementName statement = currentStatementName(m_dm);
+    if (!statement.holder.isEmpty() || !statement.date.isEmpty())
+        showStatement(statement);
     buildControls();
     buildButtons();
 }
@@ -144,6 +145,8 @@ void ParticularsWindow::buildControls()
             // The spouse's marital status may also be left empty.
             const bool spouseStatus = m_side == Side::Spouse && c.entries == EntryLists::maritalStatuses;
             list->setEntries(spouseStatus ? EntryLists::spouseMaritalStatuses() : c.entries());
+            // A state list also takes a code typed by hand: its fifty entries leave out MS.
+            list->setOtherTextAllowed(c.entries == EntryLists::states);
             list->setUpperCase(c.upperCase);
             list->setDataSource(&m_dm.dsClient);
             list->setDataField(field);
@@ -249,10 +252,8 @@ QString ParticularsWindow::check(Side side, bool loud)
         if (!loud)
             return QStringLiteral("Error");
         const QString message = QString::fromLatin1(required.message);
-        if (here) {
-            if (QWidget *control = findChild<QWidget *>(QString::fromLatin1(required.control)))
-                control->setFocus(Qt::OtherFocusReason);
-        }
+        if (here)
+            TypedControl::focusRefused(findChild<QWidget *>(QString::fromLatin1(required.control)));
         Messages::current().show(Messages::Kind::Error, message);
         return message;
     }
@@ -371,7 +372,7 @@ void ParticularsWindow::returnToMain()
 
 void ParticularsWindow::btnOKClick()
 {
-    if (!DBEdit::checkTyping(this).isEmpty())
+    if (!TypedControl::checkTyping(this).isEmpty())
         return;
     switch (m_kind) {
     case Kind::Information:
@@ -391,7 +392,7 @@ void ParticularsWindow::btnOKClick()
 
 void ParticularsWindow::btnNextClick()
 {
-    if (!DBEdit::checkTyping(this).isEmpty())
+    if (!TypedControl::checkTyping(this).isEmpty())
         return;
     // In the employment and contacts windows the particulars checked are not on the
     // window: when they are incomplete, Next and Previous do nothing.
@@ -406,7 +407,7 @@ void ParticularsWindow::btnNextClick()
 
 void ParticularsWindow::btnPreviousClick()
 {
-    if (!DBEdit::checkTyping(this).isEmpty())
+    if (!TypedControl::checkTyping(this).isEmpty())
         return;
     if (m_kind != Kind::Information
         && (m_side == Side::Person ? PersonalInfoComplete() : SpouseInfoComplete()) != QLatin1String("Go"))

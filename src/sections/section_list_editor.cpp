@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "base/pending_messages.h"
 #include "data/engine/table.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "list_members.h"
 #include "totals/statement_actions.h"
@@ -33,8 +34,7 @@ SectionListEditor::SectionListEditor(const ListMember &member, Tdm1 &dm, Navigat
 {
     if (const CatalogueEntry *entry = findWindow(QString::fromLatin1(member.className)))
         setCaption(QString::fromLatin1(entry->caption));
-    setFullName(m_dm.tblClient.FieldByName(QStringLiteral("FullName2")).AsString());
-    showFullName(true);
+    showStatement(currentStatementName(m_dm));
 
     buildGrid();
     buildFields();
@@ -188,7 +188,7 @@ void SectionListEditor::FormShow()
 QString SectionListEditor::Check()
 {
     // Typing that is not a value of its field is never stored, nor passed over as empty.
-    const QString refused = DBEdit::checkTyping(this);
+    const QString refused = TypedControl::checkTyping(this);
     if (!refused.isEmpty())
         return refused;
     bool error = false;
@@ -203,8 +203,7 @@ QString SectionListEditor::Check()
         if (!error) {
             error = true;
             message = QString::fromLatin1(required.message);
-            if (QWidget *control = controlOf(field))
-                control->setFocus(Qt::OtherFocusReason);
+            TypedControl::focusRefused(controlOf(field));
         }
     }
     if (allEmpty)
@@ -274,7 +273,7 @@ void SectionListEditor::btnDeleteClick()
 void SectionListEditor::btnCancelClick()
 {
     m_table.Cancel();
-    DBEdit::revertTyping(this);
+    TypedControl::revertTyping(this);
     RecalcSection(m_dm, m_member.recalc);
     refreshTotal();
     focusFirstField();

@@ -70,6 +70,7 @@ const std::vector<CatalogueEntry> &windowCatalogue()
             {"TfrmInfo", "Information", F::Other},
             {"TfrmReadiness", "Ready for the Lender?", F::Other},
             {"TfrmCompare", "Compare Statements", F::Other},
+            {"TfrmStatementDate", "Statement Date", F::Other},
             {"TfrmBackup", "Backup Financial Data", F::Other},
             {"TfrmRestore", "Restore Financial Data", F::Other},
         };

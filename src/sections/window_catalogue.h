@@ -15,7 +15,7 @@ enum class WindowFamily {
     Spouse,              // the spouse's three windows, for joint statements only
     List,                // the seventeen list-and-detail windows
     Legal,
-    Other,               // print, about, backup and restore
+    Other,               // print, about, backup, restore and the windows beside them
 };
 
 struct CatalogueEntry

@@ -115,14 +115,20 @@ void RecalcRealEstateTotals(Tdm1 &dm)
     transaction.Commit();
 }
 
+const std::vector<const char *> &totalAssetsParts()
+{
+    // Life insurance counts at cash value; the three other-asset types are already inside
+    // OtherAssetsTotal.
+    static const std::vector<const char *> parts = {"CashOnHand",     "InvestmentTotals", "RealEstateTotals",
+                                                    "AutoTotal",      "LifeCash",         "PersonalAssets",
+                                                    "BusinessAssets", "OtherAssetsTotal"};
+    return parts;
+}
+
 void RecalcTotalAssets(Tdm1 &dm)
 {
     Database::Transaction transaction(dm.db1);
-    // Life insurance counts at cash value; the three other-asset types are already inside
-    // OtherAssetsTotal.
-    const double assets = sumStoredTotals(dm.tblFSPro, {"CashOnHand", "InvestmentTotals", "RealEstateTotals",
-                                                        "AutoTotal", "LifeCash", "PersonalAssets",
-                                                        "BusinessAssets", "OtherAssetsTotal"});
+    const double assets = sumStoredTotals(dm.tblFSPro, totalAssetsParts());
     Table &totals = editTotalsRow(dm);
     totals.FieldByName(QStringLiteral("TotalAssets")).SetAsFloat(assets);
     totals.Post();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class Tdm1;
 
 // Each recomputation works on the current statement (every table filtered on
@@ -18,3 +20,5 @@ void RecalcOtherAssetTotals(Tdm1 &dm);
 
 // TotalAssets from the eight stored category totals; one that cannot be read counts as 0.
 void RecalcTotalAssets(Tdm1 &dm);
+// Those eight fields of the totals row.
+const std::vector<const char *> &totalAssetsParts();

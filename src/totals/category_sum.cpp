@@ -99,6 +99,14 @@ const CategorySum &categorySum(Category category)
     return categories().at(category);
 }
 
+std::vector<const CategorySum *> everyCategorySum()
+{
+    std::vector<const CategorySum *> all;
+    for (const auto &[category, sum] : categories())
+        all.push_back(&sum);
+    return all;
+}
+
 void RecalcCategory(Tdm1 &dm, const CategorySum &category)
 {
     Table &table = dm.*category.table;

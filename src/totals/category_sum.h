@@ -42,6 +42,8 @@ enum class Category {
 };
 
 const CategorySum &categorySum(Category category);
+// Every category, in the order of the enumeration.
+std::vector<const CategorySum *> everyCategorySum();
 
 // Walks the category's table of the current statement once, writes every sum into the
 // totals row in one posting and runs the follow-ups, all as one transaction. The table is

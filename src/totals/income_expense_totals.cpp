@@ -11,23 +11,6 @@
 #include "totals/asset_totals.h"
 #include "totals/totals_support.h"
 
-namespace {
-
-struct TypeTotal
-{
-    const char *type;
-    const char *yearly;
-    const char *monthly;
-};
-
-struct ItemTotals
-{
-    Table Tdm1::*table;
-    TypeTotal all; // type unused: every row of the statement
-    std::vector<TypeTotal> types;
-    void (*then)(Tdm1 &);
-};
-
 const ItemTotals &incomeTotals()
 {
     static const ItemTotals totals = {
@@ -66,6 +49,8 @@ const ItemTotals &expenseTotals()
     };
     return totals;
 }
+
+namespace {
 
 // Puts the item table back on the statement filter when the scope ends, so a failed
 // recomputation does not leave the section's list showing one type only.

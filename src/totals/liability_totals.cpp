@@ -38,12 +38,17 @@ void RecalcContingentTotals(Tdm1 &dm)
     RecalcCategory(dm, categorySum(Category::Contingent));
 }
 
+const std::vector<const char *> &totalLiabilitiesParts()
+{
+    static const std::vector<const char *> parts = {"AutoLiability",             "BankLiability", "CreditCardLiability",
+                                                    "MortgageLiabilitiesTotals", "TaxLiability",  "OtherLiability"};
+    return parts;
+}
+
 void RecalcTotalLiabilities(Tdm1 &dm)
 {
     Database::Transaction transaction(dm.db1);
-    const double liabilities = sumStoredTotals(dm.tblFSPro, {"AutoLiability", "BankLiability", "CreditCardLiability",
-                                                             "MortgageLiabilitiesTotals", "TaxLiability",
-                                                             "OtherLiability"});
+    const double liabilities = sumStoredTotals(dm.tblFSPro, totalLiabilitiesParts());
     Table &totals = editTotalsRow(dm);
     totals.FieldByName(QStringLiteral("TotalLiabilities")).SetAsFloat(liabilities);
     totals.Post();

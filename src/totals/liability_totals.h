@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class Tdm1;
 
 // Each recomputation works on the current statement, writes its category into the totals
@@ -16,5 +18,7 @@ void RecalcContingentTotals(Tdm1 &dm);
 // TotalLiabilities from the six stored liability totals (mortgages at the owed share,
 // contingent liabilities excluded); one that cannot be read counts as 0.
 void RecalcTotalLiabilities(Tdm1 &dm);
+// Those six fields of the totals row.
+const std::vector<const char *> &totalLiabilitiesParts();
 // NetWorth and TotalLiabilitiesandNetWorth from the stored TotalAssets and TotalLiabilities.
 void RecalcNetWorth(Tdm1 &dm);

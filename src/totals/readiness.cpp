@@ -1,13 +1,22 @@
 #include "readiness.h"
 
 #include <cmath>
+#include <map>
+#include <optional>
+#include <set>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/entry_lists.h"
+#include "data/legal_questions.h"
 #include "data/tdm1.h"
+#include "totals/asset_totals.h"
+#include "totals/category_sum.h"
+#include "totals/income_expense_totals.h"
+#include "totals/liability_totals.h"
+#include "totals/printed_figures.h"
 
 namespace {
 
@@ -20,7 +29,7 @@ constexpr char SecondLegalWindow[] = "TfrmLegal2";
 constexpr char MortgagesWindow[] = "TfrmRealEstate_Liabilities";
 constexpr char AutoLoansWindow[] = "TfrmAutos_Liabilities";
 // Questions on the first legal window; the rest are on the second.
-constexpr int QuestionsOnFirstLegalWindow = 5;
+constexpr size_t QuestionsOnFirstLegalWindow = 5;
 // Amounts closer than this to the sum of their rows agree (they print alike).
 constexpr double TotalsTolerance = 0.005;
 
@@ -67,41 +76,6 @@ const std::vector<AmountField> &positiveAmounts()
     return fields;
 }
 
-struct RowSum
-{
-    const char *total;
-    const char *caption;
-    const char *sql; // the sum of the rows, ?1 the statement
-};
-
-// Every stored total beside the sum of its rows, taken straight from the file.
-const std::vector<RowSum> &rowSums()
-{
-    static const std::vector<RowSum> sums = {
-        {"CashOnHand", "Cash", "SELECT TOTAL(Balance) FROM Cash WHERE ClientId = ?1"},
-        {"InvestmentTotals", "Investments", "SELECT TOTAL(MarketValue) FROM Investments WHERE ClientId = ?1"},
-        {"RealEstateTotals", "Real estate",
-         "SELECT TOTAL(MarketValue * PercentOwned * 0.01) FROM RealEstate WHERE ClientId = ?1"},
-        {"AutoTotal", "Automobiles", "SELECT TOTAL(CurrentValue) FROM Auto WHERE ClientId = ?1"},
-        {"LifeCash", "Life insurance", "SELECT TOTAL(CashValue) FROM LifeInsurance WHERE ClientId = ?1"},
-        {"PersonalAssets", "Personal assets", "SELECT TOTAL(Value) FROM PersonalAssets WHERE ClientId = ?1"},
-        {"BusinessAssets", "Business assets", "SELECT TOTAL(Value) FROM BusinessAssets WHERE ClientId = ?1"},
-        {"OtherAssetsTotal", "All other assets", "SELECT TOTAL(Value) FROM OtherAssets WHERE ClientId = ?1"},
-        {"BankLiability", "Notes payable", "SELECT TOTAL(Amount) FROM Bank WHERE ClientId = ?1"},
-        {"MortgageLiabilitiesTotals", "Mortgages payable",
-         "SELECT TOTAL(CurrentBalance * PercentLiability * 0.01) FROM RealEstate WHERE ClientId = ?1"},
-        {"CreditCardLiability", "Credit card liability",
-         "SELECT TOTAL(CurrentBalance) FROM CreditCards WHERE ClientId = ?1"},
-        {"AutoLiability", "Auto liability", "SELECT TOTAL(LoanBalance) FROM Autos2 WHERE ClientId = ?1"},
-        {"TaxLiability", "Tax liability", "SELECT TOTAL(Amount) FROM Taxes WHERE ClientId = ?1"},
-        {"OtherLiability", "All other liabilities", "SELECT TOTAL(Amount) FROM Other WHERE ClientId = ?1"},
-        {"ContingentLiability", "Contingent liabilities", "SELECT TOTAL(Amount) FROM Contingent WHERE ClientId = ?1"},
-        {"IncomeTotal", "Total income", "SELECT TOTAL(Amount) FROM Incomes WHERE ClientId = ?1"},
-        {"ExpenseTotal", "Total expenses", "SELECT TOTAL(Amount) FROM Expenditure WHERE ClientId = ?1"},
-    };
-    return sums;
-}
-
 class Reader
 {
 public:
@@ -124,10 +98,10 @@ public:
         }
         query->tryReset();
     }
-    double number(const std::string &sql)
+    double number(const std::string &sql, const char *second = nullptr)
     {
         double value = 0;
-        rows(sql, [&](SQLite::Statement &q) { value = q.getColumn(0).getDouble(); });
+        rows(sql, [&](SQLite::Statement &q) { value = q.getColumn(0).getDouble(); }, second);
         return value;
     }
 
@@ -191,17 +165,15 @@ void checkLegal(Tdm1 &dm, std::vector<ReadinessFinding> &findings)
     legal.First();
     if (legal.Eof())
         return;
-    int question = 0;
-    for (int c = 0; c < legal.FieldCount(); ++c) {
-        const QString answer = legal.column(c).name;
-        const auto explanation = legal.FindField(answer + QStringLiteral("Explanation"));
-        if (!explanation)
-            continue;
-        const bool first = question++ < QuestionsOnFirstLegalWindow;
-        if (legal.FieldByName(answer).AsString() == QLatin1String("Yes") && explanation->AsString().trimmed().isEmpty())
-            findings.push_back({QStringLiteral("The legal question \"%1\" is answered \"Yes\" without an explanation.")
-                                    .arg(answer),
-                                Fix::OpenWindow, first ? FirstLegalWindow : SecondLegalWindow});
+    const auto &questions = legalQuestions();
+    for (size_t i = 0; i < questions.size(); ++i) {
+        const LegalQuestion &q = questions[i];
+        if (legal.FieldByName(QLatin1String(q.answerField)).AsString() == QLatin1String("Yes")
+            && legal.FieldByName(QLatin1String(q.explanationField)).AsString().trimmed().isEmpty())
+            findings.push_back({QStringLiteral("The legal question \"%1\" is answered \"Yes\", but \"%2\" is left empty.")
+                                    .arg(QLatin1String(q.text), QLatin1String(q.explanationCaption)),
+                                Fix::OpenWindow,
+                                i < QuestionsOnFirstLegalWindow ? FirstLegalWindow : SecondLegalWindow});
     }
 }
 
@@ -224,30 +196,31 @@ void checkMortgages(Reader &reader, std::vector<ReadinessFinding> &findings)
                 });
 }
 
-// An auto paid for monthly needs its loan among the auto liabilities: a loan whose
-// description names the auto's model (or the auto's description names the loan).
+// Every auto paid for monthly needs a loan among the auto liabilities. Which loan is whose
+// the statement does not say, so only a shortfall is a fault: fewer loans than such autos.
 void checkAutoLoans(Reader &reader, std::vector<ReadinessFinding> &findings)
 {
-    QStringList loans;
-    reader.rows("SELECT Description FROM Autos2 WHERE ClientId = ?1",
-                [&](SQLite::Statement &q) { loans << text(q, 0).trimmed(); });
+    QStringList paidMonthly;
     reader.rows("SELECT Description, Model FROM Auto WHERE ClientId = ?1 AND MonthlyPayment > 0 ORDER BY rowid",
                 [&](SQLite::Statement &q) {
                     const QString description = text(q, 0).trimmed();
-                    const QString model = text(q, 1).trimmed();
-                    bool matched = false;
-                    for (const QString &loan : loans) {
-                        if (loan.isEmpty())
-                            continue;
-                        if ((!model.isEmpty() && loan.contains(model, Qt::CaseInsensitive))
-                            || description.contains(loan, Qt::CaseInsensitive))
-                            matched = true;
-                    }
-                    if (!matched)
-                        findings.push_back({QStringLiteral("The auto \"%1\" has a monthly payment but no auto loan.")
-                                                .arg(description.isEmpty() ? model : description),
-                                            Fix::OpenWindow, AutoLoansWindow});
+                    paidMonthly << (description.isEmpty() ? text(q, 1).trimmed() : description);
                 });
+    const auto loans = qint64(reader.number("SELECT COUNT(*) FROM Autos2 WHERE ClientId = ?1"));
+    const auto autos = qint64(paidMonthly.size());
+    if (autos <= loans)
+        return;
+    QString text;
+    if (autos == 1)
+        text = QStringLiteral("The auto \"%1\" has a monthly payment, but no auto loan is entered.").arg(paidMonthly[0]);
+    else if (loans == 0)
+        text = QStringLiteral("%1 autos have a monthly payment, but no auto loan is entered.").arg(autos);
+    else
+        text = QStringLiteral("%1 autos have a monthly payment, but only %2 auto loan%3 entered.")
+                   .arg(autos)
+                   .arg(loans)
+                   .arg(loans == 1 ? " is" : "s are");
+    findings.push_back({text, Fix::OpenWindow, AutoLoansWindow});
 }
 
 void checkNegativeAmounts(Reader &reader, std::vector<ReadinessFinding> &findings)
@@ -270,33 +243,160 @@ void checkNegativeAmounts(Reader &reader, std::vector<ReadinessFinding> &finding
     }
 }
 
+// A property's owned value and owed balance as the real-estate recomputation forms them:
+// an empty percentage counts as none, one that is not a number as the whole.
+constexpr char OwnedShare[] = "IFNULL(MarketValue, 0) * (CASE WHEN typeof(PercentOwned) = 'text' AND PercentOwned <> '' "
+                              "THEN 100 ELSE IFNULL(PercentOwned, 0) END) * 0.01";
+constexpr char OwedShare[] = "IFNULL(CurrentBalance, 0) * (CASE WHEN typeof(PercentLiability) = 'text' AND "
+                             "PercentLiability <> '' THEN 100 ELSE IFNULL(PercentLiability, 0) END) * 0.01";
+
+bool agrees(double stored, double summed)
+{
+    return std::fabs(stored - summed) < TotalsTolerance;
+}
+
+// What a recomputation would write into a figure of the totals row, formed from the rows in
+// the file, and the figures it is formed from (each with its factor).
+struct FromRows
+{
+    double rows = 0;
+    std::vector<std::pair<QString, double>> parts;
+    // The sum of figures the rows themselves store, where the figure is formed of those.
+    std::optional<double> ofRowFigures = {};
+};
+using Expectations = std::map<QString, FromRows>;
+
+std::string quotedName(const char *name)
+{
+    return std::string("\"") + name + '"';
+}
+
+double rowSum(Reader &reader, const QString &table, const std::string &expression, const char *typeField = nullptr,
+              const char *typeText = nullptr)
+{
+    std::string sql = "SELECT TOTAL(" + expression + ") FROM \"" + table.toStdString() + "\" WHERE ClientId = ?1";
+    if (typeField)
+        sql += " AND " + quotedName(typeField) + " = ?2";
+    return reader.number(sql, typeText);
+}
+
+// Read from the recomputations' own tables, so the rules are those the totals were formed by.
+Expectations expectationsFromRows(Tdm1 &dm, Reader &reader)
+{
+    Expectations e;
+    for (const CategorySum *category : everyCategorySum()) {
+        const QString table = (dm.*category->table).TableName();
+        for (const SummedField &f : category->fields)
+            e[QLatin1String(f.totalsField)].rows = rowSum(
+                reader, table, quotedName(f.rowField) + " * " + std::to_string(f.factor), f.typeField, f.typeText);
+        // An all-rows sum holds the sums by type of the same field (and the rows of other types).
+        for (const SummedField &all : category->fields) {
+            if (all.typeField)
+                continue;
+            for (const SummedField &typed : category->fields)
+                if (typed.typeField && qstrcmp(typed.rowField, all.rowField) == 0 && typed.factor == all.factor)
+                    e[QLatin1String(all.totalsField)].parts.push_back({QLatin1String(typed.totalsField), 1.0});
+        }
+    }
+    for (const ItemTotals *items : {&incomeTotals(), &expenseTotals()}) {
+        const QString table = (dm.*items->table).TableName();
+        FromRows &all = e[QLatin1String(items->all.yearly)];
+        all.rows = rowSum(reader, table, "Amount");
+        for (const TypeTotal &type : items->types) {
+            e[QLatin1String(type.yearly)].rows = rowSum(reader, table, "Amount", "Type", type.type);
+            all.parts.push_back({QLatin1String(type.yearly), 1.0});
+        }
+        std::vector<TypeTotal> pairs = items->types;
+        pairs.push_back(items->all);
+        for (const TypeTotal &pair : pairs)
+            e[QLatin1String(pair.monthly)] = {e[QLatin1String(pair.yearly)].rows / 12.0,
+                                              {{QLatin1String(pair.yearly), 1.0 / 12.0}}};
+    }
+    const QString realEstate = dm.tblRealEstate.TableName();
+    e[QStringLiteral("RealEstateTotalsAsset")].rows = rowSum(reader, realEstate, "MarketValue");
+    e[QStringLiteral("RealEstateTotals")].rows = rowSum(reader, realEstate, OwnedShare);
+    e[QStringLiteral("RealEstateTotals")].ofRowFigures = rowSum(reader, realEstate, "TMarketValue");
+    e[QStringLiteral("TMortgageLiabilitiesTotals")].rows = rowSum(reader, realEstate, "CurrentBalance");
+    e[QStringLiteral("MortgageLiabilitiesTotals")].rows = rowSum(reader, realEstate, OwedShare);
+    e[QStringLiteral("MortgageLiabilitiesTotals")].ofRowFigures = rowSum(reader, realEstate, "TCurrentLiability");
+
+    const auto sumOf = [&e](const std::vector<const char *> &parts) {
+        FromRows sum;
+        for (const char *part : parts) {
+            sum.rows += e[QLatin1String(part)].rows;
+            sum.parts.push_back({QLatin1String(part), 1.0});
+        }
+        return sum;
+    };
+    const FromRows assets = e[QStringLiteral("TotalAssets")] = sumOf(totalAssetsParts());
+    const FromRows liabilities = e[QStringLiteral("TotalLiabilities")] = sumOf(totalLiabilitiesParts());
+    // As net worth and its balancing line are formed.
+    const double netWorth = assets.rows - liabilities.rows;
+    e[QStringLiteral("NetWorth")] = {netWorth, {{QStringLiteral("TotalAssets"), 1.0}, {QStringLiteral("TotalLiabilities"), -1.0}}};
+    e[QStringLiteral("TotalLiabilitiesandNetWorth")] = {
+        liabilities.rows + netWorth, {{QStringLiteral("TotalLiabilities"), 1.0}, {QStringLiteral("NetWorth"), 1.0}}};
+    return e;
+}
+
+// Every printed figure against its rows. A figure that differs from its rows but agrees with
+// the stored figures it is formed from is left to the finding on those: a stale category is
+// reported once, not again in every total above it (a property's stale share is found by
+// checkPropertyShares).
 void checkTotals(Tdm1 &dm, Reader &reader, std::vector<ReadinessFinding> &findings)
 {
     Table &totals = dm.tblFSPro;
-    const auto storedTotal = [&](const char *field) {
-        const QString text = totals.FieldByName(QLatin1String(field)).AsString();
+    const auto stored = [&](const QString &field) {
+        const QString text = totals.FieldByName(field).AsString();
         bool ok = false;
         const double value = text.toDouble(&ok);
         return ok ? value : 0.0;
     };
-    const auto compare = [&](const QString &caption, double stored, double summed) {
-        if (std::fabs(stored - summed) >= TotalsTolerance)
-            findings.push_back({QStringLiteral("%1: the stored total differs from the sum of its rows.").arg(caption),
-                                Fix::Recompute, {}, stored, summed});
-    };
-    for (const RowSum &sum : rowSums())
-        compare(QLatin1String(sum.caption), storedTotal(sum.total), reader.number(sum.sql));
-    double assets = 0;
-    for (const char *f : {"CashOnHand", "InvestmentTotals", "RealEstateTotals", "AutoTotal", "LifeCash",
-                          "PersonalAssets", "BusinessAssets", "OtherAssetsTotal"})
-        assets += storedTotal(f);
-    double liabilities = 0;
-    for (const char *f : {"AutoLiability", "BankLiability", "CreditCardLiability", "MortgageLiabilitiesTotals",
-                          "TaxLiability", "OtherLiability"})
-        liabilities += storedTotal(f);
-    compare(QStringLiteral("Total assets"), storedTotal("TotalAssets"), assets);
-    compare(QStringLiteral("Total liabilities"), storedTotal("TotalLiabilities"), liabilities);
-    compare(QStringLiteral("Net worth"), storedTotal("NetWorth"), storedTotal("TotalAssets") - storedTotal("TotalLiabilities"));
+    std::set<QString> printed;
+    for (const PrintedFigureGroup &group : printedFigures())
+        for (const PrintedFigure &figure : group.figures)
+            printed.insert(QLatin1String(figure.field));
+
+    const Expectations expected = expectationsFromRows(dm, reader);
+    for (const PrintedFigureGroup &group : printedFigures()) {
+        for (const PrintedFigure &figure : group.figures) {
+            const QString field = QLatin1String(figure.field);
+            const FromRows &fromRows = expected.at(field);
+            const double value = stored(field);
+            if (agrees(value, fromRows.rows) || (fromRows.ofRowFigures && agrees(value, *fromRows.ofRowFigures)))
+                continue;
+            bool formedOfPrinted = !fromRows.parts.empty();
+            double formed = fromRows.rows;
+            for (const auto &[part, factor] : fromRows.parts) {
+                formedOfPrinted = formedOfPrinted && printed.count(part);
+                formed += factor * (stored(part) - expected.at(part).rows);
+            }
+            if (formedOfPrinted && agrees(value, formed))
+                continue;
+            findings.push_back({QStringLiteral("%1: the stored total differs from the sum of its rows.")
+                                    .arg(QLatin1String(figure.caption)),
+                                Fix::Recompute, {}, value, fromRows.rows, field});
+        }
+    }
+}
+
+// Each property's owned value and owed balance, which schedules B and J print beside it.
+void checkPropertyShares(Reader &reader, std::vector<ReadinessFinding> &findings)
+{
+    reader.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
+                    + ", IFNULL(TCurrentLiability, 0), " + OwedShare + " FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
+                [&](SQLite::Statement &q) {
+                    const QString property = text(q, 0);
+                    const auto compare = [&](int column, const char *what, const char *field) {
+                        const double value = q.getColumn(column).getDouble();
+                        const double summed = q.getColumn(column + 1).getDouble();
+                        if (!agrees(value, summed))
+                            findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
+                                                    .arg(property, QLatin1String(what)),
+                                                Fix::Recompute, {}, value, summed, QLatin1String(field)});
+                    };
+                    compare(1, "owned value", "TMarketValue");
+                    compare(3, "owed balance", "TCurrentLiability");
+                });
 }
 
 } // namespace
@@ -316,5 +416,6 @@ std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today)
     checkAutoLoans(reader, findings);
     checkLegal(dm, findings);
     checkTotals(dm, reader, findings);
+    checkPropertyShares(reader, findings);
     return findings;
 }

@@ -18,9 +18,11 @@ struct ReadinessFinding
     QString text;
     Fix fix = Fix::OpenWindow;
     QString window; // class name of the window, for Fix::OpenWindow
-    // For a total that differs from its rows: what is stored and what the rows add up to.
+    // For a total that differs from its rows: what is stored, what the rows add up to, and
+    // the field that holds it.
     double stored = 0;
     double summed = 0;
+    QString field = {};
 };
 
 // How old a statement may be before a lender asks for a new one.

@@ -9,72 +9,9 @@
 #include "data/engine/engine_error.h"
 #include "data/entry_lists.h"
 #include "data/tdm1.h"
+#include "totals/printed_figures.h"
 
 namespace {
-
-struct Line
-{
-    const char *caption;
-    const char *field;
-    bool total = false;
-};
-
-struct Group
-{
-    const char *caption;
-    std::vector<Line> lines;
-};
-
-// The categories of the summary page, with the captions it prints, and the totals.
-const std::vector<Group> &groups()
-{
-    static const std::vector<Group> all = {
-        {"Assets",
-         {{"Cash (A)", "CashOnHand"},
-          {"Real Estate (B)", "RealEstateTotals"},
-          {"Securities (C)", "InvestmentTotals"},
-          {"Automobiles (D)", "AutoTotal"},
-          {"Cash Value Life Insurance (E)", "LifeCash"},
-          {"Household and Personal Assets (F)", "PersonalAssets"},
-          {"Business Assets (G)", "BusinessAssets"},
-          {"Accounts and Notes Receivable (H)", "NotesReceivable"},
-          {"Restricted or Margin Accounts (H)", "MarginAccounts"},
-          {"All Other Assets (H)", "OtherAssets"},
-          {"Total Assets", "TotalAssets", true}}},
-        {"Liabilities",
-         {{"Notes Payable (I)", "BankLiability"},
-          {"Mortgages Payable (J)", "MortgageLiabilitiesTotals"},
-          {"Credit Card Liability (K)", "CreditCardLiability"},
-          {"Auto Liability (L)", "AutoLiability"},
-          {"Tax Liability (M)", "TaxLiability"},
-          {"All Other Liabilities (N)", "OtherLiability"},
-          {"Contingent Liabilities (O)", "ContingentLiability"},
-          {"Total Liabilities", "TotalLiabilities", true},
-          {"Net Worth", "NetWorth", true}}},
-        {"Annual Income",
-         {{"Salaries & Wages (Individual)", "Salary"},
-          {"Salaries & Wages (Spouse)", "Salary_Spouse"},
-          {"Bonuses & Commissions", "Bonus"},
-          {"Dividends & Interest Income", "Dividends"},
-          {"Net Real Estate Income", "RealEstateIncome"},
-          {"Oil & Gas Income/Royalties", "OilIncome"},
-          {"All Other Income", "OtherIncome"},
-          {"Total Income", "IncomeTotal", true},
-          {"Monthly Income", "MIncomeTotal", true}}},
-        {"Annual Expenditures",
-         {{"Installment Payments", "Installment_Exp"},
-          {"Lease Obligations", "Lease_Exp"},
-          {"Mortgage Payments", "Mortgage_Exp"},
-          {"Other Debt Service", "OtherDebt_Exp"},
-          {"Alimony, Child Support, etc", "Alimony_Exp"},
-          {"Auto, Life & Health Insurance Premiums", "Insurance_Exp"},
-          {"Rental Payments", "Rental_Exp"},
-          {"All Other Expenditures", "Other_Exp"},
-          {"Total Expenditures", "ExpenseTotal", true},
-          {"Monthly Expenditures", "MExpenseTotal", true}}},
-    };
-    return all;
-}
 
 // The monthly fields of the debt-service expense types (the expense totals' own pairing).
 const std::vector<const char *> &debtServiceMonthlyFields()
@@ -92,17 +29,29 @@ struct StoredStatement
     Figures figures;
 };
 
+QString columnText(const SQLite::Statement &query, int column)
+{
+    return QString::fromStdString(query.getColumn(column).getString());
+}
+
 StoredStatement readStatement(Tdm1 &dm, const QString &id)
 {
     const auto query = dm.db1.statement("SELECT * FROM FSPro WHERE ClientId = ?1 ORDER BY rowid LIMIT 1");
-    const auto exists = dm.db1.statement("SELECT COUNT(*) FROM Client WHERE Id = ?1");
+    const auto client = dm.db1.statement(
+        "SELECT Id, FullName2, SFirstName, SLastName, SFullName2 FROM Client WHERE Id = ?1");
     StoredStatement stored;
     stored.statement.id = id;
     try {
-        exists->bind(1, id.toStdString());
-        exists->executeStep();
-        const bool found = exists->getColumn(0).getInt64() > 0;
-        exists->tryReset();
+        client->bind(1, id.toStdString());
+        const bool found = client->executeStep();
+        if (found) {
+            stored.statement.created = client->getColumn(0).getInt64();
+            stored.statement.fullName = columnText(*client, 1);
+            stored.statement.spouseFirstName = columnText(*client, 2);
+            stored.statement.spouseLastName = columnText(*client, 3);
+            stored.statement.spouseFullName = columnText(*client, 4);
+        }
+        client->tryReset();
         if (!found)
             throw EngineError(QStringLiteral("The statement %1 does not exist.").arg(id));
         query->bind(1, id.toStdString());
@@ -121,7 +70,7 @@ StoredStatement readStatement(Tdm1 &dm, const QString &id)
         query->tryReset();
     } catch (const SQLite::Exception &error) {
         query->tryReset();
-        exists->tryReset();
+        client->tryReset();
         throw EngineError(QString::fromUtf8(error.what()));
     }
     return stored;
@@ -173,9 +122,35 @@ const std::vector<RatioRule> &ratioRules()
     return rules;
 }
 
+// Month and day with or without their leading zeros, as "1/5/2027" or "01/05/2027".
 QDate statementDate(const QString &date)
 {
-    return QDate::fromString(date.trimmed(), QStringLiteral("MM/dd/yyyy"));
+    return QDate::fromString(date.trimmed(), QStringLiteral("M/d/yyyy"));
+}
+
+bool sameDate(const QString &date, const QString &other)
+{
+    return !statementDateIsOlder(date, other) && !statementDateIsOlder(other, date);
+}
+
+// The date as it heads a statement's column, with the statement's number where another
+// statement beside it has the same date.
+QString statementLabel(const QString &date, const QString &id, bool withNumber)
+{
+    QString label = date.trimmed().isEmpty() ? QStringLiteral("(no date)") : date.trimmed();
+    if (withNumber)
+        label += QStringLiteral(" #") + id;
+    return label;
+}
+
+// Earlier by date; of the same date (or of no dates) the one created first.
+bool comesBefore(const ComparedStatement &a, const ComparedStatement &b)
+{
+    if (statementDateIsOlder(a.date, b.date))
+        return true;
+    if (statementDateIsOlder(b.date, a.date))
+        return false;
+    return a.created < b.created;
 }
 
 } // namespace
@@ -200,15 +175,20 @@ StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QS
 {
     StoredStatement first = readStatement(dm, firstId);
     StoredStatement second = readStatement(dm, secondId);
-    if (statementDateIsOlder(second.statement.date, first.statement.date))
+    if (comesBefore(second.statement, first.statement))
         std::swap(first, second);
 
     StatementComparison comparison;
     comparison.earlier = first.statement;
     comparison.later = second.statement;
-    for (const Group &group : groups()) {
+    const bool tellApart = sameDate(first.statement.date, second.statement.date) && first.statement.id != second.statement.id;
+    for (ComparedStatement *statement : {&comparison.earlier, &comparison.later})
+        statement->label = statementLabel(statement->date, statement->id, tellApart);
+    for (const PrintedFigureGroup &group : printedFigures()) {
         ComparedGroup compared{QLatin1String(group.caption), {}};
-        for (const Line &line : group.lines) {
+        for (const PrintedFigure &line : group.figures) {
+            if (!line.compared)
+                continue;
             ComparedFigure f;
             f.caption = QLatin1String(line.caption);
             f.field = QLatin1String(line.field);
@@ -220,7 +200,8 @@ StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QS
                 f.percent = f.change / std::abs(f.earlier) * 100;
             compared.figures.push_back(f);
         }
-        comparison.groups.push_back(std::move(compared));
+        if (!compared.figures.empty())
+            comparison.groups.push_back(std::move(compared));
     }
     for (const RatioRule &rule : ratioRules())
         comparison.ratios.push_back({QString::fromUtf8(rule.caption), QString::fromUtf8(rule.formula),
@@ -231,20 +212,29 @@ StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QS
 std::vector<StatementChoice> OtherStatementsOfPerson(Tdm1 &dm, const QString &id)
 {
     const auto query = dm.db1.statement(
-        "SELECT c.Id, IFNULL(f.Date, ''), c.FirstName || ' ' || c.LastName FROM Client c "
+        "SELECT c.Id, IFNULL(f.Date, ''), c.FirstName || ' ' || c.LastName, "
+        "IFNULL((SELECT Date FROM FSPro WHERE ClientId = CAST(s.Id AS TEXT) ORDER BY rowid LIMIT 1), '') FROM Client c "
         "JOIN Client s ON s.Id = ?1 AND c.LastName = s.LastName AND c.FirstName = s.FirstName AND c.Id <> s.Id "
         "LEFT JOIN FSPro f ON f.rowid = (SELECT MIN(rowid) FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT))");
     std::vector<StatementChoice> choices;
+    QStringList dates; // the given statement's, then each choice's
     try {
         query->bind(1, id.toStdString());
-        while (query->executeStep())
-            choices.push_back({QString::fromStdString(query->getColumn(0).getString()),
-                               QString::fromStdString(query->getColumn(1).getString()),
-                               QString::fromStdString(query->getColumn(2).getString())});
+        while (query->executeStep()) {
+            choices.push_back({columnText(*query, 0), columnText(*query, 1), columnText(*query, 2), {}});
+            if (dates.isEmpty())
+                dates << columnText(*query, 3);
+            dates << choices.back().date;
+        }
         query->tryReset();
     } catch (const SQLite::Exception &error) {
         query->tryReset();
         throw EngineError(QString::fromUtf8(error.what()));
+    }
+    for (StatementChoice &choice : choices) {
+        const auto shared = std::count_if(dates.begin(), dates.end(),
+                                          [&](const QString &other) { return sameDate(choice.date, other); });
+        choice.label = statementLabel(choice.date, choice.id, shared > 1);
     }
     // Newest first; of equal dates the one stored last.
     std::stable_sort(choices.begin(), choices.end(), [](const StatementChoice &a, const StatementChoice &b) {

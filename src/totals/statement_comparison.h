@@ -45,8 +45,16 @@ struct ComparedRatio
 struct ComparedStatement
 {
     QString id;
-    QString name; // the person's name on the totals row
-    QString date; // mm/dd/yyyy as stored
+    qint64 created = 0; // the Id as a number: statements are numbered as they are created
+    QString name;       // the person's name on the totals row
+    QString date;       // mm/dd/yyyy as stored
+    // What heads the statement's column: its date, and its number where both have that date.
+    QString label;
+    // The Client row's names, as the statement's own sheets name its holders.
+    QString fullName;
+    QString spouseFirstName;
+    QString spouseLastName;
+    QString spouseFullName;
 };
 
 struct StatementComparison
@@ -61,11 +69,12 @@ struct StatementComparison
 // ratio: installments, mortgage payments, lease obligations and other debt service.
 const QStringList &debtServiceExpenseTypes();
 
-// Compares two statements by Id; the one with the older date comes first (as given when
-// the dates are equal or not dates). Refuses an Id that is no statement.
+// Compares two statements by Id; the one with the older date comes first, and of equal
+// dates (or none) the one created first. Refuses an Id that is no statement.
 StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QString &secondId);
 
-// The statement dates compared as dates, not as texts: an invalid date is older than any.
+// The statement dates compared as dates, not as texts (month and day with or without
+// leading zeros): an invalid date is older than any.
 bool statementDateIsOlder(const QString &date, const QString &than);
 
 // The statements of the same person as the given one (same last and first name), newest
@@ -75,6 +84,8 @@ struct StatementChoice
     QString id;
     QString date;
     QString name;
+    // Its date, and its number where another of them (or the given one) has that date.
+    QString label;
 };
 std::vector<StatementChoice> OtherStatementsOfPerson(Tdm1 &dm, const QString &id);
 // The most recent of them; empty text when the person has no other statement.

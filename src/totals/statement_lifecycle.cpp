@@ -7,6 +7,7 @@
 
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
+#include "data/statement_name.h"
 #include "data/tdm1.h"
 #include "totals/totals_support.h"
 #include "base/messages.h"
@@ -73,7 +74,10 @@ void CreateTotalsRow(Tdm1 &dm)
 void DeleteStatement(Tdm1 &dm, Messages &messages)
 {
     StatementListReset listReset(dm);
-    if (messages.show(Messages::Kind::Warning, DeleteQuestion, Messages::Buttons::YesNo) == Messages::Answer::Yes) {
+    // The question names the statement that goes, so a copy is not taken for its original.
+    const QString which = describeStatement(currentStatementName(dm));
+    const QString question = which.isEmpty() ? DeleteQuestion : DeleteQuestion + QStringLiteral("\n\r") + which;
+    if (messages.show(Messages::Kind::Warning, question, Messages::Buttons::YesNo) == Messages::Answer::Yes) {
         dm.SelectStatement();
         if (!dm.tblClient.FieldByName(QStringLiteral("Id")).AsString().isEmpty()) {
             DeleteStatementRows(dm);

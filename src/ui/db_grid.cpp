@@ -1,7 +1,5 @@
 #include "db_grid.h"
 
-#include <algorithm>
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,7 +8,7 @@
 
 #include "base/guarded.h"
 #include "data/engine/field.h"
-#include "db_edit.h"
+#include "typed_control.h"
 
 namespace {
 
@@ -98,7 +96,7 @@ void TableModel::reload()
         // Read from inside the table's notifications: rows that cannot be read show as none,
         // and the operation that reads them reports the failure itself.
         try {
-            m_rows = t->readRows(std::nullopt, FirstBatchRows);
+            m_rows = readRows(nullptr, FirstBatchRows);
             m_atEnd = int(m_rows.size()) < FirstBatchRows;
         } catch (const std::exception &) {
             m_rows.clear();
@@ -141,6 +139,12 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
     return {};
 }
 
+std::vector<TableRow> TableModel::readRows(const TableRow *last, int limit)
+{
+    Table *t = table();
+    return t->readRows(last ? std::optional<RowKey>(t->keyOf(*last)) : std::nullopt, limit);
+}
+
 bool TableModel::canFetchMore(const QModelIndex &parent) const
 {
     return !parent.isValid() && !m_atEnd;
@@ -153,7 +157,7 @@ void TableModel::fetchMore(const QModelIndex &parent)
         return;
     std::vector<TableRow> more;
     try {
-        more = t->readRows(t->keyOf(m_rows.back()), BatchRows);
+        more = readRows(&m_rows.back(), BatchRows);
     } catch (const std::exception &) {
         m_atEnd = true;
         return;
@@ -199,8 +203,9 @@ std::optional<int> TableModel::rowOfCurrent()
     }
 }
 
-DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new TableModel(this))
+DBGrid::DBGrid(QWidget *parent, TableModel *model) : QTableView(parent), m_model(model ? model : new TableModel)
 {
+    m_model->setParent(this);
     // Not shown yet: the rows are read when the grid appears.
     m_model->setDeferred(true);
     setModel(m_model);
@@ -262,7 +267,7 @@ void DBGrid::setLeaveRowCheck(std::function<bool()> check)
 {
     m_leaveRowCheck = std::move(check);
     // A click that moves to another row reports refused typing through the check, once.
-    setProperty(DBEdit::ChecksTypingProperty, bool(m_leaveRowCheck));
+    setProperty(TypedControl::ChecksTypingProperty, bool(m_leaveRowCheck));
 }
 
 bool DBGrid::mayLeaveRow()
@@ -273,10 +278,7 @@ bool DBGrid::mayLeaveRow()
     if (!m_leaveRowCheck)
         return true;
     // Typing the row's fields refused is not dropped by a move either: the window says why.
-    const QList<DBEdit *> edits = window()->findChildren<DBEdit *>();
-    const bool refusedTyping =
-        std::any_of(edits.cbegin(), edits.cend(), [](const DBEdit *edit) { return edit->isRefused(); });
-    if (!refusedTyping && (t->state() == Table::State::Browse || !t->Modified()))
+    if (!TypedControl::holdsRefusedTyping(window()) && (t->state() == Table::State::Browse || !t->Modified()))
         return true;
     return m_leaveRowCheck();
 }

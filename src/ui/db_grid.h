@@ -47,6 +47,12 @@ public:
     std::optional<RowKey> keyAt(int row) const;
     Table *table() const;
 
+protected:
+    // Reads the rows that follow the last one read (none: from the first), in the order
+    // the grid lists them: the table's own order here.
+    virtual std::vector<TableRow> readRows(const TableRow *last, int limit);
+    const TableRow &rowAt(int row) const { return m_rows[size_t(row)]; }
+
 private:
     std::vector<Column> m_columns;
     std::vector<int> m_fieldIndexes;
@@ -65,7 +71,8 @@ class DBGrid : public QTableView
     Q_OBJECT
 
 public:
-    explicit DBGrid(QWidget *parent = nullptr);
+    // The grid takes a model of its own kind when given one.
+    explicit DBGrid(QWidget *parent = nullptr, TableModel *model = nullptr);
 
     void setDataSource(DataSource *source);
     void setColumns(const std::vector<TableModel::Column> &columns);

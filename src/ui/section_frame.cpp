@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "db_edit.h"
+#include "typed_control.h"
 #include "picture.h"
 
 namespace {
@@ -42,6 +42,11 @@ SectionFrame::SectionFrame(QWidget *parent)
     m_caption = headerLabel(QStringLiteral("lblCaption"), 18, Qt::AlignLeft | Qt::AlignVCenter, this);
     m_fullName = headerLabel(QStringLiteral("lblFullName2"), 15, Qt::AlignRight | Qt::AlignVCenter, this);
     m_fullName->hide();
+    m_asOf = headerLabel(QStringLiteral("lblStatementDate"), 12, Qt::AlignRight | Qt::AlignVCenter, this);
+    QFont plain = m_asOf->font();
+    plain.setBold(false);
+    m_asOf->setFont(plain);
+    m_asOf->hide();
     placeHeaderLabels();
 }
 
@@ -60,6 +65,15 @@ void SectionFrame::setFullName(const QString &fullName)
 void SectionFrame::showFullName(bool show)
 {
     m_fullName->setVisible(show);
+    m_asOf->setVisible(show && !m_asOf->text().isEmpty());
+    placeHeaderLabels();
+}
+
+void SectionFrame::showStatement(const StatementName &statement)
+{
+    m_fullName->setText(statement.holder);
+    m_asOf->setText(statement.date.isEmpty() ? QString() : QStringLiteral("as of ") + statement.date);
+    showFullName(true);
 }
 
 QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoint position)
@@ -71,7 +85,7 @@ QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoi
     static const QStringList checking = {QStringLiteral("btnOK"), QStringLiteral("btnNext"),
                                          QStringLiteral("btnPrevious"), QStringLiteral("btnClose")};
     if (checking.contains(button->objectName()))
-        button->setProperty(DBEdit::ChecksTypingProperty, true);
+        button->setProperty(TypedControl::ChecksTypingProperty, true);
     return button;
 }
 
@@ -83,7 +97,14 @@ void SectionFrame::placeHeaderLabels()
         std::min(m_caption->fontMetrics().horizontalAdvance(m_caption->text()) + 4, Width - 2 * Margin);
     m_caption->setGeometry(Margin, 0, captionWidth, HeaderHeight);
     const int nameLeft = Margin + captionWidth + 12;
-    m_fullName->setGeometry(nameLeft, 0, std::max(0, Width - Margin - nameLeft), HeaderHeight);
+    const int nameWidth = std::max(0, Width - Margin - nameLeft);
+    // With a date the name stands above it, else in the middle of the band.
+    if (m_asOf->isVisibleTo(this)) {
+        m_fullName->setGeometry(nameLeft, 2, nameWidth, 21);
+        m_asOf->setGeometry(nameLeft, 23, nameWidth, 15);
+    } else {
+        m_fullName->setGeometry(nameLeft, 0, nameWidth, HeaderHeight);
+    }
 }
 
 void SectionFrame::showEvent(QShowEvent *event)

@@ -20,6 +20,8 @@
 #include "data/tdm1.h"
 #include "print/engine/composite_report.h"
 #include "print/run_pages.h"
+#include "support/crafted_files.h"
+#include "support/file_aliases.h"
 #include "support/full_statement.h"
 #include "support/scoped_environment.h"
 #include "totals/totals.h"
@@ -142,23 +144,23 @@ TEST_F(CommandLineTest, ArgumentsNotUnderstoodExitWithTwo)
     expectError(run({QStringLiteral("--user")}), CommandLine::Usage, QStringLiteral("--user needs a value"));
 }
 
-TEST_F(CommandLineTest, ListShowsEveryStatementWithItsNetWorth)
+TEST_F(CommandLineTest, ListShowsEveryStatementWithItsNetWorthAsMoney)
 {
     createDatabase();
     const QString zeta = addStatement(QStringLiteral("Zeller"), 1);
     const QString abel = addStatement(QStringLiteral("Abel"), 2);
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec(QStringLiteral("UPDATE FSPro SET NetWorth = 1234567.891 WHERE ClientId = '%1'").arg(abel).toStdString());
+        file.exec(QStringLiteral("UPDATE FSPro SET NetWorth = -150000 WHERE ClientId = '%1'").arg(zeta).toStdString());
+    }
     const Outcome list = run({QStringLiteral("--list")});
     ASSERT_EQ(list.code, 0) << list.err.toStdString();
-    SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READONLY);
-    const auto netWorth = [&](const QString &id) {
-        return QString::number(file.execAndGet(QStringLiteral("SELECT NetWorth FROM FSPro WHERE ClientId = '%1'").arg(id).toStdString())
-                                   .getDouble(),
-                               'f', 2);
-    };
+    // As the overview shows them.
     EXPECT_EQ(list.out, QStringLiteral("Id\tLast name\tFirst name\tDate\tNet worth\n"
-                                       "%1\tAbel\tAda\t03/14/2026\t%2\n"
-                                       "%3\tZeller\tAda\t03/14/2026\t%4\n")
-                            .arg(abel, netWorth(abel), zeta, netWorth(zeta)));
+                                       "%1\tAbel\tAda\t03/14/2026\t$1,234,567.89\n"
+                                       "%2\tZeller\tAda\t03/14/2026\t-$150,000.00\n")
+                            .arg(abel, zeta));
 }
 
 TEST_F(CommandLineTest, ExportedAndImportedStatementEqualsItsSource)
@@ -284,6 +286,38 @@ TEST_F(CommandLineTest, FailuresExitWithOneAndLeaveNoFileBehind)
     EXPECT_EQ(databaseBytes(), before);
 }
 
+TEST_F(CommandLineTest, NoVerbWritesOverTheDatabaseOrMergesItIntoItself)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    const QByteArray before = fileDigest(databasePath);
+    for (const FileAlias &alias : aliasesOf(databasePath, work.path())) {
+        SCOPED_TRACE(alias.form);
+        // The CSV files go into a folder whose first file leads to the database.
+        const QString csvFolder = folderLinkingTo(alias, work.path(), QStringLiteral("Client.csv"));
+        const std::vector<QStringList> writers{
+            {QStringLiteral("--export-json"), id, alias.path},
+            {QStringLiteral("--pdf"), id, alias.path},
+            {QStringLiteral("--blank-form"), alias.path},
+            {QStringLiteral("--export-csv"), id, csvFolder},
+        };
+        for (const QStringList &arguments : writers) {
+            const Outcome outcome = run(arguments);
+            EXPECT_EQ(outcome.code, CommandLine::Failed) << arguments.join(u' ').toStdString();
+            EXPECT_TRUE(outcome.err.contains(arguments.last() == csvFolder ? csvFolder : alias.path))
+                << outcome.err.toStdString();
+            EXPECT_EQ(fileDigest(databasePath), before) << arguments.join(u' ').toStdString();
+        }
+        EXPECT_EQ(QDir(csvFolder).entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("Client.csv")});
+        if (alias.exists)
+            expectError(run({QStringLiteral("--merge"), alias.path}), CommandLine::Failed,
+                        alias.path + QStringLiteral(" is the file in use"));
+    }
+    EXPECT_EQ(fileDigest(databasePath), before);
+    EXPECT_EQ(statements(), 1);
+    EXPECT_TRUE(QDir(QFileInfo(databasePath).path()).entryList(QDir::Files) == QStringList{QStringLiteral("wks.ABS")});
+}
+
 TEST_F(CommandLineTest, ALockedDatabaseIsRefused)
 {
     createDatabase();
@@ -302,10 +336,12 @@ TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
     addStatement(QStringLiteral("Okafor"), 1);
     storeLogin(QStringLiteral("ada"), QStringLiteral("s3cret pass"));
     const QString passwordFile = path(QStringLiteral("password"));
-    const auto writePassword = [&](const QByteArray &content) {
+    const auto writePassword = [&](const QByteArray &content,
+                                   QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
         QFile file(passwordFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
+        ASSERT_TRUE(file.setPermissions(permissions));
     };
 
     expectError(run({QStringLiteral("--list")}), CommandLine::Failed, QStringLiteral("has a login"));
@@ -326,51 +362,112 @@ TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
                                 QStringLiteral("--list")});
     EXPECT_EQ(passed.code, 0) << passed.err.toStdString();
     EXPECT_TRUE(passed.out.contains(QStringLiteral("Okafor")));
+
+    // As ssh treats a private key: a password file others may open is refused, whatever it holds.
+    const QStringList withLogin{QStringLiteral("--list"), QStringLiteral("--user"), QStringLiteral("ada"),
+                                QStringLiteral("--password-file"), passwordFile};
+    for (const auto &[permissions, shown] : std::vector<std::pair<QFile::Permissions, QString>>{
+             {QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther, QStringLiteral("0644")},
+             {QFile::ReadOwner | QFile::ReadGroup, QStringLiteral("0440")},
+             {QFile::ReadOwner | QFile::WriteOwner | QFile::WriteOther, QStringLiteral("0602")}}) {
+        writePassword("s3cret pass\n", permissions);
+        const Outcome refused = run(withLogin);
+        expectError(refused, CommandLine::Failed,
+                    QStringLiteral("the password file %1 is open to others (permissions %2); make it private with chmod 600 %1")
+                        .arg(passwordFile, shown));
+        EXPECT_FALSE(refused.err.contains(QStringLiteral("s3cret")));
+    }
+    writePassword("s3cret pass\n", QFile::ReadOwner);
+    EXPECT_EQ(run(withLogin).code, CommandLine::Done);
 }
 
-TEST_F(CommandLineTest, TheProgramRunsItsVerbsWithoutADisplay)
+TEST_F(CommandLineTest, TheProgramAnswersEveryArgumentWithoutADisplay)
 {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/worthsheet");
     ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
     createDatabase();
     const QString id = addStatement(QStringLiteral("Okafor"), 1);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    const auto start = [&](const QStringList &arguments) {
-        auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment);
-        process->start(program, arguments);
-        EXPECT_TRUE(process->waitForFinished(30000));
-        return process;
-    };
     const QString pdf = path(QStringLiteral("statement.pdf"));
-    const auto printed = start({QStringLiteral("--pdf"), id, pdf});
-    EXPECT_EQ(printed->exitCode(), 0) << printed->readAllStandardError().toStdString();
-    EXPECT_GE(pdfPages(pdf).size(), 5);
-    const auto listed = start({QStringLiteral("--list")});
-    EXPECT_EQ(listed->exitCode(), 0);
-    EXPECT_TRUE(listed->readAllStandardOutput().contains("Okafor"));
-    const auto refused = start({QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))});
-    EXPECT_EQ(refused->exitCode(), CommandLine::Failed);
-    EXPECT_TRUE(refused->readAllStandardError().contains("worthsheet: There is no statement 999"));
-    const auto unknown = start({QStringLiteral("--bogus")});
-    EXPECT_EQ(unknown->exitCode(), CommandLine::Usage);
-    EXPECT_TRUE(unknown->readAllStandardOutput().isEmpty());
+    const QString usage =
+        QStringLiteral("\nUsage: worthsheet [VERB] [--user NAME --password-file FILE]\nTry worthsheet --help.\n");
+    struct Case
+    {
+        QStringList arguments;
+        int code;
+        QString out; // what standard output holds
+        QString err; // what standard error ends with
+    };
+    const std::vector<Case> cases{
+        {{QStringLiteral("--help")}, CommandLine::Done, QStringLiteral("Usage: worthsheet [VERB]"), {}},
+        {{QStringLiteral("-h")}, CommandLine::Usage, {}, QStringLiteral("worthsheet: unknown argument -h") + usage},
+        {{QStringLiteral("-list")}, CommandLine::Usage, {}, QStringLiteral("worthsheet: unknown argument -list") + usage},
+        {{QStringLiteral("list")}, CommandLine::Usage, {}, QStringLiteral("worthsheet: unknown argument list") + usage},
+        {{QStringLiteral("--x")}, CommandLine::Usage, {}, QStringLiteral("worthsheet: unknown argument --x") + usage},
+        {{QStringLiteral("-platform")}, CommandLine::Usage, {}, QStringLiteral("worthsheet: unknown argument -platform") + usage},
+        {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--list")}, CommandLine::Usage, {},
+         QStringLiteral("worthsheet: unknown argument -platform") + usage},
+        {{QStringLiteral("--list"), QStringLiteral("--password=SECRET")}, CommandLine::Usage, {},
+         QStringLiteral("worthsheet: a password is never given as an argument; use --password-file FILE") + usage},
+        {{QStringLiteral("--pasword=SECRET"), QStringLiteral("--list")}, CommandLine::Usage, {},
+         QStringLiteral("worthsheet: unknown argument --pasword=...") + usage},
+        {{QStringLiteral("--list")}, CommandLine::Done, QStringLiteral("\tOkafor\t"), {}},
+        {{QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))}, CommandLine::Failed, {},
+         QStringLiteral("worthsheet: There is no statement 999\n")},
+        {{QStringLiteral("--pdf"), id, pdf}, CommandLine::Done, {}, {}},
+    };
+    // Neither an unset platform nor one that needs the missing display ends a run.
+    QTemporaryDir runtime; // a login's runtime folder, so the toolkit has nothing to warn of
+    for (const char *platform : {"", "xcb"}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (*platform)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.arguments.join(u' ').toStdString() + " with QT_QPA_PLATFORM=" + platform);
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(program, c.arguments);
+            ASSERT_TRUE(process.waitForFinished(30000));
+            const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+            const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+            EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(process.exitCode(), c.code) << err.toStdString();
+            EXPECT_EQ(out.isEmpty(), c.out.isEmpty()) << out.toStdString();
+            EXPECT_TRUE(out.contains(c.out)) << out.toStdString();
+            EXPECT_EQ(err.isEmpty(), c.err.isEmpty()) << err.toStdString();
+            EXPECT_TRUE(err.endsWith(c.err)) << err.toStdString();
+            EXPECT_FALSE(err.contains(QStringLiteral("SECRET")));
+        }
+        EXPECT_GE(pdfPages(pdf).size(), 5);
+        ASSERT_TRUE(QFile::remove(pdf));
+    }
 }
 
-TEST(CommandLineRequest, OnlyAVerbLeavesTheWindowProgram)
+TEST(CommandLineRequest, OnlyTheToolkitsOwnOptionsLeaveTheWindowProgram)
 {
-    char program[] = "worthsheet";
-    char verb[] = "--list";
-    char platform[] = "-platform";
-    char *none[] = {program, nullptr};
-    char *list[] = {program, verb, nullptr};
-    char *qtOption[] = {program, platform, nullptr};
-    EXPECT_FALSE(CommandLine::requested(1, none));
-    EXPECT_TRUE(CommandLine::requested(2, list));
-    EXPECT_FALSE(CommandLine::requested(2, qtOption));
+    const std::vector<std::pair<std::vector<std::string>, bool>> cases{
+        {{}, false},
+        {{"-platform", "offscreen"}, false},
+        {{"-style", "fusion", "-reverse"}, false},
+        {{"--list"}, true},
+        {{"-h"}, true},
+        {{"list"}, true},
+        {{"-platform"}, true}, // without its value
+        {{"-platform", "offscreen", "--list"}, true},
+        {{"-reverse", "file.ABS"}, true},
+    };
+    for (const auto &[arguments, commandLine] : cases) {
+        std::vector<std::string> words{"worthsheet"};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char *> argv;
+        for (std::string &word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        EXPECT_EQ(CommandLine::requested(int(words.size()), argv.data()), commandLine) << ::testing::PrintToString(arguments);
+    }
 }
 
 } // namespace

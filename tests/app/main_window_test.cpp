@@ -243,7 +243,8 @@ TEST_F(MainWindowPagesTest, DeleteAsksAndRemovesOnlyOnYes)
     selectListRow(0);
     messages->answer(Messages::Answer::No);
     clickImage("imDelete", "imDelete_Up");
-    EXPECT_EQ(messages->last(), "Do you want to \"Delete\" this \"Financial Statement\"?");
+    // The question names the statement that would go (this one has no date yet).
+    EXPECT_EQ(messages->last(), "Do you want to \"Delete\" this \"Financial Statement\"?\n\rAl B. adams");
     EXPECT_EQ(count("SELECT count(*) FROM Client"), 3);
 
     messages->answer(Messages::Answer::Yes);
@@ -373,7 +374,7 @@ TEST_F(MainWindowKeyboardTest, PictureButtonsTakeTheFocusAndWorkWithEnterSpaceAn
     ASSERT_TRUE(activate(main.get()));
     messages->answer(Messages::Answer::No);
     press(Qt::Key_Delete);
-    EXPECT_EQ(messages->last(), "Do you want to \"Delete\" this \"Financial Statement\"?");
+    EXPECT_TRUE(messages->last().startsWith("Do you want to \"Delete\" this \"Financial Statement\"?"));
     EXPECT_EQ(count("SELECT count(*) FROM Client"), 3);
     press(Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(opened.last(), "TfrmPersonalInfo");

@@ -1,5 +1,3 @@
-#include <deque>
-
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,41 +9,15 @@
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "recording_shell.h"
+#include "scripted_file_chooser.h"
 #include "support/app/main_window_fixture.h"
+#include "support/crafted_files.h"
+#include "support/file_aliases.h"
 #include "support/full_statement.h"
 #include "totals/totals.h"
 #include "ui/db_grid.h"
 
 namespace {
-
-// Answers the file dialogs from a script, recording their titles; cancels when it runs dry.
-class ScriptedFileChooser : public ExchangeFileChooser
-{
-public:
-    ScriptedFileChooser() { install(this); }
-    ~ScriptedFileChooser() override { install(nullptr); }
-    QString saveFile(const QString &title, const QString &suggestedName, const QString &) override
-    {
-        titles << title + QStringLiteral(" / ") + suggestedName;
-        return next();
-    }
-    QString openFile(const QString &title, const QString &) override
-    {
-        titles << title;
-        return next();
-    }
-    QString next()
-    {
-        if (answers.empty())
-            return {};
-        const QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<QString> answers;
-    QStringList titles;
-};
 
 class StatementExchangeMenuTest : public MainWindowTest
 {
@@ -162,6 +134,39 @@ TEST_F(StatementExchangeMenuTest, ARefusedFileShowsWhyAndTheListStaysAsItWas)
     for (const char *name : {"actExportJson", "actImportJson", "actMerge", "actExportCsv"})
         action(QString::fromLatin1(name))->trigger();
     EXPECT_TRUE(messages->shown().empty());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 1);
+}
+
+TEST_F(StatementExchangeMenuTest, NoExportWritesOverTheFileInUseNorIsItMergedIntoItself)
+{
+    grid()->selectRow(0);
+    const QByteArray before = fileDigest(databasePath);
+    QTemporaryDir elsewhere;
+    for (const FileAlias &alias : aliasesOf(databasePath, elsewhere.path())) {
+        SCOPED_TRACE(alias.form);
+        messages->clear();
+        chooser.answers = {alias.path};
+        action(QStringLiteral("actExportJson"))->trigger();
+        // The CSV folder's first file leads to the database.
+        const QString csvFolder = folderLinkingTo(alias, elsewhere.path(), QStringLiteral("Client.csv"));
+        shell.choose(csvFolder);
+        action(QStringLiteral("actExportCsv"))->trigger();
+        if (alias.exists) {
+            chooser.answers = {alias.path};
+            action(QStringLiteral("actMerge"))->trigger();
+        }
+        ASSERT_EQ(messages->shown().size(), alias.exists ? 3u : 2u);
+        for (const auto &shown : messages->shown())
+            EXPECT_EQ(shown.kind, Messages::Kind::Error);
+        const QStringList texts = messages->texts();
+        EXPECT_TRUE(texts[0].startsWith(alias.path + QStringLiteral(" is the "))) << texts[0].toStdString();
+        EXPECT_TRUE(texts[1].startsWith(csvFolder + QStringLiteral("/Client.csv "))) << texts[1].toStdString();
+        if (alias.exists)
+            EXPECT_EQ(messages->last(), alias.path + QStringLiteral(" is the file in use; its statements are already here"));
+        EXPECT_EQ(QDir(csvFolder).entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("Client.csv")});
+        EXPECT_EQ(fileDigest(databasePath), before);
+    }
+    EXPECT_EQ(listedRows(), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), 1);
 }
 

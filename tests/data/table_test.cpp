@@ -10,6 +10,7 @@
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/filter.h"
+#include "data/entry_lists.h"
 #include "support/temp_database.h"
 
 namespace {
@@ -479,3 +480,41 @@ TEST_F(TableTest, DisabledControlsHearOnceWhenEnabled)
 }
 
 } // namespace
+
+TEST_F(TableTest, ACashTypeStoredInItsFormerSpellingReadsAsTheEntryAndIsStoredSoOnlyWhenItsRowIsSaved)
+{
+    db.exec("INSERT INTO Cash (ClientId, RegisteredName, Type, Balance) VALUES "
+            "('1', 'A', 'Certificated of Deposit', 100), ('1', 'B', 'Savings Account', 200), "
+            "('1', 'C', 'Certificated of Deposit', 300)");
+    reopen();
+    Table &cash = dm->tblCash;
+    const QString entry = "Certificate of Deposit";
+    ASSERT_TRUE(EntryLists::cashTypes().contains(entry));
+    EXPECT_EQ(walk(cash, "Type"), QStringList({entry, "Savings Account", entry}));
+    const std::vector<TableRow> rows = cash.readRows(std::nullopt, 10);
+    ASSERT_EQ(rows.size(), 3u);
+    const int type = cash.FieldByName("Type").Index();
+    EXPECT_EQ(rows[2].values[type].toString(), entry);
+    const auto stored = [&] { return db.text("SELECT group_concat(Type, '|') FROM (SELECT Type FROM Cash ORDER BY RegisteredName)"); };
+    const QString before = stored();
+
+    // Looked at, moved over and edited without a change: the file keeps what it holds.
+    cash.First();
+    cash.Edit();
+    cash.Next();
+    cash.First();
+    cash.Edit();
+    cash.Post();
+    EXPECT_EQ(stored(), before);
+
+    // Saved with a change: the row is stored with the entry, the other rows as they were.
+    cash.First();
+    cash.Edit();
+    cash.FieldByName("Balance").SetAsString("150");
+    cash.Post();
+    EXPECT_EQ(cash.FieldByName("Type").AsString(), entry);
+    EXPECT_EQ(stored(), entry + "|Savings Account|Certificated of Deposit");
+    EXPECT_EQ(db.count("SELECT Balance FROM Cash WHERE RegisteredName = 'A'"), 150);
+    // Other tables and fields read what they hold.
+    EXPECT_EQ(walk(cash, "RegisteredName"), QStringList({"A", "B", "C"}));
+}

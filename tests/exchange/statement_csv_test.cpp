@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,7 +80,8 @@ TEST_F(StatementCsvTest, EveryTableReadsBackWithEveryRowAndField)
                 if (value.isNull())
                     EXPECT_EQ(text, QString()) << name.toStdString();
                 else if (value.getType() == SQLite::FLOAT)
-                    EXPECT_NEAR(text.toDouble(), value.getDouble(), 1e-9 * std::max(1.0, std::abs(value.getDouble())))
+                    // Dollars to the cent, percentages as stored.
+                    EXPECT_NEAR(text.toDouble(), value.getDouble(), name.startsWith(QLatin1String("Percent")) ? 0 : 0.005)
                         << table.toStdString() << '.' << name.toStdString() << " = " << text.toStdString();
                 else if (value.getType() == SQLite::INTEGER)
                     EXPECT_DOUBLE_EQ(text.toDouble(), double(value.getInt64()) / 10000) << name.toStdString();
@@ -95,6 +97,95 @@ TEST_F(StatementCsvTest, EveryTableReadsBackWithEveryRowAndField)
     // The texts that need quoting came through whole.
     EXPECT_EQ(tables.value(QStringLiteral("Client")).toArray().at(1).toArray().contains(TrickyText), true);
     EXPECT_EQ(tables.value(QStringLiteral("Investments")).toArray().at(1).toArray().contains(TrickyText), true);
+}
+
+// Reads Cash.csv, Incomes.csv and RealEstate.csv of the folder as another program would:
+// each row as {field: cell}, and each text with the documented apostrophe taken off again.
+const char ReadCells[] = R"(
+import csv, json, os, sys
+def typed(text):
+    rest = text.lstrip("'")
+    return text[1:] if rest[:1] in ('=', '+', '-', '@', '\t', '\r') else text
+out = {}
+for table in ('Cash', 'Incomes', 'RealEstate'):
+    with open(os.path.join(sys.argv[1], table + '.csv'), newline='', encoding='utf-8') as f:
+        rows = list(csv.DictReader(f, strict=True))
+    out[table] = [{'cells': row, 'typed': {k: typed(v) for k, v in row.items()}} for row in rows]
+print(json.dumps(out))
+)";
+
+TEST_F(StatementCsvTest, NoTextStartsAFormulaAndEveryAmountIsAPlainDecimalToTheCent)
+{
+    struct Case
+    {
+        const char *table;
+        const char *field;
+        QVariant stored;  // a text, a float or ten-thousandths
+        const char *cell; // as the spreadsheet reads it
+    };
+    const std::vector<Case> cases = {
+        {"Cash", "RegisteredName", QStringLiteral("=HYPERLINK(\"http://x.example\",\"pay\")"),
+         "'=HYPERLINK(\"http://x.example\",\"pay\")"},
+        {"Cash", "RegisteredName", QStringLiteral("+1 555 0100"), "'+1 555 0100"},
+        {"Cash", "RegisteredName", QStringLiteral("-2+3"), "'-2+3"},
+        {"Cash", "RegisteredName", QStringLiteral("@SUM(A1:A9)"), "'@SUM(A1:A9)"},
+        {"Cash", "RegisteredName", QStringLiteral("\t=1+1"), "'\t=1+1"},
+        {"Cash", "RegisteredName", QStringLiteral("\r=1+1"), "'\r=1+1"},
+        // Apostrophes in front of such a character get one more, so the rule can be undone.
+        {"Cash", "RegisteredName", QStringLiteral("''=x"), "'''=x"},
+        {"Cash", "RegisteredName", QStringLiteral("'Tis mine"), "'Tis mine"},
+        {"Cash", "RegisteredName", QStringLiteral("'"), "'"},
+        {"Cash", "RegisteredName", QStringLiteral("A=B-C"), "A=B-C"},
+        {"Cash", "Balance", 1e13 + 0.01, "10000000000000.01"},
+        {"Cash", "Balance", 1e13 + 0.99, "10000000000000.99"},
+        {"Cash", "Balance", 1e15, "1000000000000000.00"},
+        {"Cash", "Balance", -999999999999999.75, "-999999999999999.75"},
+        {"Cash", "Balance", 1234.5, "1234.50"},
+        {"Cash", "Balance", 0.1 + 0.2, "0.30"},
+        {"Cash", "Balance", -0.001, "0.00"},
+        {"Cash", "Balance", -150000.0, "-150000.00"},
+        {"Incomes", "MAmount", qint64(1000000000000000000), "100000000000000.00"},
+        {"Incomes", "MAmount", qint64(1041667), "104.1667"},
+        {"Incomes", "MAmount", qint64(-1001000), "-100.10"},
+        {"Incomes", "MAmount", qint64(50000000), "5000.00"},
+        {"RealEstate", "PercentOwned", 33.333, "33.333"},
+        {"RealEstate", "PercentOwned", 100.0, "100"},
+    };
+    const QString id = addClient(QStringLiteral("Ada"), QStringLiteral("Okafor"));
+    {
+        SQLite::Database file(db.path().toStdString(), SQLite::OPEN_READWRITE);
+        for (const Case &c : cases) {
+            SQLite::Statement insert(file, QStringLiteral("INSERT INTO \"%1\" (ClientId, \"%2\") VALUES (?, ?)")
+                                               .arg(QLatin1String(c.table), QLatin1String(c.field))
+                                               .toStdString());
+            insert.bind(1, id.toStdString());
+            if (c.stored.typeId() == QMetaType::QString)
+                insert.bind(2, c.stored.toString().toStdString());
+            else if (c.stored.typeId() == QMetaType::LongLong)
+                insert.bind(2, static_cast<int64_t>(c.stored.toLongLong()));
+            else
+                insert.bind(2, c.stored.toDouble());
+            insert.exec();
+        }
+    }
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    exportStatementCsv(*dm, id, folder());
+
+    QProcess python;
+    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromLatin1(ReadCells), folder()});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject tables = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    QHash<QString, qsizetype> nextRow;
+    for (const Case &c : cases) {
+        const QString table = QLatin1String(c.table);
+        const QJsonObject row = tables.value(table).toArray().at(nextRow[table]++).toObject();
+        const QString field = QLatin1String(c.field);
+        EXPECT_EQ(row.value(QStringLiteral("cells")).toObject().value(field).toString(), QString::fromUtf8(c.cell))
+            << table.toStdString() << '.' << c.field << " of " << c.stored.toString().toStdString();
+        if (c.stored.typeId() == QMetaType::QString)
+            EXPECT_EQ(row.value(QStringLiteral("typed")).toObject().value(field).toString(), c.stored.toString());
+    }
 }
 
 TEST_F(StatementCsvTest, FilesAreTheOwnersAloneWithPlainNumbersAndCrlfLines)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/entry_lists.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_json.h"
 #include "exchange_fixture.h"
@@ -36,7 +37,8 @@ protected:
         const QString path = writeFile(fileName, text);
         expectRefusedFile(path, fragments);
     }
-    void expectRefusedFile(const QString &path, const QStringList &fragments)
+    // The same with the whole message expected when one is given.
+    void expectRefusedFile(const QString &path, const QStringList &fragments, const QString &message = {})
     {
         const QByteArray before = fileBytes();
         const qint64 statements = statementCount();
@@ -45,6 +47,8 @@ protected:
             ADD_FAILURE() << "imported " << path.toStdString();
         } catch (const ExchangeError &e) {
             EXPECT_TRUE(e.message().startsWith(path)) << e.message().toStdString();
+            if (!message.isEmpty())
+                EXPECT_EQ(e.message().toStdString(), message.toStdString());
             for (const QString &fragment : fragments)
                 EXPECT_TRUE(e.message().contains(fragment)) << e.message().toStdString() << " lacks "
                                                             << fragment.toStdString();
@@ -128,45 +132,145 @@ TEST_F(StatementJsonTest, AStoredValueThatIsNoAmountIsNotExportedAsOne)
         exportStatementJson(*dm, fullId, path);
         ADD_FAILURE() << "exported an infinity";
     } catch (const ExchangeError &e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Cash.Balance holds a value that is not a finite number"));
+        EXPECT_EQ(e.message(), QStringLiteral("statement %1, Cash row 1, Balance: holds a value that is not a finite number").arg(fullId));
     }
     db.exec(QStringLiteral("UPDATE Cash SET Balance = 5; UPDATE Incomes SET MAmount = 'lots'"));
     EXPECT_THROW(exportStatementJson(*dm, fullId, path), ExchangeError);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST_F(StatementJsonTest, BadInputIsRefusedWithWhatAndWhereAndNothingStored)
+TEST_F(StatementJsonTest, MalformedFilesAreRefusedNamingFileAndPathAndNothingIsStored)
 {
-    expectRefused(QStringLiteral("text.json"), "this is not JSON", {QStringLiteral("not a JSON file")});
-    expectRefused(QStringLiteral("empty.json"), "", {QStringLiteral("not a JSON file")});
-    expectRefused(QStringLiteral("list.json"), "[1, 2]", {QStringLiteral("$: a statement file is an object")});
-    expectRefused(QStringLiteral("version.json"), exportedWith("\"version\": 1", "\"version\": 2"),
-                  {QStringLiteral("$.version"), QStringLiteral("unknown format version 2")});
-    expectRefused(QStringLiteral("format.json"), exportedWith("\"Worthsheet statement\"", "\"spreadsheet\""),
-                  {QStringLiteral("$.format")});
-    expectRefused(QStringLiteral("table.json"), exportedWith("\"Cash\": [", "\"Bitcoin\": [], \"Cash\": ["),
-                  {QStringLiteral("$.statement.Bitcoin"), QStringLiteral("unknown table Bitcoin")});
-    expectRefused(QStringLiteral("field.json"), exportedWith("\"Balance\": ", "\"Colour\": \"red\", \"Balance\": "),
-                  {QStringLiteral("$.statement.Cash[0].Colour"), QStringLiteral("Cash has no field Colour")});
-    expectRefused(QStringLiteral("key.json"), exportedWith("\"Balance\": ", "\"ClientId\": \"1\", \"Balance\": "),
-                  {QStringLiteral("$.statement.Cash[0].ClientId")});
-    expectRefused(QStringLiteral("amount.json"), exportedWith("\"Balance\": 1000.25", "\"Balance\": \"1000.25\""),
-                  {QStringLiteral("$.statement.Cash[0].Balance"), QStringLiteral("a text where an amount belongs")});
-    expectRefused(QStringLiteral("nan.json"), exportedWith("\"Balance\": 1000.25", "\"Balance\": NaN"),
-                  {QStringLiteral("not a JSON file")});
-    expectRefused(QStringLiteral("infinity.json"), exportedWith("\"Balance\": 1000.25", "\"Balance\": Infinity"),
-                  {QStringLiteral("not a JSON file")});
-    expectRefused(QStringLiteral("huge.json"), exportedWith("\"Balance\": 1000.25", "\"Balance\": 1e999"), {});
-    expectRefused(QStringLiteral("large.json"), exportedWith("\"Balance\": 1000.25", "\"Balance\": 1e16"),
-                  {QStringLiteral("$.statement.Cash[0].Balance"), QStringLiteral("beyond")});
-    expectRefused(QStringLiteral("number.json"), exportedWith("\"Bank\": \"Bank 1\"", "\"Bank\": 17"),
-                  {QStringLiteral("$.statement.Cash[0].Bank"), QStringLiteral("a number where a text belongs")});
-    expectRefused(QStringLiteral("rows.json"),
-                  R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {}, "Taxes": {"a": 1}}})",
-                  {QStringLiteral("$.statement.Taxes")});
-    expectRefused(QStringLiteral("noclient.json"),
-                  R"({"format": "Worthsheet statement", "version": 1, "statement": {"Cash": []}})",
-                  {QStringLiteral("$.statement"), QStringLiteral("no Client")});
+    const QByteArray head = R"({"format": "Worthsheet statement", "version": 1, "statement": {)";
+    const auto client = [&](const QByteArray &members) { return head + R"("Client": {)" + members + "}}}"; };
+    struct Case
+    {
+        QByteArray text;
+        QString message; // after "<file>: "; %1 is the byte where the text first holds at, plus past
+        QByteArray at = {};
+        qsizetype past = 0;
+    };
+    const QString notJson = QStringLiteral("%1: not a JSON file (%2 at byte %3)");
+    const auto syntax = [&](const char *path, const char *what) {
+        return notJson.arg(QLatin1String(path), QLatin1String(what), QStringLiteral("%1"));
+    };
+    const std::vector<Case> cases = {
+        // What a lenient reader would quietly change.
+        {client(R"("Address": "C:\Users\ada")"),
+         QStringLiteral(R"($.statement.Client.Address: "\U", which is no escape of JSON (a backslash is written "\\") at byte %1)"),
+         R"(\U)"},
+        {client(R"("LastName": "Okafor", "LastName": "Vale")"),
+         QStringLiteral("$.statement.Client.LastName: a second member of this name in the same object (each may stand once) "
+                        "at byte %1"),
+         R"("LastName": "Vale")"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": 1000.25, \"Balance\": 5"),
+         QStringLiteral("$.statement.Cash[0].Balance: a second member of this name in the same object (each may stand once) "
+                        "at byte %1"),
+         R"("Balance": 5)"},
+        {client(R"("LastName": "Ok\ud83dafor")"),
+         QStringLiteral(R"($.statement.Client.LastName: \ud83d alone, half of a surrogate pair and no character at byte %1)"),
+         R"(\ud83d)"},
+        {client(R"("LastName": "Ok\ud83d\u0041")"),
+         QStringLiteral(R"($.statement.Client.LastName: \ud83d alone, half of a surrogate pair and no character at byte %1)"),
+         R"(\ud83d)"},
+        {client(R"("LastName": "Ok\uDE00")"),
+         QStringLiteral(R"($.statement.Client.LastName: \uDE00 alone, half of a surrogate pair and no character at byte %1)"),
+         R"(\uDE00)"},
+        {client("\"LastName\": \"Ok\xED\xA0\x80\""),
+         QStringLiteral("$.statement.Client.LastName: bytes that are not UTF-8 inside a text at byte %1"), "\xED"},
+        {client("\"LastName\": \"Ok\xC0\xAF\""),
+         QStringLiteral("$.statement.Client.LastName: bytes that are not UTF-8 inside a text at byte %1"), "\xC0"},
+        {client(R"("LastName": "Ok\u0000afor")"),
+         QStringLiteral(R"($.statement.Client.LastName: a text holding the character NUL (\u0000), which no field can keep at byte %1)"),
+         R"(\u0000)"},
+        {client(R"("LastName": "Ok@afor")").replace('@', '\0'),
+         QStringLiteral(R"($.statement.Client.LastName: a text holding the character NUL (\u0000), which no field can keep at byte %1)"),
+         QByteArray(1, '\0')},
+        {"\xFF\xFE{\0}\0", QStringLiteral("$: a UTF-16 or UTF-32 text; a statement file is UTF-8")},
+        // Not JSON at all.
+        {"", syntax("$", "the text ends where a value belongs").arg(0)},
+        {"this is not JSON", syntax("$", "no JSON value"), "this"},
+        {client("\"LastName\": \"Ok\nafor\""),
+         syntax("$.statement.Client.LastName",
+                R"(a line break or other control character inside a text, which JSON writes as \n, \t or \u00XX)"),
+         "\n"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": NaN"), syntax("$.statement.Cash[0].Balance", "no JSON value"), "NaN"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": Infinity"), syntax("$.statement.Cash[0].Balance", "no JSON value"),
+         "Infinity"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": 01"),
+         syntax("$.statement.Cash[0]", "a comma or a closing brace expected"), "\"Balance\": 01", 12},
+        {head + R"("Client": {}, "Cash": [{}, ]}})", syntax("$.statement.Cash[1]", "no JSON value"), "]}}"},
+        {client("") + " x", syntax("$", "more text after the end of the JSON value"), "x"},
+        {client(R"("LastName": "Okafor)"), syntax("$.statement.Client.LastName", "a text without its closing quote"),
+         R"("Okafor)"},
+        // JSON, but no statement file.
+        {"[1, 2]", QStringLiteral("$: a statement file is an object")},
+        {exportedWith("\"version\": 1", "\"version\": 2"),
+         QStringLiteral("$.version: unknown format version 2; this program reads version 1")},
+        {exportedWith("\"Worthsheet statement\"", "\"spreadsheet\""),
+         QStringLiteral(R"($.format: not a Worthsheet statement file ("format" must be "Worthsheet statement"))")},
+        {exportedWith("\"Cash\": [", "\"Bitcoin\": [], \"Cash\": ["), QStringLiteral("$.statement.Bitcoin: unknown table Bitcoin")},
+        {exportedWith("\"Balance\": ", "\"Colour\": \"red\", \"Balance\": "),
+         QStringLiteral("$.statement.Cash[0].Colour: Cash has no field Colour")},
+        {exportedWith("\"Balance\": ", "\"ClientId\": \"1\", \"Balance\": "),
+         QStringLiteral("$.statement.Cash[0].ClientId: Cash has no field ClientId")},
+        {head + R"("Client": {}, "Taxes": {"a": 1}}})",
+         QStringLiteral("$.statement.Taxes: an object where the rows of Taxes (a list) belong")},
+        {head + R"("Cash": []}})", QStringLiteral("$.statement: the statement has no Client")},
+        // Values the windows would not store.
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": \"1000.25\""),
+         QStringLiteral("$.statement.Cash[0].Balance: a text where an amount belongs")},
+        {exportedWith("\"Bank\": \"Bank 1\"", "\"Bank\": 17"), QStringLiteral("$.statement.Cash[0].Bank: a number where a text belongs")},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": 1e999"),
+         QStringLiteral("$.statement.Cash[0].Balance: a number beyond what a double can hold at byte %1"), "1e999"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": -1e-999"),
+         QStringLiteral("$.statement.Cash[0].Balance: a number beyond what a double can hold at byte %1"), "-1e-999"},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": 1e16"),
+         QStringLiteral("$.statement.Cash[0].Balance: an amount beyond 1000000000000000")},
+        {exportedWith("\"Balance\": 1000.25", "\"Balance\": -1000000000000000.5"),
+         QStringLiteral("$.statement.Cash[0].Balance: an amount beyond 1000000000000000")},
+        {head + R"("Client": {}, "Incomes": [{"MAmount": 100000000000001}]}})",
+         QStringLiteral("$.statement.Incomes[0].MAmount: an amount beyond 100000000000000")},
+        {exportedWith("\"Date\": \"03/14/2026\"", "\"Date\": \"14/03/2026\""),
+         QStringLiteral(R"($.statement.FSPro.Date: "14/03/2026" is no date in the form mm/dd/yyyy)")},
+        {client(R"("Birthday": "02/29/1961")"),
+         QStringLiteral(R"($.statement.Client.Birthday: "02/29/1961" is no date in the form mm/dd/yyyy)")},
+        {client(R"("SBirthday": "4/12/1961")"),
+         QStringLiteral(R"($.statement.Client.SBirthday: "4/12/1961" is no date in the form mm/dd/yyyy)")},
+        {head + R"("Client": {}, "Cash": [{"Pledged": "yes"}]}})",
+         QStringLiteral(R"($.statement.Cash[0].Pledged: "yes" is not an entry of the list (No, Yes))")},
+        {head + R"("Client": {}, "Cash": [{}, {"Type": "Checking"}]}})",
+         QStringLiteral(R"($.statement.Cash[1].Type: "Checking" is not an entry of the list (%1))")
+             .arg(EntryLists::cashTypes().join(QStringLiteral(", ")))},
+    };
+    int number = 0;
+    for (const Case &c : cases) {
+        const QString path = writeFile(QStringLiteral("case%1.json").arg(++number), c.text);
+        const QString expected = path + QStringLiteral(": ")
+            + (c.at.isEmpty() ? c.message : c.message.arg(c.text.indexOf(c.at) + c.past));
+        ASSERT_TRUE(c.at.isEmpty() || c.text.contains(c.at)) << expected.toStdString();
+        expectRefusedFile(path, {}, expected);
+    }
+}
+
+TEST_F(StatementJsonTest, WhatStrictJsonAllowsIsStoredAsWritten)
+{
+    // A byte order mark, every escape and a character beyond the 16-bit range.
+    const QByteArray text = "\xEF\xBB\xBF"
+        R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {)"
+        R"("LastName": "C:\\Users\\ada \"q\" \/ \b\f\n\r\t \u00e9\ud83d\ude00 Zo\u00EB", "Birthday": "04/12/1961",)"
+        R"("MaritalStatus": "Married", "State": null}, "FSPro": {"Date": "", "Description": "é"}}})";
+    const QString id = importStatementJson(*dm, writeFile(QStringLiteral("strict.json"), text));
+    EXPECT_EQ(db.text(QStringLiteral("SELECT LastName FROM Client WHERE Id = ") + id),
+              QStringLiteral("C:\\Users\\ada \"q\" / \b\f\n\r\t \u00e9\U0001F600 Zo\u00EB"));
+    EXPECT_EQ(db.text(QStringLiteral("SELECT Birthday || State FROM Client WHERE Id = ") + id), QStringLiteral("04/12/1961"));
+    EXPECT_EQ(db.text(QStringLiteral("SELECT Description FROM FSPro WHERE ClientId = '%1'").arg(id)), QStringLiteral("é"));
+
+    // A NUL that an older version stored goes out whole; import then names it.
+    db.exec(QStringLiteral("UPDATE Client SET Address = 'Elm' || char(0) || 'Street' WHERE Id = ") + fullId);
+    const QByteArray exported = exportedText();
+    EXPECT_TRUE(exported.contains(R"("Address": "Elm\u0000Street")")) << exported.left(400).toStdString();
+    expectRefused(QStringLiteral("nul.json"), exported, {QStringLiteral("$.statement.Client.Address: a text holding the character NUL")});
 }
 
 TEST_F(StatementJsonTest, ADeepNestingIsRefusedBeforeItIsParsed)
@@ -212,6 +316,23 @@ TEST_F(StatementJsonTest, AMinimalFileMakesAStatementWithItsTotalsRow)
     EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("CashOnHand")), 250);
     EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("TotalAssets")), 250);
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash WHERE ClientId = '%1' AND Balance IS NULL").arg(id)), 1);
+}
+
+TEST_F(StatementJsonTest, ACashTypeInEitherSpellingIsImportedAndReadsAsTheEntry)
+{
+    const QString id = importStatementJson(
+        *dm, writeFile(QStringLiteral("spellings.json"),
+                       R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {"FirstName": "Iris", "LastName": "Vale"},
+                          "Cash": [{"RegisteredName": "A", "Type": "Certificated of Deposit", "Balance": 100},
+                                   {"RegisteredName": "B", "Type": "Certificate of Deposit", "Balance": 200}]}})"));
+    EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("CashOnHand")), 300);
+    Table &cash = dm->tblCash;
+    cash.SetFilter(QStringLiteral("ClientId = \"%1\"").arg(id));
+    cash.SetFiltered(true);
+    QStringList types;
+    for (cash.First(); !cash.Eof(); cash.Next())
+        types << cash.FieldByName(QStringLiteral("Type")).AsString();
+    EXPECT_EQ(types, QStringList({"Certificate of Deposit", "Certificate of Deposit"}));
 }
 
 TEST_F(StatementJsonTest, AFailureWhileStoringStoresNothing)

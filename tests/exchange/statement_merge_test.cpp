@@ -1,9 +1,12 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <gtest/gtest.h>
 
+#include "data/entry_lists.h"
 #include "data/schema.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_merge.h"
@@ -39,7 +42,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void expectRefused(const QString &path, const QString &fragment)
+    // Refused with a message holding fragment (or being it, when whole), both files byte for byte as before.
+    void expectRefused(const QString &path, const QString &fragment, bool whole = false)
     {
         const QByteArray before = fileBytes();
         QFile file(path);
@@ -49,7 +53,10 @@ protected:
             mergeStatementFile(*dm, path);
             ADD_FAILURE() << "merged " << path.toStdString();
         } catch (const ExchangeError &e) {
-            EXPECT_TRUE(e.message().contains(fragment)) << e.message().toStdString();
+            if (whole)
+                EXPECT_EQ(e.message().toStdString(), fragment.toStdString());
+            else
+                EXPECT_TRUE(e.message().contains(fragment)) << e.message().toStdString();
         }
         EXPECT_EQ(fileBytes(), before);
         if (file.open(QIODevice::ReadOnly))
@@ -107,6 +114,73 @@ TEST_F(StatementMergeTest, AFileThatRestoreWouldRefuseIsRefusedAndBothFilesStayA
     ASSERT_FALSE(checkStatementDatabase(otherDb.path()).isEmpty());
     expectRefused(otherDb.path(), QStringLiteral("Taxes"));
     EXPECT_EQ(statementCount(), 2);
+}
+
+TEST_F(StatementMergeTest, AValueAnImportWouldRefuseRefusesTheFileNamingTableAndRow)
+{
+    // The second statement's (Brandt's) rows, counted from 1 as stored.
+    const auto row = [](const char *table, int number) {
+        return QStringLiteral("rowid = (SELECT rowid FROM \"%1\" WHERE ClientId = '2' ORDER BY rowid LIMIT 1 OFFSET %2)")
+            .arg(QLatin1String(table))
+            .arg(number - 1);
+    };
+    struct Case
+    {
+        QString sql;
+        QString place;
+        QString problem;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("UPDATE Cash SET Balance = 1e16 WHERE ") + row("Cash", 2), QStringLiteral("Cash row 2, Balance"),
+         QStringLiteral("an amount beyond 1000000000000000")},
+        {QStringLiteral("UPDATE Bank SET Amount = -1e999 WHERE ") + row("Bank", 3), QStringLiteral("Bank row 3, Amount"),
+         QStringLiteral("holds a value that is not a finite number")},
+        {QStringLiteral("UPDATE Taxes SET Amount = 'a lot' WHERE ") + row("Taxes", 1), QStringLiteral("Taxes row 1, Amount"),
+         QStringLiteral("holds \"a lot\", which is not an amount")},
+        {QStringLiteral("UPDATE Incomes SET MAmount = 1000000000000000001 WHERE ") + row("Incomes", 1),
+         QStringLiteral("Incomes row 1, MAmount"), QStringLiteral("an amount beyond 100000000000000")},
+        {QStringLiteral("UPDATE FSPro SET Date = '2026-03-14' WHERE ClientId = '2'"), QStringLiteral("FSPro, Date"),
+         QStringLiteral("\"2026-03-14\" is no date in the form mm/dd/yyyy")},
+        {QStringLiteral("UPDATE Client SET SBirthday = '13/01/1960' WHERE Id = 2"), QStringLiteral("Client, SBirthday"),
+         QStringLiteral("\"13/01/1960\" is no date in the form mm/dd/yyyy")},
+        {QStringLiteral("UPDATE Contingent SET Maturity = '02/30/2030' WHERE ") + row("Contingent", 3),
+         QStringLiteral("Contingent row 3, Maturity"), QStringLiteral("\"02/30/2030\" is no date in the form mm/dd/yyyy")},
+        {QStringLiteral("UPDATE Cash SET Pledged = 'maybe' WHERE ") + row("Cash", 3), QStringLiteral("Cash row 3, Pledged"),
+         QStringLiteral("\"maybe\" is not an entry of the list (No, Yes)")},
+        {QStringLiteral("UPDATE Legal SET Will = 'yes' WHERE ClientId = '2'"), QStringLiteral("Legal row 1, Will"),
+         QStringLiteral("\"yes\" is not an entry of the list (No, Yes)")},
+        {QStringLiteral("UPDATE Client SET MaritalStatus = 'M' WHERE Id = 2"), QStringLiteral("Client, MaritalStatus"),
+         QStringLiteral("\"M\" is not an entry of the list (%1)").arg(EntryLists::maritalStatuses().join(QStringLiteral(", ")))},
+        {QStringLiteral("UPDATE Client SET LastName = 'Bra' || char(0) || 'ndt' WHERE Id = 2"),
+         QStringLiteral("Client, LastName"),
+         QStringLiteral("a text holding the character NUL (\\u0000), which no field can keep")},
+    };
+    for (const Case &c : cases) {
+        const QString crafted = db.folder() + QStringLiteral("/crafted.ABS");
+        QFile::remove(crafted);
+        ASSERT_TRUE(QFile::copy(otherDb.path(), crafted));
+        {
+            SQLite::Database file(crafted.toStdString(), SQLite::OPEN_READWRITE);
+            ASSERT_EQ(file.exec(c.sql.toStdString()), 1) << c.sql.toStdString();
+        }
+        ASSERT_EQ(checkStatementDatabase(crafted), QString());
+        expectRefused(crafted, QStringLiteral("%1: statement 2, %2: %3; nothing was added").arg(crafted, c.place, c.problem),
+                      true);
+    }
+    EXPECT_EQ(statementCount(), 2);
+}
+
+TEST_F(StatementMergeTest, AFileInWalModeIsReadWithoutAnythingLeftBesideIt)
+{
+    {
+        SQLite::Database file(otherDb.path().toStdString(), SQLite::OPEN_READWRITE);
+        ASSERT_EQ(file.execAndGet("PRAGMA journal_mode = WAL").getString(), "wal");
+    }
+    ASSERT_FALSE(QFileInfo::exists(otherDb.path() + QStringLiteral("-wal")));
+    const QByteArray before = otherBytes();
+    EXPECT_EQ(mergeStatementFile(*dm, otherDb.path()).statements, 3);
+    EXPECT_EQ(otherBytes(), before);
+    EXPECT_EQ(QDir(otherDb.folder()).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString(), "wks.ABS");
 }
 
 TEST_F(StatementMergeTest, AFailureWhileStoringTheThirdStatementStoresNoneOfThem)

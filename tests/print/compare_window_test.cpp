@@ -8,11 +8,17 @@
 
 #include <gtest/gtest.h>
 
-#include "pdf_reader.h"
+#include "data/engine/table.h"
+#include "support/pdf_reader.h"
 #include "print/engine/composite_report.h"
+#include "print/engine/money.h"
 #include "print/tfrm_compare.h"
 #include "print_window_fixture.h"
+#include "support/full_statement.h"
 #include "support/temp_database.h"
+#include "totals/statement_copy.h"
+#include "totals/totals.h"
+#include "ui/format_money.h"
 
 namespace {
 
@@ -216,6 +222,86 @@ TEST_F(CompareWindowTest, ThePrintedComparisonReadsAsTheWindow)
     QTest::mouseClick(window->findChild<QWidget *>("btnPrint"), Qt::LeftButton);
     ASSERT_EQ(dialogs.printedFiles.size(), 1);
     EXPECT_EQ(pdfInfo(dialogs.printedFiles.at(0)).value("Pages").toInt(), sheets);
+}
+
+// The words of the printed comparison, in reading order, as one text.
+QString printedWords(TfrmCompare &window, const QString &path)
+{
+    window.beginRun();
+    EXPECT_TRUE(window.report().writePdf(path));
+    window.endRun();
+    QString text;
+    for (const PdfWord &word : pdfWords(path))
+        text += word.text + ' ';
+    return text;
+}
+
+TEST_F(CompareWindowTest, ACopyMadeTodayWithARaisedFigureReadsForwardOnScreenAndOnPaper)
+{
+    // A joint statement of today, copied today; the copy's cash raised by 2,749.25.
+    const QString today = QDate::currentDate().toString("MM/dd/yyyy");
+    const QString source = writeFullStatement(*dm, 2, "Avery");
+    db.exec(QString("UPDATE FSPro SET Date = '%1' WHERE ClientId = '%2'").arg(today, source));
+    reopen();
+    selectStatement(*dm, source);
+    RecalcAllTotals(*dm);
+    const QString copy = CopyStatement(*dm, source, QDate::currentDate());
+    selectStatement(*dm, copy);
+    Table &cash = dm->tblCash;
+    cash.Append();
+    cash.FieldByName("ClientId").SetAsString(copy);
+    cash.FieldByName("Balance").SetAsFloat(2749.25);
+    cash.Post();
+    RecalcCashTotals(*dm);
+    const auto stored = [this](const QString &id, const char *field) {
+        return db.number(QString("SELECT %1 FROM FSPro WHERE ClientId = '%2'").arg(field, id));
+    };
+    const double cashBefore = stored(source, "CashOnHand");
+    const double cashAfter = stored(copy, "CashOnHand");
+    ASSERT_NEAR(cashAfter - cashBefore, 2749.25, 1e-6);
+    const QString percent = "+" + QString::number(2749.25 / cashBefore * 100, 'f', 1) + "%";
+    const QString sourceLabel = today + " #" + source;
+    const QString copyLabel = today + " #" + copy;
+
+    // Opened from either statement, the copy is the later one.
+    for (const QString &selected : {copy, source}) {
+        SCOPED_TRACE(selected.toStdString());
+        selectStatement(*dm, selected);
+        delete window;
+        TfrmCompare &w = open();
+        EXPECT_EQ(w.findChild<QComboBox *>("cbOther")->itemText(0),
+                  "Ada Avery of " + (selected == copy ? sourceLabel : copyLabel));
+        EXPECT_EQ(w.comparison().earlier.id, source);
+        EXPECT_EQ(w.comparison().later.id, copy);
+        auto *grid = w.findChild<QTableWidget *>("sgFigures");
+        EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), sourceLabel);
+        EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), copyLabel);
+        EXPECT_EQ(figureRow("Cash (A)"), QStringList({FormatMoney(cashBefore), FormatMoney(cashAfter), "+$2,749.25", percent}));
+        for (const char *total : {"Total Assets", "Net Worth"}) {
+            const QStringList row = figureRow(total);
+            ASSERT_EQ(row.size(), 4);
+            EXPECT_EQ(row[2], "+$2,749.25") << total;
+            EXPECT_TRUE(row[3].startsWith('+')) << total;
+        }
+        EXPECT_EQ(figureRow("Total Liabilities").mid(2), QStringList({"$.00", "0.0%"}));
+        // More cash is more liquidity, and less debt to net worth.
+        auto *ratios = w.findChild<QTableWidget *>("sgRatios");
+        EXPECT_EQ(ratios->horizontalHeaderItem(2)->text(), sourceLabel);
+        EXPECT_EQ(ratios->horizontalHeaderItem(3)->text(), copyLabel);
+        EXPECT_GT(ratioRow(0)[3].toDouble(), ratioRow(0)[2].toDouble());
+        EXPECT_LT(ratioRow(1)[3].toDouble(), ratioRow(1)[2].toDouble());
+    }
+    keepPicture(window, "compare_copy_of_today");
+
+    const QString text = printedWords(*window, QDir(db.folder()).filePath("copy.pdf"));
+    for (const QString &expected : QStringList{"Statement of " + copyLabel + " compared with the statement of " + sourceLabel,
+          "Change %", sourceLabel + " " + copyLabel + " Change",
+          "Cash (A) " + Report::printedMoney(cashBefore) + " " + Report::printedMoney(cashAfter) + " +2,749.25 " + percent,
+          "Ada Avery and Ben Avery", "Statement date: " + today})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("-2,749.25")) << text.toStdString();
+    if (const QByteArray keep = qgetenv("WORTHSHEET_KEEP_COMPARISON"); !keep.isEmpty())
+        QFile::copy(QDir(db.folder()).filePath("copy.pdf"), QString::fromLocal8Bit(keep) + ".copy.pdf");
 }
 
 TEST_F(CompareWindowTest, CloseGoesBackToTheOverview)

@@ -6,12 +6,13 @@
 #include <QTemporaryDir>
 
 #include "data/entry_lists.h"
+#include "data/legal_questions.h"
 #include "print/engine/composite_report.h"
 #include "print/engine/db_text.h"
 #include "print/engine/money.h"
 #include "print/engine/pdf_export.h"
 #include "print/engine/text_metrics.h"
-#include "pdf_reader.h"
+#include "support/pdf_reader.h"
 #include "statement_fixture.h"
 
 using namespace Report;
@@ -203,7 +204,7 @@ TEST_F(PrintedStatementTest, ALongLegalExplanationPrintsWholeInsideTheFrameAndPu
         EXPECT_EQ(lines.join(' '), explanation);
         // The blank foot of the Section 4 sheet makes room: it stays one sheet.
         EXPECT_EQ(doc.pages[2].report, "TqrCont_Joint_Details");
-        const TextPrimitive *next = sheet.findText("Have you ever taken bankruptcy?");
+        const TextPrimitive *next = sheet.findText(legalQuestions()[2].text);
         ASSERT_NE(next, nullptr);
         EXPECT_GE(next->rect.top(), lastBottom);
         // Whatever grew, nothing runs past the bottom of the sheet's body.

@@ -1,5 +1,7 @@
 // The readiness check on screen: each finding with the button that goes where it is put
 // right, and the check the print window makes before a statement is previewed or printed.
+#include <set>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -7,8 +9,12 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/table.h"
+#include "print/engine/db_text.h"
 #include "print/readiness_window.h"
+#include "print/run_pages.h"
 #include "print_window_fixture.h"
+#include "support/full_statement.h"
+#include "support/totals_oracle.h"
 #include "totals/totals.h"
 
 namespace {
@@ -103,17 +109,20 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
          "SState = 'IL', SZip = '1' WHERE Id = %1",
          "The spouse's social security number is missing.", "open TfrmSpouseInfo"},
         {"INSERT INTO Legal (ClientId, Judgement) VALUES ('%1', 'Yes')",
-         "The legal question \"Judgement\" is answered \"Yes\" without an explanation.", "open TfrmLegal2"},
+         "The legal question \"Do you have any judgements against you?\" is answered \"Yes\", but \"Explain:\" is "
+         "left empty.",
+         "open TfrmLegal2"},
         {"INSERT INTO RealEstate (ClientId, Description, CurrentBalance, PercentLiability) VALUES ('%1', 'Lake', 0.5, "
-         "0); UPDATE FSPro SET MortgageLiabilitiesTotals = 0 WHERE ClientId = '%1'",
+         "0); UPDATE FSPro SET MortgageLiabilitiesTotals = 0, TMortgageLiabilitiesTotals = 0.5 WHERE ClientId = '%1'",
          "The property \"Lake\" has a mortgage balance but no lender in the mortgages schedule.",
          "open TfrmRealEstate_Liabilities"},
-        {"INSERT INTO Auto (ClientId, Description, Model, MonthlyPayment) VALUES ('%1', '2020 Golf', 'Golf', 200)",
-         "The auto \"2020 Golf\" has a monthly payment but no auto loan.", "open TfrmAutos_Liabilities"},
+        {"INSERT INTO Auto (ClientId, Description, Model, MonthlyPayment) VALUES ('%1', '2020 Golf', 'Golf', 200); "
+         "UPDATE FSPro SET AutoPaymentTotal = 200 WHERE ClientId = '%1'",
+         "The auto \"2020 Golf\" has a monthly payment, but no auto loan is entered.", "open TfrmAutos_Liabilities"},
         {"INSERT INTO Taxes (ClientId, Amount) VALUES ('%1', -1); UPDATE FSPro SET TaxLiability = -1, "
          "TotalLiabilities = -1, NetWorth = 1 WHERE ClientId = '%1'",
          "1 row with a negative amount where only positive ones make sense: a tax owed.", "open TfrmTax_Liabilities"},
-        {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "overview"},
+        {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "open TfrmStatementDate"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sql);
@@ -148,7 +157,7 @@ TEST_F(ReadinessWindowTest, ATotalThatDiffersIsRecomputedOnRequest)
     select();
     openReadiness();
     ASSERT_GE(readiness->panel()->findings().size(), 1u);
-    EXPECT_EQ(finding(1), "Cash: the stored total differs from the sum of its rows. Stored $.00, rows $250.00.");
+    EXPECT_EQ(finding(1), "Cash (A): the stored total differs from the sum of its rows. Stored $.00, rows $250.00.");
     keepPicture(readiness, "readiness_recompute");
     auto *button = readiness->findChild<QPushButton *>("btnFix1");
     EXPECT_EQ(button->text(), "Recompute");
@@ -189,6 +198,62 @@ TEST_F(ReadinessWindowTest, AReadyStatementPrintsWithoutAsking)
     clickPicture("imPrint", "imPrint_Up");
     EXPECT_EQ(window->findChild<ReadinessPanel *>(), nullptr);
     EXPECT_EQ(dialogs.printedFiles.size(), 1);
+}
+
+// Every figure of the totals row that a page of the personal or the joint run prints.
+std::set<QString> printedTotalsFields(Tdm1 &dm)
+{
+    std::set<QString> fields;
+    for (PrintRun run : {PrintRun::Personal, PrintRun::Joint}) {
+        RunPages pages = createRunPages(run, dm);
+        for (const auto &page : pages)
+            for (const auto &band : page->bands())
+                for (const Report::Band *b : {band.get(), band->groupHeader(), band->groupFooter()}) {
+                    if (!b)
+                        continue;
+                    for (const auto &item : b->items())
+                        if (const auto *text = dynamic_cast<const Report::DBText *>(item.get());
+                            text && text->dataSet() == &dm.tblFSPro && text->isAmount())
+                            fields.insert(text->dataField());
+                }
+        freeRunPages(pages);
+    }
+    return fields;
+}
+
+using ReadinessFiguresTest = DataModuleTest;
+
+TEST_F(ReadinessFiguresTest, EachPrintedFigureLeftStaleIsFoundOnceByNameAndRecomputingClearsIt)
+{
+    const QDate asOf(2026, 3, 20); // a week after the statement's date
+    const QString id = writeFullStatement(*dm);
+    selectStatement(*dm, id);
+    RecalcAllTotals(*dm);
+    const std::map<QString, double> oracle = TotalsOracle::expectedTotals(db, id);
+    selectStatement(*dm, id);
+    ASSERT_TRUE(CheckReadiness(*dm, asOf).empty());
+
+    const std::set<QString> printed = printedTotalsFields(*dm);
+    EXPECT_GE(printed.size(), 50u); // at least the summary's 39 and the schedules' 11 more
+    for (const char *field : {"Salary", "IncomeTotal", "MIncomeTotal", "TotalLiabilitiesandNetWorth", "AutoPaymentTotal"})
+        EXPECT_TRUE(printed.count(field)) << field;
+    for (const QString &field : printed) {
+        SCOPED_TRACE(field.toStdString());
+        ASSERT_TRUE(oracle.count(field));
+        const double right = oracle.at(field);
+        changeWithProgramClosed(
+            QString("UPDATE FSPro SET \"%1\" = IFNULL(\"%1\", 0) + 1234.5 WHERE ClientId = '%2'").arg(field, id));
+        selectStatement(*dm, id);
+        const auto findings = CheckReadiness(*dm, asOf);
+        ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
+        EXPECT_EQ(findings[0].fix, ReadinessFinding::Fix::Recompute);
+        EXPECT_EQ(findings[0].field, field);
+        EXPECT_NEAR(findings[0].stored, right + 1234.5, 1e-6);
+        EXPECT_NEAR(findings[0].summed, right, 1e-6);
+        RecalcAllTotals(*dm);
+        EXPECT_TRUE(CheckReadiness(*dm, asOf).empty());
+        EXPECT_NEAR(db.number(QString("SELECT \"%1\" FROM FSPro WHERE ClientId = '%2'").arg(field, id)), right, 1e-6);
+    }
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 // The schedule sheets: every row of every detail table under its heading, totals from FSPro.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "print/engine/composite_report.h"
@@ -143,9 +145,22 @@ TEST_F(SchedulePageTest, ARealEstateRowPrintsInScheduleBWithItsMarketSideAndInSc
     EXPECT_DOUBLE_EQ(find(liabilities, "142,000.00", 1)->rect.right(), Left + 592 + 121);
     EXPECT_NE(textAt(jSheet, "Title in Name of:", Left + 8, jTop + 22), nullptr);
     EXPECT_NE(textAt(jSheet, "Prairie Mortgage Co.", Left + 326, jTop + 22), nullptr);
-    // Two-line headings.
-    for (const char *heading : {"Year", "Acquired", "Mortgage", "Liability", "Current", "Balance", "% Liability"})
+    // Two-line headings. Each value column is headed as the Real Estate Liabilities window
+    // names its figure: the whole loan "Current Balance", the owed share "Asset Liability".
+    for (const char *heading : {"Year", "Acquired", "% Liability"})
         EXPECT_NE(find(liabilities, heading), nullptr) << heading;
+    const double loanRight = find(liabilities, "142,000.00")->rect.right();
+    const double shareRight = find(liabilities, "142,000.00", 1)->rect.right();
+    for (const auto &[first, second, right] : {std::tuple{"Current", "Balance", loanRight},
+                                               std::tuple{"Asset", "Liability", shareRight}}) {
+        const TextPrimitive *top = find(liabilities, first);
+        const TextPrimitive *bottom = find(liabilities, second);
+        ASSERT_TRUE(top && bottom) << first;
+        EXPECT_NEAR(top->rect.right(), right, 1.5) << first;
+        EXPECT_NEAR(bottom->rect.right(), right, 1.5) << second;
+        EXPECT_LT(top->rect.top(), bottom->rect.top()) << first;
+    }
+    EXPECT_EQ(find(liabilities, "Mortgage"), nullptr);
 }
 
 TEST_F(SchedulePageTest, ALongScheduleRunsOnToFurtherSheetsThatRepeatTheHeaderAndTheScheduleHeading)
@@ -184,7 +199,7 @@ TEST_F(SchedulePageTest, TheLiabilityAndIncomeSchedulesPrintTheirRowsAndTotals)
     addDetailRows();
     const QStringList liabilities = allTexts(laidOut<TqrCont_Joint_Details_L>());
     for (const char *text : {"Schedule I - Notes Payable", "Home equity line", "Schedule K - Credit Card Liability",
-                             "Visa Platinum", "2,100.40", "18,000.00", "Schedule L - Auto Liability", "Lein Holder",
+                             "Visa Platinum", "2,100.40", "18,000.00", "Schedule L - Auto Liability", "Lien Holder",
                              "Honda Finance", "Schedule M - Tax Liability", "Second installment due in June",
                              "Schedule N - All Other Liabilities", "Student loan", "220.00",
                              "Schedule O - Contingent Liabilities (Not Included in Net Worth Calculation)",

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "data/legal_questions.h"
 #include "print/engine/composite_report.h"
+#include "print/engine/text_metrics.h"
 #include "print/pages/tqr_cont_joint_sect4.h"
 #include "print/pages/tqr_cont_single_sect4.h"
 #include "statement_fixture.h"
@@ -15,33 +17,16 @@ namespace {
 constexpr double Left = 48;
 constexpr double Top = 48;
 
-struct Question
+struct MarkPlace
 {
-    const char *text;
-    const char *answer;
-    const char *explanation;
-    const char *caption;
-    double personalMark;
-    double jointMark;
+    double personal;
+    double joint;
 };
 
-// The questions as the sheets print them, with their marks' places.
-const Question Questions[] = {
-    {"Do you have a will?", "Will", "WillExplanation", "Executor:", 109, 109},
-    {"Are you presently involved in divorce proceedings?", "Divorce", "DivorceExplanation", "Explain:", 264, 264},
-    {"Have you ever taken bankruptcy?", "Bankruptcy", "BankruptcyExplanation", "Explain:", 179, 178},
-    {"Are you a partner or officer in any other venture?", "Partner", "PartnerExplanation", "Executor:", 256, 255},
-    {"Are you a defendant in any suit or legal action?", "Defendant", "DefendantExplanation", "Executor:", 244, 244},
-    {"Do you have any judgements against you?", "Judgement", "JudgementExplanation", "Explain:", 221, 220},
-    {"Have you executed any prenuptial or financial agreements with your spouse?", "Prenuptial",
-     "PrenuptialExplanation", "Explain:", 391, 391},
-    {"Are any of your listed assets separate property of your spouse?", "SpouseAssets", "SpouseAssetsExplanation",
-     "Explain:", 328, 329},
-    {"Are any of your listed assets held in estate, trust or any other name?", "EstateAssets",
-     "EstateAssetsExplanation", "Explain:", 349, 348},
-    {"Do any assets secure debts which have not been reported in the statement?", "DebtAssets",
-     "DebtAssetsExplanation", "Explain:", 387, 387},
-};
+// The answer marks' places, question by question; the questions are those the legal
+// windows ask (their texts are compared with the windows' own elsewhere).
+const MarkPlace Marks[] = {{109, 109}, {264, 264}, {255, 254}, {256, 255}, {244, 244},
+                           {221, 220}, {391, 391}, {328, 329}, {349, 348}, {387, 387}};
 
 double questionTop(size_t i)
 {
@@ -60,8 +45,8 @@ protected:
     // Gives the statement a Legal row: every answer "No" unless given.
     void answer(std::map<QString, QString> values)
     {
-        for (const Question &q : Questions)
-            values.emplace(q.answer, "No");
+        for (const LegalQuestion &q : legalQuestions())
+            values.emplace(q.answerField, "No");
         addRow(dm->tblLegal, values);
         select();
     }
@@ -79,30 +64,35 @@ protected:
     void expectMarks(const std::set<size_t> &yes, const std::set<size_t> &explained,
                      const std::map<QString, QString> &explanations = {})
     {
-        std::vector<QString> marks(std::size(Questions), "No");
-        std::vector<bool> captions(std::size(Questions), false);
+        std::vector<QString> marks(legalQuestions().size(), "No");
+        std::vector<bool> captions(legalQuestions().size(), false);
         for (size_t i : yes)
             marks[i] = "Yes";
         for (size_t i : explained)
             captions[i] = true;
         const DocumentPage personal = laidOut<TqrCont_Single_Sect4>();
         const DocumentPage joint = laidOut<TqrCont_Joint_Sect4>();
-        for (size_t i = 0; i < std::size(Questions); ++i) {
-            const Question &q = Questions[i];
-            SCOPED_TRACE(q.answer);
+        for (size_t i = 0; i < legalQuestions().size(); ++i) {
+            const LegalQuestion &q = legalQuestions()[i];
+            SCOPED_TRACE(q.answerField);
             const double top = Top + questionTop(i);
-            for (const auto &[page, markLeft] : {std::pair{&personal, q.personalMark}, std::pair{&joint, q.jointMark}}) {
-                EXPECT_NE(textAt(*page, q.text, Left + 12, top), nullptr);
+            for (const auto &[page, markLeft] : {std::pair{&personal, Marks[i].personal}, std::pair{&joint, Marks[i].joint}}) {
+                const TextPrimitive *question = textAt(*page, q.text, Left + 12, top);
+                ASSERT_NE(question, nullptr);
+                // The mark follows the question, clear of it.
+                const double questionEnd = question->rect.left() + TextMetrics::width(q.text, question->font);
+                EXPECT_GE(Left + markLeft, questionEnd + 2);
+                EXPECT_LE(Left + markLeft, questionEnd + 20);
                 EXPECT_NE(textAt(*page, marks[i], Left + markLeft, top), nullptr) << marks[i].toStdString();
                 EXPECT_EQ(textAt(*page, "X", Left + markLeft, top), nullptr);
                 const TextPrimitive *c = nullptr;
                 for (const TextPrimitive *t : page->texts())
-                    if (t->text == q.caption && std::abs(t->rect.top() - (top + 20)) < 0.5)
+                    if (t->text == q.explanationCaption && std::abs(t->rect.top() - (top + 20)) < 0.5)
                         c = t;
                 EXPECT_EQ(c != nullptr, captions[i]);
                 if (c)
                     EXPECT_DOUBLE_EQ(c->rect.right(), Left + 25 + 50);
-                const auto explanation = explanations.find(q.explanation);
+                const auto explanation = explanations.find(q.explanationField);
                 if (explanation != explanations.end())
                     EXPECT_NE(textAt(*page, explanation->second, Left + 80, top + 20), nullptr);
                 for (const TextPrimitive *t : page->texts())

@@ -11,6 +11,8 @@
 #include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "list_window_fixture.h"
+#include "print/engine/composite_report.h"
+#include "print/pages/tqr_cont_joint_details.h"
 #include "sections/list_members.h"
 #include "sections/window_catalogue.h"
 #include "ui/db_grid.h"
@@ -63,6 +65,58 @@ TEST_F(ListEditorTest, IncomeAndExpensesStoreTheMonthlyAmountAndAutosTheirDescri
     EXPECT_EQ(text("SELECT Description FROM Auto"), "2004 Volvo 240");
     EXPECT_EQ(grid()->model()->index(0, 0).data().toString(), "2004 Volvo 240");
     EXPECT_EQ(totalLabel(), "Total: $1,234.50");
+    clickButton("btnClose");
+}
+
+TEST_F(ListEditorTest, ACashTypeStoredInItsFormerSpellingShowsAndPrintsTheEntryAndIsStoredSoWhenSaved)
+{
+    const QString entry = "Certificate of Deposit";
+    exec("INSERT INTO Cash (ClientId, RegisteredName, Type, Balance) VALUES ('1', 'Ann', 'Certificated of Deposit', 5000)");
+    const auto stored = [&] { return text("SELECT Type FROM Cash"); };
+    ASSERT_TRUE(openFromLink("lblCash"));
+    auto *list = qobject_cast<QComboBox *>(window()->controlOf("Type"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->currentText(), entry);
+    EXPECT_EQ(list->itemText(list->currentIndex()), entry);
+    EXPECT_EQ(grid()->model()->index(0, 1).data().toString(), entry);
+    clickButton("btnClose");
+    EXPECT_EQ(stored(), "Certificated of Deposit");
+
+    // On paper, schedule A names the entry.
+    Tdm1 &dm = main->dm1();
+    dm.SelectStatement();
+    TqrCont_Joint_Details assets(dm);
+    Report::CompositeReport composite;
+    composite.setAddReports([&](Report::CompositeReport &c) { c.addReport(&assets); });
+    QStringList printed;
+    for (const Report::DocumentPage &sheet : composite.layout().pages)
+        for (const Report::TextPrimitive *t : sheet.texts())
+            printed << t->text;
+    dm.ClearStatementFilters();
+    EXPECT_TRUE(printed.contains(entry)) << printed.join("|").toStdString();
+    EXPECT_FALSE(printed.contains("Certificated of Deposit"));
+
+    // Saved again, the row is stored with the entry.
+    ASSERT_TRUE(openFromLink("lblCash"));
+    typeInto("Balance", "5100");
+    clickButton("btnOK");
+    clickButton("btnClose");
+    EXPECT_EQ(stored(), entry);
+    EXPECT_EQ(text("SELECT Balance FROM Cash"), "5100.0");
+}
+
+TEST_F(ListEditorTest, TheRealEstateLiabilitiesGridShowsTheOwedShareOfTheLoanUnderAssetLiability)
+{
+    ASSERT_TRUE(openFromLink("lblMortgages_Liability"));
+    addRow({{"Description", "Home"}, {"Type", "Homestead"}, {"YearAcquired", "1999"}, {"PercentOwned", "100"},
+            {"PercentLiability", "50"}, {"MarketValue", "350000"}, {"CurrentBalance", "212400"}});
+    const QAbstractItemModel *model = grid()->model();
+    int column = -1;
+    for (int c = 0; c < model->columnCount(); ++c)
+        if (model->headerData(c, Qt::Horizontal).toString() == "Asset Liability")
+            column = c;
+    ASSERT_GE(column, 0);
+    EXPECT_EQ(model->index(0, column).data().toString().remove(',').toDouble(), 106200);
     clickButton("btnClose");
 }
 

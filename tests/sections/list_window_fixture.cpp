@@ -72,3 +72,13 @@ QString ListWindowTest::shownClass() const
     const QString className = QString::fromLatin1(shown->metaObject()->className());
     return className == QLatin1String("QWidget") ? shown->objectName() : className;
 }
+
+QWidget *ListWindowTest::control(const QString &field) const
+{
+    if (!shown())
+        return nullptr;
+    for (QWidget *w : shown()->findChildren<QWidget *>())
+        if (w->property("dataField").toString().compare(field, Qt::CaseInsensitive) == 0)
+            return w;
+    return nullptr;
+}

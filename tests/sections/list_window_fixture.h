@@ -24,4 +24,7 @@ protected:
     double storedTotal(const QString &field);
     // The window that is shown now, after a step of the walk.
     QString shownClass() const;
+    QWidget *shown() const { return main->shownWindow(); }
+    // The control of the shown window bound to the field.
+    QWidget *control(const QString &field) const;
 };

@@ -53,7 +53,7 @@ const std::vector<Oracle> &oracles()
         {"lblCash", "TfrmCash", "Assets - Cash", {"Registered Name", "Type of Account", "Balance"},
          {"* Registered Name:", "* Type of Account:", "Bank:", "Account Number:", "* Current Balance:", "Pledged?",
           "To Whom:"},
-         {{"Type", {"Cash on Hand", "Checking Account", "Savings Account", "Certificated of Deposit", "Money Market Account"}},
+         {{"Type", {"Cash on Hand", "Checking Account", "Savings Account", "Certificate of Deposit", "Money Market Account"}},
           {"Pledged", NoYes}},
          {{"RegisteredName", "Please enter Registered Name."}, {"Type", "Please enter Type of Account."},
           {"Balance", "Please enter Balance."}},

@@ -7,10 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "data/tdm1.h"
 #include "list_window_fixture.h"
+#include "print/engine/composite_report.h"
+#include "print/run_pages.h"
+#include "support/pdf_reader.h"
 #include "sections/legal_window.h"
 #include "sections/particulars_window.h"
 #include "sections/window_catalogue.h"
@@ -22,16 +26,6 @@ namespace {
 class ParticularsTest : public ListWindowTest
 {
 protected:
-    QWidget *shown() const { return main->shownWindow(); }
-    QWidget *control(const QString &field) const
-    {
-        if (!shown())
-            return nullptr;
-        for (QWidget *w : shown()->findChildren<QWidget *>())
-            if (w->property("dataField").toString().compare(field, Qt::CaseInsensitive) == 0)
-                return w;
-        return nullptr;
-    }
     void typeField(const QString &field, const QString &text)
     {
         QWidget *c = control(field);
@@ -310,6 +304,68 @@ TEST_F(ParticularsTest, TheLegalWindowsShareOneRowStartedByTheFirstAnswer)
     press("btnClose");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Legal"), 1);
     EXPECT_EQ(text("SELECT Will || WillExplanation || DebtAssets || Prenuptial FROM Legal"), "YesBob AveryNoYes");
+}
+
+TEST_F(ParticularsTest, TheSignedSheetsAndTheBlankFormAskEveryQuestionAsTheLegalWindowsAskIt)
+{
+    // What the two windows show, each question answered "Yes" with an explanation.
+    struct Asked
+    {
+        QString question;
+        QString caption;
+    };
+    std::vector<Asked> asked;
+    openFromLink("lblLegal1");
+    for (int i = 1; i <= 10; ++i) {
+        if (i == 6)
+            press("btnNext");
+        ASSERT_EQ(shownClass(), i <= 5 ? "TfrmLegal" : "TfrmLegal2");
+        auto *question = shown()->findChild<QLabel *>(QString("lblQuestion%1").arg(i));
+        auto *caption = shown()->findChild<QLabel *>(QString("lblExplanation%1").arg(i));
+        ASSERT_TRUE(question && caption && question->buddy() && caption->buddy()) << i;
+        asked.push_back({question->text(), caption->text()});
+        typeField(question->buddy()->property("dataField").toString(), "Yes");
+        typeField(caption->buddy()->property("dataField").toString(), QString("Answer %1").arg(i));
+    }
+    press("btnOK");
+    EXPECT_EQ(asked[2].question, "Have you taken bankruptcy in the past 15 years?");
+    EXPECT_EQ(asked[3].caption, "Explain:");
+    EXPECT_EQ(asked[4].caption, "Explain:");
+
+    // The Section 4 sheet of either run and of the blank form prints each question where the
+    // layout puts it, with the caption the window shows beside its explanation.
+    Tdm1 &dm = main->dm1();
+    dm.SelectStatement();
+    QTemporaryDir dir;
+    for (const PrintRun run : {PrintRun::Personal, PrintRun::Joint, PrintRun::Blank}) {
+        SCOPED_TRACE(int(run));
+        RunPages pages = createRunPages(run, dm);
+        Report::CompositeReport composite;
+        prepareComposite(composite, run, dm, pages);
+        const QString path = dir.filePath(QString("run%1.pdf").arg(int(run)));
+        ASSERT_TRUE(composite.writePdf(path));
+        const std::vector<PdfWord> words = pdfWords(path);
+        for (size_t i = 0; i < asked.size(); ++i) {
+            SCOPED_TRACE(asked[i].question.toStdString());
+            const double top = 48 + 35 + 45 * double(i);
+            const std::optional<PdfPhrase> question = findPhrase(words, 2, asked[i].question, {48 + 12, top});
+            ASSERT_TRUE(question);
+            EXPECT_NEAR(question->box.left(), 48 + 12, 2);
+            EXPECT_NEAR(question->box.top(), top, 2);
+            const std::optional<PdfPhrase> caption = findPhrase(words, 2, asked[i].caption, {48 + 40, top + 20});
+            ASSERT_TRUE(caption);
+            EXPECT_NEAR(caption->box.right(), 48 + 25 + 50, 2);
+            EXPECT_NEAR(caption->box.top(), top + 20, 2);
+            if (run == PrintRun::Blank)
+                continue;
+            const std::optional<PdfPhrase> explanation =
+                findPhrase(words, 2, QString("Answer %1").arg(i + 1), {48 + 80, top + 20});
+            ASSERT_TRUE(explanation && explanation->rightExact);
+            EXPECT_NEAR(explanation->box.left(), 48 + 80, 2);
+            EXPECT_NEAR(explanation->box.top(), top + 20, 2);
+        }
+    }
+    dm.ClearStatementFilters();
 }
 
 TEST_F(ParticularsTest, ARefusedStoreShowsTheErrorAndKeepsTheTyping)

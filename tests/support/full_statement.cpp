@@ -43,8 +43,29 @@ const QMap<QString, QStringList> &typeTexts()
         {QStringLiteral("Expenditure.Type"),
          {QStringLiteral("Mortgage Payment"), QStringLiteral("Rental Payment"), QStringLiteral("Other Debt Service")}},
         {QStringLiteral("Cash.Type"), {QStringLiteral("Checking Account"), QStringLiteral("Savings Account")}},
+        // The other fixed lists and the dates, so that the statement is one the windows could store.
+        {QStringLiteral("Investments.Exchange"), {QStringLiteral("NYSE"), QStringLiteral("NASDAQ")}},
+        {QStringLiteral("RealEstate.Type"), {QStringLiteral("Homestead"), QStringLiteral("Rental")}},
+        {QStringLiteral("Contingent.Description"), {QStringLiteral("Guarantor"), QStringLiteral("Leases or Contracts")}},
+        {QStringLiteral("Client.State"), {QStringLiteral("TX")}},
+        {QStringLiteral("Client.SState"), {QStringLiteral("TX")}},
+        {QStringLiteral("Client.DriversLicense_State"), {QStringLiteral("OK")}},
+        {QStringLiteral("Client.SDriversLicense_State"), {QStringLiteral("NM")}},
+        {QStringLiteral("Client.EState"), {QStringLiteral("CA")}},
+        {QStringLiteral("Client.SEState"), {QStringLiteral("WA")}},
+        {QStringLiteral("Client.MaritalStatus"), {QStringLiteral("Married")}},
+        {QStringLiteral("Client.SMaritalStatus"), {QStringLiteral("Married")}},
+        {QStringLiteral("Client.Birthday"), {QStringLiteral("04/12/1961")}},
+        {QStringLiteral("Client.SBirthday"), {QStringLiteral("11/30/1963")}},
+        {QStringLiteral("Contingent.Maturity"), {QStringLiteral("06/30/2031"), QStringLiteral("01/15/2029")}},
     };
     return texts;
+}
+
+// Every "Pledged?" list and the legal answers: Yes and No.
+bool isYesNo(const QString &table, const QString &field)
+{
+    return field == QLatin1String("Pledged") || (table == QLatin1String("Legal") && !field.endsWith(QLatin1String("Explanation")));
 }
 
 void insertRow(SQLite::Database &db, const QString &table, const QString &clientId, int row, int tableIndex)
@@ -74,6 +95,8 @@ void insertRow(SQLite::Database &db, const QString &table, const QString &client
             insert.bind(index, static_cast<int64_t>(std::llround(amount / 12 * 10000)));
         else if (typeTexts().contains(key))
             insert.bind(index, typeTexts()[key][row % typeTexts()[key].size()].toStdString());
+        else if (isYesNo(table, column.name))
+            insert.bind(index, (row + tableIndex) % 2 ? "No" : "Yes");
         else if (column.name == QLatin1String("JointStatement"))
             insert.bind(index, "Yes");
         else if (row == 0 && (column.name == QLatin1String("Description") || column.name == QLatin1String("Address")))

@@ -38,6 +38,11 @@ double TempDatabase::number(const QString &sql) const
 
 void DataModuleTest::SetUp()
 {
+    connectDataModule();
+}
+
+void DataModuleTest::connectDataModule()
+{
     dm = std::make_unique<Tdm1>();
     dm->db1.SetDatabaseFileName(db.path());
     dm->db1.SetConnected(true);
@@ -74,4 +79,11 @@ void DataModuleTest::reopen()
 {
     dm->CloseTables();
     dm->OpenTables();
+}
+
+void DataModuleTest::changeWithProgramClosed(const QString &sql)
+{
+    dm.reset();
+    db.exec(sql);
+    connectDataModule();
 }

@@ -41,7 +41,13 @@ protected:
     void addTotalsRow(const QString &clientId);
     // Reopens every table so that rows written through TempDatabase::exec are seen.
     void reopen();
+    // Closes the data module, runs SQL on the closed file (as an older program or a crash
+    // might leave it) and connects a new data module; nothing is selected.
+    void changeWithProgramClosed(const QString &sql);
 
     TempDatabase db;
     std::unique_ptr<Tdm1> dm;
+
+private:
+    void connectDataModule();
 };

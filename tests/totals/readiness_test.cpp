@@ -53,6 +53,16 @@ protected:
         select(id);
         return check();
     }
+    // A complete statement in an otherwise empty file after such a change.
+    std::vector<ReadinessFinding> checkFreshStatementAfter(const QString &sql)
+    {
+        QString clear = "DELETE FROM Client;";
+        for (const QString &table : statementTableNames())
+            clear += QString(" DELETE FROM \"%1\";").arg(table);
+        db.exec(clear);
+        reopen();
+        return checkAfter(addCompleteStatement(), sql);
+    }
 };
 
 TEST_F(ReadinessTest, ACompleteStatementHasNoFinding)
@@ -95,12 +105,18 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
         {"spouse's address", "UPDATE Client SET SAddress = '' WHERE Id = %1",
          "The spouse's address is missing or incomplete (street, city, state and zip code).", Fix::OpenWindow,
          "TfrmSpouseInfo"},
-        {"legal answer", "UPDATE Legal SET Divorce = 'Yes' WHERE ClientId = '%1'",
-         "The legal question \"Divorce\" is answered \"Yes\" without an explanation.", Fix::OpenWindow, "TfrmLegal"},
+        {"legal answer", "UPDATE Legal SET Defendant = 'Yes' WHERE ClientId = '%1'",
+         "The legal question \"Are you a defendant in any suit or legal action?\" is answered \"Yes\", but "
+         "\"Explain:\" is left empty.",
+         Fix::OpenWindow, "TfrmLegal"},
+        {"will without executor", "UPDATE Legal SET WillExplanation = '' WHERE ClientId = '%1'",
+         "The legal question \"Do you have a will?\" is answered \"Yes\", but \"Executor:\" is left empty.",
+         Fix::OpenWindow, "TfrmLegal"},
         {"legal answer, second window", "UPDATE Legal SET DebtAssets = 'Yes', DebtAssetsExplanation = '  ' "
                                         "WHERE ClientId = '%1'",
-         "The legal question \"DebtAssets\" is answered \"Yes\" without an explanation.", Fix::OpenWindow,
-         "TfrmLegal2"},
+         "The legal question \"Do any assets secure debts which have not been reported in the statement?\" is "
+         "answered \"Yes\", but \"Explain:\" is left empty.",
+         Fix::OpenWindow, "TfrmLegal2"},
         {"mortgage without lender", "UPDATE RealEstate SET LienHolder = '' WHERE ClientId = '%1'",
          "The property \"Home\" has a mortgage balance but no lender in the mortgages schedule.", Fix::OpenWindow,
          "TfrmRealEstate_Liabilities"},
@@ -109,21 +125,17 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
                                    "TotalLiabilities = 12000, NetWorth = 313000 WHERE ClientId = '%1'",
          "The property \"Home\" has a mortgage balance but no share owed in the mortgages schedule.", Fix::OpenWindow,
          "TfrmRealEstate_Liabilities"},
-        {"auto without loan", "UPDATE Autos2 SET Description = 'Boat loan' WHERE ClientId = '%1'",
-         "The auto \"2024 Civic\" has a monthly payment but no auto loan.", Fix::OpenWindow, "TfrmAutos_Liabilities"},
         {"negative amount", "INSERT INTO PersonalAssets (ClientId, Value) VALUES ('%1', -5), ('%1', -6), ('%1', 11)",
          "2 rows with a negative amount where only positive ones make sense: a personal asset's value.",
          Fix::OpenWindow, "TfrmPersonal"},
         {"totals differ", "UPDATE Cash SET Balance = 5000.01 WHERE ClientId = '%1'",
-         "Cash: the stored total differs from the sum of its rows.", Fix::Recompute, ""},
+         "Cash (A): the stored total differs from the sum of its rows.", Fix::Recompute, ""},
+        {"a property's share differs", "UPDATE RealEstate SET PercentOwned = 50 WHERE ClientId = '%1'",
+         "The property \"Home\": its owned value differs from its row.", Fix::Recompute, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        db.exec("DELETE FROM Client; DELETE FROM FSPro; DELETE FROM Cash; DELETE FROM RealEstate; DELETE FROM Auto; "
-                "DELETE FROM Autos2; DELETE FROM Incomes; DELETE FROM Legal; DELETE FROM PersonalAssets");
-        reopen();
-        const QString id = addCompleteStatement();
-        const auto findings = checkAfter(id, c.sql);
+        const auto findings = checkFreshStatementAfter(c.sql);
         ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
         EXPECT_EQ(findings[0].text.toStdString(), c.text);
         EXPECT_EQ(findings[0].fix, c.fix);
@@ -131,16 +143,73 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
     }
 }
 
-TEST_F(ReadinessTest, ATotalThatDiffersCarriesBothFiguresAndGoesAfterRecomputing)
+TEST_F(ReadinessTest, AStaleFigureIsFoundOnceAgainstItsOwnRowsAndGoesAfterRecomputing)
+{
+    struct Case
+    {
+        const char *sql;
+        const char *field;
+        double stored;
+        double summed;
+    };
+    // Cash 5,000, the home 300,000 owned, the auto 20,000; owed 150,000 and 12,000.
+    const std::vector<Case> cases = {
+        {"UPDATE FSPro SET CashOnHand = 9999 WHERE ClientId = '%1'", "CashOnHand", 9999, 5000},
+        {"UPDATE Cash SET Balance = 6000 WHERE ClientId = '%1'", "CashOnHand", 5000, 6000},
+        {"UPDATE FSPro SET TotalAssets = 1 WHERE ClientId = '%1'", "TotalAssets", 1, 325000},
+        {"UPDATE FSPro SET NetWorth = 1 WHERE ClientId = '%1'", "NetWorth", 1, 163000},
+        {"UPDATE Incomes SET Amount = -3000 WHERE ClientId = '%1'", "RealEstateIncome", -2000, -3000},
+        {"UPDATE RealEstate SET PercentLiability = 50 WHERE ClientId = '%1'", "TCurrentLiability", 150000, 75000},
+        {"UPDATE RealEstate SET TCurrentLiability = 1 WHERE ClientId = '%1'", "TCurrentLiability", 1, 150000},
+        {"UPDATE FSPro SET MortgageLiabilitiesTotals = 1 WHERE ClientId = '%1'", "MortgageLiabilitiesTotals", 1,
+         150000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.sql);
+        const auto findings = checkFreshStatementAfter(c.sql);
+        ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
+        EXPECT_EQ(findings[0].fix, Fix::Recompute);
+        EXPECT_EQ(findings[0].field, c.field);
+        EXPECT_DOUBLE_EQ(findings[0].stored, c.stored);
+        EXPECT_DOUBLE_EQ(findings[0].summed, c.summed);
+        RecalcAllTotals(*dm);
+        EXPECT_TRUE(check().empty());
+    }
+}
+
+TEST_F(ReadinessTest, AutosPaidMonthlyAreCountedAgainstTheLoansWhateverTheirDescriptions)
 {
     const QString id = addCompleteStatement();
-    const auto findings = checkAfter(id, "UPDATE FSPro SET TotalAssets = 1 WHERE ClientId = '%1'");
-    ASSERT_EQ(findings.size(), 2u); // total assets, and the net worth formed from it
-    EXPECT_EQ(findings[0].text, "Total assets: the stored total differs from the sum of its rows.");
-    EXPECT_DOUBLE_EQ(findings[0].stored, 1);
-    EXPECT_DOUBLE_EQ(findings[0].summed, 5000 + 300000 + 20000);
-    RecalcAllTotals(*dm);
-    EXPECT_TRUE(check().empty());
+    // The loan of the Civic is described as the lender sees it: no finding.
+    EXPECT_TRUE(checkAfter(id, "UPDATE Autos2 SET Description = 'First Bank car loan' WHERE ClientId = '%1'").empty());
+    const auto texts = [this] {
+        QStringList found;
+        for (const ReadinessFinding &f : check())
+            found << f.text + " (" + f.window + ")";
+        return found;
+    };
+    execBehindEngine(QString("DELETE FROM Autos2 WHERE ClientId = '%1'").arg(id));
+    select(id);
+    RecalcAutoLoanTotals(*dm);
+    EXPECT_EQ(texts(), QStringList{"The auto \"2024 Civic\" has a monthly payment, but no auto loan is entered. "
+                                   "(TfrmAutos_Liabilities)"});
+    // Adding the loan, under any description, clears it.
+    addRow(dm->tblAuto2, id, {{"Description", "Car loan"}, {"LoanBalance", 9000.0}});
+    RecalcAutoLoanTotals(*dm);
+    EXPECT_TRUE(texts().isEmpty());
+
+    // A second and a third auto paid monthly, and one paid for.
+    addRow(dm->tblAuto, id, {{"Description", "2021 Golf"}, {"CurrentValue", 9000.0}, {"MonthlyPayment", 200.0}});
+    addRow(dm->tblAuto, id, {{"Description", "2022 Polo"}, {"CurrentValue", 8000.0}, {"MonthlyPayment", 150.0}});
+    addRow(dm->tblAuto, id, {{"Description", "1990 Beetle"}, {"CurrentValue", 3000.0}});
+    RecalcAutoTotals(*dm);
+    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 1 auto loan is entered. (TfrmAutos_Liabilities)"});
+    addRow(dm->tblAuto2, id, {{"Description", "Golf"}, {"LoanBalance", 5000.0}});
+    RecalcAutoLoanTotals(*dm);
+    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 2 auto loans are entered. (TfrmAutos_Liabilities)"});
+    addRow(dm->tblAuto2, id, {{"Description", "Polo"}, {"LoanBalance", 4000.0}});
+    RecalcAutoLoanTotals(*dm);
+    EXPECT_TRUE(texts().isEmpty());
 }
 
 TEST_F(ReadinessTest, APersonalStatementIsNotAskedForTheSpouse)

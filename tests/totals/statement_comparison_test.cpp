@@ -29,6 +29,10 @@ TEST_F(StatementComparisonTest, DatesAreComparedAsDatesAndAnInvalidOneIsOldest)
     EXPECT_TRUE(statementDateIsOlder("13/01/2026", "01/01/1990"));
     EXPECT_FALSE(statementDateIsOlder("01/01/1990", "not a date"));
     EXPECT_FALSE(statementDateIsOlder("", ""));
+    // Without leading zeros, which as text would sort before December of the year before.
+    EXPECT_TRUE(statementDateIsOlder("12/20/2026", "1/5/2027"));
+    EXPECT_FALSE(statementDateIsOlder("1/5/2027", "12/20/2026"));
+    EXPECT_FALSE(statementDateIsOlder("1/5/2027", "01/05/2027"));
 }
 
 TEST_F(StatementComparisonTest, TheOtherStatementsOfThePersonComeNewestFirst)
@@ -45,19 +49,50 @@ TEST_F(StatementComparisonTest, TheOtherStatementsOfThePersonComeNewestFirst)
         ids.push_back(choice.id);
     // Of equal dates the one stored last first; no date last.
     EXPECT_EQ(ids, (std::vector<QString>{d, b, c}));
+    // A date two of them share is told apart by the statement's number.
+    QStringList labels;
+    for (const StatementChoice &choice : OtherStatementsOfPerson(*dm, a))
+        labels << choice.label;
+    EXPECT_EQ(labels, QStringList({"01/15/2026 #" + d, "01/15/2026 #" + b, "(no date)"}));
+    labels.clear();
+    for (const StatementChoice &choice : OtherStatementsOfPerson(*dm, d)) // the given one shares its date
+        labels << choice.label;
+    EXPECT_EQ(labels, QStringList({"01/15/2026 #" + b, "06/30/2025", "(no date)"}));
     EXPECT_EQ(MostRecentOtherStatement(*dm, d), b);
     EXPECT_EQ(MostRecentOtherStatement(*dm, "999"), "");
 }
 
-TEST_F(StatementComparisonTest, TheOlderStatementComesFirstAndAnUnknownOneIsRefused)
+TEST_F(StatementComparisonTest, TheOlderStatementComesFirstAndOfOneDateTheOneCreatedFirst)
+{
+    const QString newer = statementOn("Ann", "Avery", "2/1/2027");
+    const QString older = statementOn("Ann", "Avery", "12/01/2026");
+    const QString copy = statementOn("Ann", "Avery", "02/01/2027"); // of the same day as newer
+    reopen();
+    struct Case
+    {
+        QString first, second, earlier, later, earlierLabel, laterLabel;
+    };
+    for (const Case &c : {Case{newer, older, older, newer, "12/01/2026", "2/1/2027"},
+                          Case{older, newer, older, newer, "12/01/2026", "2/1/2027"},
+                          Case{copy, newer, newer, copy, "2/1/2027 #" + newer, "02/01/2027 #" + copy},
+                          Case{newer, copy, newer, copy, "2/1/2027 #" + newer, "02/01/2027 #" + copy},
+                          Case{older, older, older, older, "12/01/2026", "12/01/2026"}}) {
+        SCOPED_TRACE((c.first + " " + c.second).toStdString());
+        const StatementComparison comparison = CompareStatements(*dm, c.first, c.second);
+        EXPECT_EQ(comparison.earlier.id, c.earlier);
+        EXPECT_EQ(comparison.later.id, c.later);
+        EXPECT_EQ(comparison.earlier.label, c.earlierLabel);
+        EXPECT_EQ(comparison.later.label, c.laterLabel);
+        // The net worth of each is its Id: the change is the later one's minus the earlier one's.
+        EXPECT_DOUBLE_EQ(comparison.groups.at(1).figures.back().change, c.later.toDouble() - c.earlier.toDouble());
+    }
+}
+
+TEST_F(StatementComparisonTest, AnUnknownStatementIsRefused)
 {
     const QString newer = statementOn("Ann", "Avery", "02/01/2027");
     const QString older = statementOn("Ann", "Avery", "12/01/2026");
     reopen();
-    const StatementComparison comparison = CompareStatements(*dm, newer, older);
-    EXPECT_EQ(comparison.earlier.id, older);
-    EXPECT_EQ(comparison.later.id, newer);
-    EXPECT_EQ(comparison.earlier.name, "");
     EXPECT_THROW(CompareStatements(*dm, newer, "999"), EngineError);
     EXPECT_THROW(CompareStatements(*dm, "", older), EngineError);
 }

@@ -12,6 +12,8 @@ namespace {
 const QString Question = "Do you want to \"Delete\" this \"Financial Statement\"?";
 const QString Deleted = "The \"Financial Statement\" was successfully deleted.";
 const QString NotSelected = "A \"Financial Statement\" has not been selected to \"Delete\".";
+// The question names the statement under the list's cursor, with its date.
+const QString QuestionOnDunn = Question + "\n\rCarl Dunn, as of 03/15/2024";
 
 using CreateTotalsRowTest = TotalsTest;
 
@@ -52,6 +54,9 @@ protected:
         fillEveryTable(kept);
         doomed = addStatement("Carl", "Dunn"); // not the list's first row
         fillEveryTable(doomed);
+        execBehindEngine(QString("UPDATE FSPro SET Date = '01/02/2025' WHERE ClientId = '%1'; UPDATE FSPro SET Date "
+                                 "= '03/15/2024' WHERE ClientId = '%2'")
+                             .arg(kept, doomed));
         keptRows = rowsOf(kept);
         moveListTo(doomed);
         dm->SelectStatementDetails();
@@ -71,7 +76,7 @@ TEST_F(DeleteStatementTest, YesDeletesEveryRowOfTheStatementAndNothingElse)
     EXPECT_EQ(messages.shown()[0].buttons, Messages::Buttons::YesNo);
     EXPECT_EQ(messages.shown()[1].kind, Messages::Kind::Confirmation);
     EXPECT_EQ(messages.shown()[1].buttons, Messages::Buttons::Ok);
-    EXPECT_EQ(messages.texts(), (QStringList{Question, Deleted}));
+    EXPECT_EQ(messages.texts(), (QStringList{QuestionOnDunn, Deleted}));
     EXPECT_EQ(rowsOf(doomed), 0);
     EXPECT_EQ(rowsOf(kept), keptRows);
     expectUnfilteredOnFirstRow();
@@ -83,7 +88,7 @@ TEST_F(DeleteStatementTest, NoDeletesNothingButStillShowsAllStatements)
     messages.answer(Messages::Answer::No);
     DeleteStatement(*dm, messages);
 
-    EXPECT_EQ(messages.texts(), QStringList{Question});
+    EXPECT_EQ(messages.texts(), QStringList{QuestionOnDunn});
     EXPECT_EQ(snapshot(), before);
     expectUnfilteredOnFirstRow();
 }
@@ -107,7 +112,9 @@ TEST_F(DeleteStatementTest, AFailedDeletionKeepsTheWholeStatement)
     const QString before = snapshot();
 
     EXPECT_THROW(DeleteStatement(*dm, messages), EngineError);
-    EXPECT_EQ(messages.texts(), QStringList{Question});
+    // Opened again, the list is on its first statement.
+    EXPECT_EQ(messages.texts(), QStringList{Question + "\n\rAnn Baker, as of 01/02/2025"})
+        << messages.texts().join("|").toStdString();
     EXPECT_EQ(snapshot(), before);
     expectUnfilteredOnFirstRow();
 }

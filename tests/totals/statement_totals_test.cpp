@@ -5,29 +5,13 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/table.h"
 #include "totals/totals.h"
+#include "support/totals_oracle.h"
 #include "totals_fixture.h"
 
 namespace {
 
+using namespace TotalsOracle;
 using Recalc = void (*)(Tdm1 &);
-using TypeFields = QList<std::pair<QString, QString>>; // type text, totals field
-
-const TypeFields InvestmentTypes = {{"SEP/IRA", "IRA"}, {"Stock", "Stocks"}, {"Bond", "Bonds"},
-                                    {"Mutual Fund", "MutualFunds"}, {"Retirement Account", "Retirement"},
-                                    {"401K", "401K"}, {"Other Retirement Account", "Other"}};
-const TypeFields OtherAssetTypes = {{"Restricted or Margin Account", "MarginAccounts"},
-                                    {"Accounts and Notes Receivable", "NotesReceivable"},
-                                    {"All Other Assets", "OtherAssets"}};
-const TypeFields IncomeTypes = {
-    {"Salaries and Wages (Individual)", "Salary"}, {"Salaries and Wages (Spouse)", "Salary_Spouse"},
-    {"Bonuses and Commissions", "Bonus"}, {"Dividends and Interest Income", "Dividends"},
-    {"Net Real Estate Income", "RealEstateIncome"}, {"Oil and Gas Income / Royalties", "OilIncome"},
-    {"All Other Income", "OtherIncome"}};
-const TypeFields ExpenseTypes = {
-    {"Alimony, Child Support, etc.", "Alimony_Exp"}, {"Auto, Life and Health Insurance Premium", "Insurance_Exp"},
-    {"Installment Payment (Auto, Credit Card, etc.)", "Installment_Exp"}, {"Lease Obligation", "Lease_Exp"},
-    {"Mortgage Payment", "Mortgage_Exp"}, {"Other Debt Service", "OtherDebt_Exp"},
-    {"Rental Payment", "Rental_Exp"}, {"All Other Obligations", "Other_Exp"}};
 
 class StatementTotalsTest : public TotalsTest
 {
@@ -69,63 +53,6 @@ protected:
         addRow(dm->tblLegal, id, {{"Will", "Yes"}});
     }
 
-    // What every totals field must hold, summed by SQLite from the rows in the file.
-    std::map<QString, double> expected(const QString &id) const
-    {
-        std::map<QString, double> e;
-        const auto sum = [&](const QString &field, const QString &table, const QString &expression,
-                             const QString &where = "1") {
-            e[field] = db.number(QStringLiteral("SELECT TOTAL(%1) FROM \"%2\" WHERE ClientId = '%3' AND %4")
-                                     .arg(expression, table, id, where));
-        };
-        const auto byType = [&](const TypeFields &types, const QString &table, const QString &typeField,
-                                const QString &expression) {
-            for (const auto &[type, field] : types)
-                sum(field, table, expression, typeField + " = '" + type + "'");
-        };
-        sum("CashOnHand", "Cash", "Balance");
-        sum("InvestmentTotals", "Investments", "MarketValue");
-        sum("InvestmentPurchasePrice", "Investments", "PurchasePrice");
-        byType(InvestmentTypes, "Investments", "InvestmentType", "MarketValue");
-        sum("RealEstateTotalsAsset", "RealEstate", "MarketValue");
-        sum("RealEstateTotals", "RealEstate", "MarketValue * PercentOwned / 100");
-        sum("TMortgageLiabilitiesTotals", "RealEstate", "CurrentBalance");
-        sum("MortgageLiabilitiesTotals", "RealEstate", "CurrentBalance * PercentLiability / 100");
-        sum("AutoTotal", "Auto", "CurrentValue");
-        sum("AutoPurchasePrice", "Auto", "PurchasePrice");
-        sum("AutoPaymentTotal", "Auto", "MonthlyPayment");
-        sum("AutoPayments", "Auto", "MonthlyPayment * 12");
-        sum("LifeFace", "LifeInsurance", "FaceValue");
-        sum("LifeCash", "LifeInsurance", "CashValue");
-        sum("PersonalAssets", "PersonalAssets", "Value");
-        sum("BusinessAssets", "BusinessAssets", "Value");
-        byType(OtherAssetTypes, "OtherAssets", "Type", "Value");
-        sum("OtherAssetsTotal", "OtherAssets", "Value");
-        sum("AutoLiability", "Autos2", "LoanBalance");
-        sum("BankLiability", "Bank", "Amount");
-        sum("CreditCardLiability", "CreditCards", "CurrentBalance");
-        sum("CreditCardLimit", "CreditCards", "CreditLimit");
-        sum("TaxLiability", "Taxes", "Amount");
-        sum("OtherLiability", "Other", "Amount");
-        sum("OtherLiabilityMonthlyPayment", "Other", "MonthlyPayment");
-        sum("ContingentLiability", "Contingent", "Amount");
-        sum("ContingentLiabilityMonthlyPayment", "Contingent", "MonthlyPayment");
-        sum("IncomeTotal", "Incomes", "Amount");
-        byType(IncomeTypes, "Incomes", "Type", "Amount");
-        sum("ExpenseTotal", "Expenditure", "Amount");
-        byType(ExpenseTypes, "Expenditure", "Type", "Amount");
-        for (const auto &[type, field] : IncomeTypes + ExpenseTypes + TypeFields{{"", "IncomeTotal"}, {"", "ExpenseTotal"}})
-            e["M" + field] = e[field] / 12;
-
-        e["TotalAssets"] = e["CashOnHand"] + e["InvestmentTotals"] + e["RealEstateTotals"] + e["AutoTotal"]
-            + e["LifeCash"] + e["PersonalAssets"] + e["BusinessAssets"] + e["OtherAssetsTotal"];
-        e["TotalLiabilities"] = e["AutoLiability"] + e["BankLiability"] + e["CreditCardLiability"]
-            + e["MortgageLiabilitiesTotals"] + e["TaxLiability"] + e["OtherLiability"];
-        e["NetWorth"] = e["TotalAssets"] - e["TotalLiabilities"];
-        e["TotalLiabilitiesandNetWorth"] = e["TotalAssets"];
-        return e;
-    }
-
     QStringList totalsFields() const
     {
         QStringList names;
@@ -151,7 +78,7 @@ TEST_F(StatementTotalsTest, EveryTotalsFieldMatchesSumsFormedIndependently)
     const QString id = addStatement("Ann", "Baker");
     fill(id, 1.0);
     RecalcAllTotals(*dm);
-    const auto e = expected(id);
+    const auto e = expectedTotals(db, id);
     expectTotals(id, e);
     EXPECT_NEAR(db.number("SELECT SUM(TMarketValue) FROM RealEstate"), e.at("RealEstateTotals"), 1e-6);
     EXPECT_NEAR(db.number("SELECT SUM(TCurrentLiability) FROM RealEstate"), e.at("MortgageLiabilitiesTotals"), 1e-6);
@@ -171,15 +98,15 @@ TEST_F(StatementTotalsTest, TwoStatementsNeverTouchEachOthersTotals)
 
     select(second);
     RecalcAllTotals(*dm);
-    expectTotals(first, expected(first));
-    expectTotals(second, expected(second));
+    expectTotals(first, expectedTotals(db, first));
+    expectTotals(second, expectedTotals(db, second));
 }
 
 TEST_F(StatementTotalsTest, EmptyCategoriesWriteZeroNotEmpty)
 {
     const QString id = addStatement("Ann", "Baker");
     RecalcAllTotals(*dm);
-    expectTotals(id, expected(id));
+    expectTotals(id, expectedTotals(db, id));
 }
 
 // Counts what bound controls would hear from a table.

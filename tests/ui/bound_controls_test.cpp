@@ -124,25 +124,40 @@ TEST_F(BoundControlsTest, TypingIntoAnEmptyTableStartsItsFirstRow)
 TEST_F(BoundControlsTest, ComboBoxStoresExactlyWhatItShows)
 {
     addCash("Alpha", "1");
-    DBComboBox type;
-    type.setDataSource(&dm->dsCash);
-    type.setDataField("Type");
-    type.setEntries({"Cash on Hand", "Checking Account", "Savings Account"});
-    type.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&type));
+    RecordingMessages messages;
+    QWidget window;
+    auto *caption = new QLabel("* Type of Account:", &window);
+    auto *type = new DBComboBox(&window);
+    caption->setBuddy(type);
+    type->setDataSource(&dm->dsCash);
+    type->setDataField("Type");
+    type->setEntries({"Cash on Hand", "Checking Account", "Savings Account"});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    type->setFocus();
 
-    // Typing the beginning of an entry shows and stores what was typed, not the entry.
-    QTest::keyClicks(type.lineEdit(), "sav");
-    EXPECT_EQ(type.currentText(), "sav");
-    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), "sav");
+    // The beginning of an entry shows and stores the entry, its rest selected.
+    QTest::keyClicks(type->lineEdit(), "sav");
+    EXPECT_EQ(type->currentText(), "Savings Account");
+    EXPECT_EQ(type->lineEdit()->selectedText(), "ings Account");
+    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), "Savings Account");
 
-    // Picking an entry with the keyboard stores the entry.
-    type.lineEdit()->clear();
-    QTest::keyClick(&type, Qt::Key_Down);
-    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), type.currentText());
-    EXPECT_TRUE(QStringList({"Cash on Hand", "Checking Account", "Savings Account"}).contains(type.currentText()));
+    // Text that is no entry stays as typed and is stored nowhere.
+    type->lineEdit()->selectAll();
+    QTest::keyClicks(type->lineEdit(), "Brokerage");
+    EXPECT_EQ(type->currentText(), "Brokerage");
+    EXPECT_TRUE(type->isRefused());
+    EXPECT_EQ(dm->tblCash.FieldByName("Type").AsString(), "Savings Account");
+    EXPECT_EQ(TypedControl::checkTyping(&window), "Please choose \"Type of Account\" from its list.");
+    EXPECT_EQ(type->lineEdit()->selectedText(), "Brokerage");
+
+    // Picking with the keyboard from an empty list starts at the first entry.
+    QTest::keyClick(type->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClick(type, Qt::Key_Down);
+    EXPECT_EQ(type->currentText(), "Cash on Hand");
+    EXPECT_FALSE(type->isRefused());
     dm->tblCash.Post();
-    EXPECT_EQ(db.text("SELECT Type FROM Cash"), type.currentText());
+    EXPECT_EQ(db.text("SELECT Type FROM Cash"), "Cash on Hand");
 
     // Moving to another row shows that row's value without writing anything.
     addCash("Beta", "2");
@@ -156,10 +171,17 @@ TEST_F(BoundControlsTest, UpperCasingTurnsTypedLettersIntoCapitals)
     DBComboBox state;
     state.setDataSource(&dm->dsCash);
     state.setDataField("PledgedTo");
+    state.setEntries({"TN", "TX"});
+    state.setOtherTextAllowed(true);
     state.setUpperCase(true);
     QTest::keyClicks(state.lineEdit(), "tx");
     EXPECT_EQ(state.currentText(), "TX");
     EXPECT_EQ(dm->tblCash.FieldByName("PledgedTo").AsString(), "TX");
+    // A list that allows other text stores it as typed.
+    state.lineEdit()->selectAll();
+    QTest::keyClicks(state.lineEdit(), "ms");
+    EXPECT_EQ(dm->tblCash.FieldByName("PledgedTo").AsString(), "MS");
+    EXPECT_FALSE(state.isRefused());
 
     DBEdit initial;
     initial.setDataSource(&dm->dsCash);
@@ -195,7 +217,7 @@ TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
     QWidget window;
     auto *caption = new QLabel("* Current Balance:", &window);
     auto *balance = new DBEdit(&window);
-    auto *other = new QLineEdit(&window);
+    new QLineEdit(&window); // where Tab would go
     caption->setBuddy(balance);
     balance->setDataSource(&dm->dsCash);
     balance->setDataField("Balance");
@@ -214,12 +236,14 @@ TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
         EXPECT_TRUE(balance->isRefused()) << typed;
         const int before = messages.texts().size();
         QTest::keyClick(balance, Qt::Key_Tab);
-        EXPECT_TRUE(other->hasFocus());
+        // Told once, with the focus back on what was refused, selected for the next keys.
+        EXPECT_TRUE(balance->hasFocus());
+        EXPECT_EQ(balance->selectedText(), QString(typed));
         ASSERT_EQ(messages.texts().size(), before + 1) << typed;
         EXPECT_EQ(messages.last(), DBEdit::AmountMessage);
         EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::red));
         EXPECT_EQ(balance->text(), QString(typed)) << typed;
-        EXPECT_EQ(DBEdit::checkTyping(&window), DBEdit::AmountMessage);
+        EXPECT_EQ(TypedControl::checkTyping(&window), DBEdit::AmountMessage);
         EXPECT_TRUE(balance->hasFocus());
         dm->tblCash.Cancel();
         EXPECT_EQ(db.count("SELECT count(*) FROM Cash WHERE Balance = 10"), 1) << typed;
@@ -230,7 +254,7 @@ TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
     EXPECT_FALSE(balance->isRefused());
     EXPECT_EQ(dm->tblCash.FieldByName("Balance").AsFloat(), 1234.5);
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), normal);
-    EXPECT_TRUE(DBEdit::checkTyping(&window).isEmpty());
+    EXPECT_TRUE(TypedControl::checkTyping(&window).isEmpty());
 
     // A number beyond what an amount may be is not stored, and the user is told so.
     dm->tblCash.Cancel();
@@ -239,7 +263,7 @@ TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
     QTest::keyClicks(balance, "2,000,000,000,000,000");
     QTest::keyClick(balance, Qt::Key_Tab);
     EXPECT_EQ(messages.last(), DBEdit::AmountRangeMessage);
-    EXPECT_EQ(DBEdit::checkTyping(&window), DBEdit::AmountRangeMessage);
+    EXPECT_EQ(TypedControl::checkTyping(&window), DBEdit::AmountRangeMessage);
     EXPECT_EQ(db.count("SELECT count(*) FROM Cash WHERE Balance = 10"), 1);
     // A pasted amount is read like a typed one.
     balance->setFocus();
@@ -257,7 +281,7 @@ TEST_F(BoundControlsTest, AnAmountFieldKeepsWhatIsNoAmountAndSaysSoWhenLeft)
     QTest::keyClicks(balance, "abc");
     dm->tblCash.Cancel();
     QTest::keyClick(balance, Qt::Key_Tab);
-    DBEdit::revertTyping(&window);
+    TypedControl::revertTyping(&window);
     EXPECT_EQ(balance->text(), "10");
     EXPECT_FALSE(balance->isRefused());
 }

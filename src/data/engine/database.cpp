@@ -15,6 +15,7 @@
 
 #include "engine_error.h"
 #include "file_copy.h"
+#include "file_identity.h"
 #include "integrity_check.h"
 #include "table.h"
 
@@ -208,6 +209,7 @@ void Database::connect()
             throw EngineError(QStringLiteral("The database file cannot be written: ") + m_fileName);
         m_sql->exec("BEGIN IMMEDIATE");
         m_sql->exec("ROLLBACK");
+        m_protected = std::make_unique<ProtectedFile>(m_fileName);
     } catch (const SQLite::Exception &e) {
         clearStatements();
         m_sql.reset();
@@ -295,6 +297,7 @@ void Database::disconnect()
     }
     clearStatements();
     m_sql.reset();
+    m_protected.reset();
 }
 
 void Database::clearStatements()

@@ -11,6 +11,7 @@
 #include <QString>
 
 class IntegrityCheck;
+class ProtectedFile;
 class QObject;
 
 namespace SQLite {
@@ -135,6 +136,8 @@ private:
     QString m_databaseName;
     bool m_keepConnection = false;
     std::unique_ptr<SQLite::Database> m_sql;
+    // While connected no output may replace the file or its journals.
+    std::unique_ptr<ProtectedFile> m_protected;
     using CachedStatement = std::pair<std::string, std::shared_ptr<SQLite::Statement>>;
     std::list<CachedStatement> m_recentStatements; // most recently used first
     std::unordered_map<std::string, std::list<CachedStatement>::iterator> m_statements;

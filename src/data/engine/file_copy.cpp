@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QStorageInfo>
 
+#include "file_identity.h"
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -147,6 +149,9 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
         return fail(QStringLiteral("There is no file %1").arg(source));
     if (!sourceInfo.isFile())
         return fail(QStringLiteral("%1 is not a file").arg(source));
+    // A backup into the database's own folder (or one linked to it) would be no copy at all.
+    if (isSameFile(source, target))
+        return fail(QStringLiteral("%1 and %2 are one file; a file is not copied onto itself").arg(source, target));
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("%1 cannot be read: %2").arg(source, in.errorString()));

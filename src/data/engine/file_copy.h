@@ -33,7 +33,8 @@ private:
 // Copies source over target so that target is at every moment either its old self or a
 // complete copy: the bytes go into a temporary file beside target, reach the disk, and only
 // then is the temporary file renamed over target, and the folder's entry synced. On failure
-// nothing new is left behind and *error (when given) says why.
+// nothing new is left behind and *error (when given) says why. A target that is the source
+// itself (through a link or a linked folder) is refused.
 // The copy is private: a new file is readable and writable by its owner only; a replaced
 // file keeps its owner's permissions and grants group and others no more than both the file
 // replaced and the source did.

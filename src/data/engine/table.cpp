@@ -183,6 +183,9 @@ void Table::loadColumns()
         rethrow(e);
     }
 
+    for (ReadAs &readAs : m_readAs)
+        resolve(readAs);
+
     QStringList names;
     for (const ColumnInfo &c : m_columns)
         names << quoteIdentifier(c.name);
@@ -320,6 +323,7 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
             row.values.resize(columns);
             for (int c = 0; c < columns; ++c)
                 row.values[c] = readColumn(stmt.getColumn(c + 1));
+            presentValues(row);
             rows.push_back(std::move(row));
         }
     } catch (const SQLite::Exception &e) {
@@ -344,10 +348,41 @@ std::optional<TableRow> Table::readRowById(qint64 rowid)
         row.values.resize(int(m_columns.size()));
         for (int c = 0; c < int(m_columns.size()); ++c)
             row.values[c] = readColumn(stmt.getColumn(c + 1));
+        presentValues(row);
         return row;
     } catch (const SQLite::Exception &e) {
         rethrow(e);
     }
+}
+
+void Table::resolve(ReadAs &readAs) const
+{
+    readAs.column = -1;
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].lowerName == readAs.lowerName && m_columns[i].kind == FieldKind::Text)
+            readAs.column = int(i);
+}
+
+void Table::presentValues(TableRow &row) const
+{
+    for (const ReadAs &readAs : m_readAs) {
+        if (readAs.column < 0)
+            continue;
+        QVariant &value = row.values[readAs.column];
+        const auto present = readAs.presentForms.constFind(value.toString());
+        if (present != readAs.presentForms.cend())
+            value = *present;
+    }
+}
+
+void Table::setReadAs(const QString &fieldName, const QHash<QString, QString> &presentForms)
+{
+    const QString lower = fieldName.toLower();
+    std::erase_if(m_readAs, [&](const ReadAs &readAs) { return readAs.lowerName == lower; });
+    m_readAs.push_back({lower, presentForms});
+    resolve(m_readAs.back());
+    for (TableRow &row : m_page)
+        presentValues(row);
 }
 
 void Table::setPage(std::vector<TableRow> rows, int requested)
@@ -492,10 +527,16 @@ void Table::Post()
     if (m_state != State::Edit && m_state != State::Insert)
         return;
 
+    // A changed row may have been read in a present form the file does not hold yet.
+    std::vector<bool> written = m_changed;
+    if (m_modified)
+        for (const ReadAs &readAs : m_readAs)
+            if (readAs.column >= 0)
+                written[size_t(readAs.column)] = true;
     QStringList names;
     std::vector<QVariant> values;
     for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (m_changed[i]) {
+        if (written[i]) {
             names << quoteIdentifier(m_columns[i].name);
             values.push_back(m_buffer.values[int(i)]);
         }

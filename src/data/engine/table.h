@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -110,6 +111,11 @@ public:
     EditState editState() const;
     void restoreEditState(const EditState &saved);
 
+    // A text field whose values were once stored in other forms reads each such value in the
+    // form it has now (`presentForms` maps old to new), wherever the rows are read. The file
+    // keeps what it holds until the row is saved: a post of an edited row writes the field.
+    void setReadAs(const QString &fieldName, const QHash<QString, QString> &presentForms);
+
     Field FieldByName(const QString &name);
     std::optional<Field> FindField(const QString &name);
     int FieldCount() const { return int(m_columns.size()); }
@@ -178,6 +184,16 @@ private:
     int m_nextFetch = 16;
     bool m_eof = true;
     bool m_stale = false;
+
+    struct ReadAs
+    {
+        QString lowerName;
+        QHash<QString, QString> presentForms;
+        int column = -1; // resolved when the columns are loaded
+    };
+    std::vector<ReadAs> m_readAs;
+    void resolve(ReadAs &readAs) const;
+    void presentValues(TableRow &row) const;
 
     TableRow m_buffer;
     std::vector<bool> m_changed;

@@ -244,11 +244,11 @@ std::optional<Document> Document::fromJson(const QByteArray &json, QString *erro
 bool Document::save(const QString &path, QString *error) const
 {
     QSaveFile file(path);
-    if (openPrivately(file)) {
-        const QByteArray json = toJson();
-        if (file.write(json) == json.size() && file.commit())
-            return true;
-    }
+    if (!openPrivately(file, error))
+        return false;
+    const QByteArray json = toJson();
+    if (file.write(json) == json.size() && file.commit())
+        return true;
     if (error)
         *error = file.errorString();
     file.cancelWriting();

@@ -42,11 +42,8 @@ bool PdfExport::write(const Document &document, QIODevice &device, int resolutio
 bool PdfExport::write(const Document &document, const QString &path, QString *error)
 {
     QSaveFile file(path);
-    if (!openPrivately(file)) {
-        if (error)
-            *error = file.errorString();
+    if (!openPrivately(file, error))
         return false;
-    }
     QString writeError;
     if (!write(document, file, 1200, &writeError) || !file.commit()) {
         if (error)

@@ -2,16 +2,26 @@
 
 #include <QSaveFile>
 
+#include "data/engine/file_identity.h"
+
 namespace Report {
 
-bool openPrivately(QSaveFile &file)
+bool openPrivately(QSaveFile &file, QString *error)
 {
-    if (!file.open(QIODevice::WriteOnly))
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
         return false;
+    };
+    if (const QString refusal = outputRefusal(file.fileName()); !refusal.isEmpty())
+        return fail(refusal);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
     // Set on the temporary file before anything is written; the rename keeps it.
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(why);
     }
     return true;
 }

@@ -52,11 +52,46 @@ void breakWord(const QString &word, const ReportFont &font, double width, QStrin
         lines << piece;
 }
 
+// The lines of the paragraphs at `width` in the largest size at which they fit `height`,
+// stepping down from the font's own size, below the minimum where they must. A size at
+// which a word breaks inside is passed over while a smaller one, down to UnbrokenWordFloor,
+// keeps every word whole. Sets the font's size to the one taken.
+constexpr double UnbrokenWordFloor = 3;
+constexpr double SmallestSize = 0.05;
+
+QStringList linesWithin(const QStringList &paragraphs, ReportFont &font, double width, double height)
+{
+    std::optional<std::pair<double, QStringList>> brokenFit;
+    std::pair<double, QStringList> smallest;
+    for (double size = font.pointSize; size >= SmallestSize; size = size > 1 ? size - SizeStep : size / 2) {
+        ReportFont trial = font;
+        trial.pointSize = size;
+        bool brokeWord = false;
+        QStringList lines;
+        for (const QString &paragraph : paragraphs)
+            lines += TextItem::breakLines(paragraph, trial, width, &brokeWord);
+        const bool fits = double(lines.size()) * TextMetrics::lineHeight(trial) <= height + Tolerance;
+        if (fits && !brokeWord) {
+            font.pointSize = size;
+            return lines;
+        }
+        if (fits && !brokenFit)
+            brokenFit.emplace(size, lines);
+        if (brokenFit && size <= UnbrokenWordFloor)
+            break;
+        smallest = {size, std::move(lines)};
+    }
+    // Even the smallest size tried prints every character.
+    const auto &[size, lines] = brokenFit ? *brokenFit : smallest;
+    font.pointSize = size;
+    return lines;
+}
+
 } // namespace
 
 TextItem::TextItem(const QRectF &geometry) : ReportItem(geometry) {}
 
-QStringList TextItem::breakLines(const QString &text, const ReportFont &font, double width)
+QStringList TextItem::breakLines(const QString &text, const ReportFont &font, double width, bool *brokeWord)
 {
     QStringList lines;
     QString line;
@@ -83,6 +118,8 @@ QStringList TextItem::breakLines(const QString &text, const ReportFont &font, do
         if (fitsIn(word, font, width)) {
             line = word;
         } else {
+            if (brokeWord)
+                *brokeWord = true;
             breakWord(word, font, width, lines);
             if (!lines.isEmpty() && !word.isEmpty())
                 line = lines.takeLast();
@@ -172,6 +209,14 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
     double top = rect.top();
     if (lines.size() == 1 && font.pointSize < m_font.pointSize)
         top += TextMetrics::ascent(m_font) - TextMetrics::ascent(font);
+    // Lines that would grow the band share their row instead, centred in it.
+    if (lines.size() > 1 && m_row && !isAmount()) {
+        font = m_font;
+        lines = linesWithin(paragraphs, font, rect.width(), m_row->height);
+        const double used = double(lines.size()) * TextMetrics::lineHeight(font);
+        top = context.origin.y() + m_row->top + std::max(0.0, m_row->height - used) / 2;
+        rect.setHeight(TextMetrics::lineHeight(font));
+    }
     const double lineHeight = TextMetrics::lineHeight(font);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         TextPrimitive primitive;
@@ -183,7 +228,9 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
         primitive.color = m_color;
         page.primitives.emplace_back(std::move(primitive));
     }
-    return lines.size() == 1 ? 0 : std::max(0.0, double(lines.size()) * lineHeight - placeHeight);
+    if (lines.size() == 1 || m_row)
+        return 0;
+    return std::max(0.0, double(lines.size()) * lineHeight - placeHeight);
 }
 
 } // namespace Report

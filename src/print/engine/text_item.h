@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QColor>
 #include <QStringList>
 
@@ -18,7 +20,10 @@ namespace Report {
 // that is too wide, an amount grows its box to the left and keeps to one line; any other
 // text prints in its own size on as many lines as it needs, within its room. A word-wrapped
 // text breaks into lines at once. A text that takes more lines than its place holds makes
-// its band grow.
+// its band grow, unless the text keeps to its row: then its lines share the row's height in
+// the largest size at which they fit it (below the minimum where they must), each line
+// breaking at the last blank that fits, so the band keeps its height and nothing around
+// the text moves.
 class TextItem : public ReportItem
 {
 public:
@@ -36,6 +41,14 @@ public:
     void setWordWrap(bool wordWrap) { m_wordWrap = wordWrap; }
     QColor color() const { return m_color; }
     void setColor(const QColor &color) { m_color = color; }
+    // The row the text keeps to, from the band's top: between the rules above and below it.
+    struct Row
+    {
+        double top = 0;
+        double height = 0;
+    };
+    void setRow(double top, double height) { m_row = Row{top, height}; }
+    std::optional<Row> row() const { return m_row; }
 
     // The text as it prints in this context; an empty text prints nothing.
     virtual QString printedText(const ItemContext &context) const = 0;
@@ -43,14 +56,17 @@ public:
     virtual bool isAmount() const { return false; }
 
     // The lines a text breaks into at `width`: at blanks, and inside a word only when the
-    // word alone is wider. Every character of the text is on one of the lines.
-    static QStringList breakLines(const QString &text, const ReportFont &font, double width);
+    // word alone is wider (then `brokeWord` is set). Every character of the text is on one
+    // of the lines.
+    static QStringList breakLines(const QString &text, const ReportFont &font, double width,
+                                  bool *brokeWord = nullptr);
 
 protected:
     double layoutEnabled(const ItemContext &context, DocumentPage &page) const override;
 
 private:
     ReportFont m_font;
+    std::optional<Row> m_row;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_autoSize = false;
     bool m_wordWrap = false;

@@ -19,27 +19,6 @@ const QString No = QStringLiteral("No");
 
 } // namespace
 
-const std::array<LegalQuestion, 10> &legalQuestions()
-{
-    static const std::array<LegalQuestion, 10> questions = {{
-        {"Do you have a will?", "Executor:", "Will", "WillExplanation"},
-        {"Are you presently involved in divorce proceedings?", "Explain:", "Divorce", "DivorceExplanation"},
-        {"Have you ever taken bankruptcy?", "Explain:", "Bankruptcy", "BankruptcyExplanation"},
-        {"Are you a partner or officer in any other venture?", "Executor:", "Partner", "PartnerExplanation"},
-        {"Are you a defendant in any suit or legal action?", "Executor:", "Defendant", "DefendantExplanation"},
-        {"Do you have any judgements against you?", "Explain:", "Judgement", "JudgementExplanation"},
-        {"Have you executed any prenuptial or financial agreements with your spouse?", "Explain:", "Prenuptial",
-         "PrenuptialExplanation"},
-        {"Are any of your listed assets separate property of your spouse?", "Explain:", "SpouseAssets",
-         "SpouseAssetsExplanation"},
-        {"Are any of your listed assets held in estate, trust or any other name?", "Explain:", "EstateAssets",
-         "EstateAssetsExplanation"},
-        {"Do any assets secure debts which have not been reported in the statement?", "Explain:", "DebtAssets",
-         "DebtAssetsExplanation"},
-    }};
-    return questions;
-}
-
 QString markName(const LegalQuestion &question)
 {
     return QStringLiteral("lbl") + QLatin1String(question.answerField);

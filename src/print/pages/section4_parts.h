@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "data/legal_questions.h"
 #include "print/page_spec.h"
 
 namespace Report {
@@ -15,15 +16,6 @@ class ReportPage;
 // their answer marks and explanations, the advisers' rows, the declaration and the
 // signature lines. Each page gives the places.
 namespace Section4Parts {
-
-struct LegalQuestion
-{
-    const char *text;
-    const char *explanationCaption;
-    const char *answerField;
-    const char *explanationField;
-};
-const std::array<LegalQuestion, 10> &legalQuestions();
 
 // The item names the before-print event looks for.
 QString markName(const LegalQuestion &question);

@@ -185,17 +185,19 @@ std::vector<ItemSpec> particulars(const ParticularsPlaces &places)
     double cellTop = places.barTop + 22;
     for (size_t r = 0; r < rows.size(); ++r) {
         const double top = places.rowTops[r];
+        const double ruleTop = places.ruleTops[r];
         for (size_t c = 0; c < rows[r].size(); ++c) {
             const Cell &cell = rows[r][c];
             const bool residencePhone = r == 4 && c == 1;
             items.push_back(caption(cell.caption, residencePhone ? places.residencePhoneLeft : cell.left, top));
             if (!places.fields.empty()) {
+                // A long particular stays inside its cell, so the summary keeps to one sheet.
                 const FieldPlace &place = places.fields[r][c];
                 items.push_back(field(&Tdm1::tblClient, places.fieldPrefix + QLatin1String(cell.field), place.left, top,
-                                      place.width));
+                                      place.width)
+                                    .keptInRow(cellTop, ruleTop));
             }
         }
-        const double ruleTop = places.ruleTops[r];
         items.push_back(hrule(0, ruleTop, BandWidth, 2));
         for (double left : ParticularsSeparators[r])
             items.push_back(vrule(left, cellTop, ruleTop - cellTop, 2));

@@ -28,7 +28,7 @@ const PageSpec &TqrBlank_Cont_L_B::layout()
                    {.title = "Schedule L - Auto Liability",
                     .headings = {{"Description", nullptr, 8},
                                  {"Registered in the name of:", nullptr, 184},
-                                 {"Lein Holder", nullptr, 368},
+                                 {"Lien Holder", nullptr, 368},
                                  {"Loan Balance", nullptr, 592, 121, R}},
                     .totalCaption = "Total",
                     .totalLeft = 534}}});

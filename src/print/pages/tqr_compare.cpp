@@ -48,9 +48,7 @@ void figures(std::vector<ItemSpec> &items, double &top, const ComparedGroup &gro
 
 QStringList columnTitles(const StatementComparison &comparison)
 {
-    return {comparison.earlier.date.isEmpty() ? QStringLiteral("Earlier") : comparison.earlier.date,
-            comparison.later.date.isEmpty() ? QStringLiteral("Later") : comparison.later.date,
-            QStringLiteral("Change"), QStringLiteral("Change %")};
+    return {comparison.earlier.label, comparison.later.label, QStringLiteral("Change"), QStringLiteral("Change %")};
 }
 
 } // namespace
@@ -67,9 +65,9 @@ PageSpec TqrCompare::layout(const StatementComparison &comparison)
 
     std::vector<ItemSpec> header = {
         caption(QStringLiteral("Comparison of Financial Statements"), 0, 0, BandWidth, Qt::AlignHCenter, bold(14)),
-        caption(comparison.later.name, 0, 26, BandWidth, Qt::AlignHCenter, bold(10)),
+        caption(ComparisonTexts::holders(comparison.later), 0, 26, BandWidth, Qt::AlignHCenter, bold(10)),
         caption(QStringLiteral("Statement of %1 compared with the statement of %2")
-                    .arg(comparison.later.date, comparison.earlier.date),
+                    .arg(comparison.later.label, comparison.earlier.label),
                 0, 44, BandWidth, Qt::AlignHCenter, regular(8)),
         hrule(0, 62, BandWidth, 2)};
 

@@ -42,8 +42,10 @@ std::vector<Schedule> schedules()
          .headings = {heading("Type", 8, SecondHeadingLine), heading("Description", 105, SecondHeadingLine),
                       heading("Year", 337, FirstHeadingLine, 60, C), heading("Acquired", 337, SecondHeadingLine, 60, C),
                       heading("% Liability", 401, SecondHeadingLine, 66, C),
-                      heading("Mortgage", 512, FirstHeadingLine, 70, R), heading("Liability", 512, SecondHeadingLine, 70, R),
-                      heading("Current", 643, FirstHeadingLine, 70, R), heading("Balance", 643, SecondHeadingLine, 70, R)},
+                      // As the Real Estate Liabilities window names them: the balance of the
+                      // whole loan, then the owed share of it, the asset liability.
+                      heading("Current", 512, FirstHeadingLine, 70, R), heading("Balance", 512, SecondHeadingLine, 70, R),
+                      heading("Asset", 643, FirstHeadingLine, 70, R), heading("Liability", 643, SecondHeadingLine, 70, R)},
          .rowItems = {caption("%", 448, 3), rowCaption("Title in Name of:", 8, 22), rowCaption("Lien Holder:", 252, 22)},
          .separatorTop = 39},
         {.title = "Schedule K - Credit Card Liability",
@@ -62,7 +64,7 @@ std::vector<Schedule> schedules()
          .rowHeight = 20,
          .columns = {{"Description", "Description", 8, 196, L},
                      {"Registered in the name of", "Registered", 210, 163, L},
-                     {"Lein Holder", "LienHolder", 385, 202, L},
+                     {"Lien Holder", "LienHolder", 385, 202, L},
                      {"Loan Balance", "LoanBalance", 592, 121, R}},
          .totalCaption = "Total",
          .totalLeft = 520,

@@ -37,7 +37,7 @@ std::vector<ItemSpec> TqrCont_Joint_Sect4::contactsFrame(double headingTop)
 const PageSpec &TqrCont_Joint_Sect4::layout()
 {
     static const PageSpec table = [] {
-        std::vector<ItemSpec> items = legalBlock(6, {109, 264, 178, 255, 244, 220, 391, 329, 348, 387});
+        std::vector<ItemSpec> items = legalBlock(6, {109, 264, 254, 255, 244, 220, 391, 329, 348, 387});
         const std::vector<AdviserRow> rows(adviserRows().begin(), adviserRows().end());
         items << contactsFrame(489)
               << std::vector<ItemSpec>{hrule(0, 508, BandWidth, 2), hrule(1, 625, 719), hrule(0, 668, BandWidth, 2)}

@@ -21,7 +21,7 @@ void TqrCont_Single_Sect4::QuickRepBeforePrint(Report::ReportPage &page, bool &)
 const PageSpec &TqrCont_Single_Sect4::layout()
 {
     static const PageSpec table = [] {
-        std::vector<ItemSpec> items = legalBlock(9, {109, 264, 179, 256, 244, 221, 391, 328, 349, 387});
+        std::vector<ItemSpec> items = legalBlock(9, {109, 264, 255, 256, 244, 221, 391, 328, 349, 387});
         // The holder's advisers in two columns: accountant and attorney, banker and advisor.
         const auto &rows = adviserRows();
         const std::vector<double> tops = {524, 544, 579, 599};

@@ -14,7 +14,10 @@
 
 #include "print/engine/pdf_export.h"
 #include "print/engine/preview_dialog.h"
+#include "support/crafted_files.h"
+#include "support/file_aliases.h"
 #include "support/recording_messages.h"
+#include "support/temp_database.h"
 
 using namespace Report;
 
@@ -200,6 +203,31 @@ TEST_F(PreviewDialogTest, SavedPdfAndReportFilesAreReadableByTheirOwnerOnly)
         EXPECT_EQ(info.st_mode & 0777, 0600u) << name;
     }
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PreviewDialogTest, NeitherSaveWritesOverTheStatementDatabaseInUse)
+{
+    TempDatabase db;
+    Tdm1 dm;
+    dm.db1.SetDatabaseFileName(db.path());
+    dm.db1.SetConnected(true);
+    const QByteArray before = fileDigest(db.path());
+    for (const FileAlias &alias : aliasesOf(db.path(), dir.path())) {
+        for (const auto &[button, what] : {std::pair{"btnSavePdf", "PDF"}, std::pair{"btnSaveReport", "report"}}) {
+            SCOPED_TRACE(std::string(alias.form) + ", " + button);
+            messages.clear();
+            chosen = alias.path;
+            click(button);
+            ASSERT_EQ(messages.shown().size(), 1u);
+            EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
+            EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The %1 file \"%2\" could not be saved.\n\r%2 is the ")
+                                                       .arg(QLatin1String(what), alias.path)))
+                << messages.last().toStdString();
+            EXPECT_EQ(fileDigest(db.path()), before);
+            EXPECT_EQ(QFileInfo(alias.path).exists(), alias.exists);
+        }
+    }
+    EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files), QStringList{QStringLiteral("wks.ABS")});
 }
 
 TEST_F(PreviewDialogTest, RulesShowAtTheFitPageZoom)

@@ -101,6 +101,65 @@ TEST(TextItemTest, ATextTooWideEvenInSixPointWrapsInItsOwnSizeWithinItsBoxAndSay
     EXPECT_EQ(whole, label.caption());
 }
 
+TEST(TextItemTest, ATextKeptToItsRowSharesTheRowsHeightWholeInTheLargestSizeThatFitsAndNeverGrows)
+{
+    struct Case
+    {
+        const char *what;
+        QString text;
+        double width;
+        double rowHeight;
+    };
+    const Case cases[] = {
+        {"a 55-character position", "Senior Vice President of Global Strategy and Operations", 156, 23},
+        {"an address with a line break", "1420 Maple Avenue, Building C\nApartment 2207, Rear Entrance", 156, 23},
+        {"three lines below six point",
+         QString("Director of the Regional Office for Agricultural Credit Programs ").repeated(3).trimmed(), 156, 21},
+        {"a long word among short ones", "Departmental Interdisciplinarycoordinator of Programs", 90, 23},
+    };
+    const double rowTop = 20;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Label label(c.text, QRectF(346, 27, c.width, 0));
+        label.setFont(arial(8));
+        label.setRow(rowTop, c.rowHeight);
+        double grew = -1;
+        const std::vector<TextPrimitive> lines = allLaidOut(label, {QPointF(48, 100), {}}, &grew);
+        EXPECT_EQ(grew, 0);
+        ASSERT_GE(lines.size(), 2u);
+        const ReportFont font = lines[0].font;
+        EXPECT_LT(font.pointSize, 8);
+        QStringList joined;
+        for (const TextPrimitive &line : lines) {
+            joined << line.text;
+            EXPECT_EQ(line.font, font);
+            EXPECT_EQ(line.rect.left(), 48 + 346);
+            EXPECT_LE(inkRight(line), 48 + 346 + c.width + 0.25) << line.text.toStdString();
+            EXPECT_GE(line.rect.top(), 100 + rowTop - 1e-9);
+            EXPECT_LE(line.rect.top() + TextMetrics::lineHeight(font), 100 + rowTop + c.rowHeight + 0.25);
+        }
+        // Broken at blanks and line breaks only: every word whole on its line.
+        EXPECT_EQ(joined.join(' '), QString(c.text).replace('\n', ' '));
+        // Half a point larger, the lines would not fit the row or a word would break.
+        ReportFont larger = font;
+        larger.pointSize += 0.5;
+        bool brokeWord = false;
+        QStringList largerLines;
+        for (const QString &paragraph : c.text.split('\n'))
+            largerLines += TextItem::breakLines(paragraph, larger, c.width, &brokeWord);
+        EXPECT_TRUE(brokeWord || double(largerLines.size()) * TextMetrics::lineHeight(larger) > c.rowHeight + 0.25);
+    }
+
+    // A text that fits its box keeps its place and size in its row.
+    Label fits("Operations Manager", QRectF(346, 27, 156, 0));
+    fits.setFont(arial(8));
+    fits.setRow(rowTop, 23);
+    const TextPrimitive t = laidOut(fits);
+    EXPECT_EQ(t.text, "Operations Manager");
+    EXPECT_EQ(t.font.pointSize, 8);
+    EXPECT_EQ(t.rect.top(), 127);
+}
+
 TEST(TextItemTest, AnAmountTooWideEvenInSixPointGrowsItsBoxToTheLeftOnOneLine)
 {
     Label amount("-999,999,999,999,999.99", QRectF(391, 3, 60, 0));

@@ -1,4 +1,4 @@
-#include "pdf_reader.h"
+#include "support/pdf_reader.h"
 
 #include <cmath>
 

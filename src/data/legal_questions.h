@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+// The ten yes-or-no questions that close a statement, in their order: what the legal windows
+// ask and what the Section 4 sheets and the blank form print, so that the page the
+// applicant signs states exactly the question that was answered.
+struct LegalQuestion
+{
+    const char *text;
+    const char *answerField;
+    const char *explanationCaption; // "Executor:" for the will, "Explain:" for every other
+    const char *explanationField;
+};
+
+const std::array<LegalQuestion, 10> &legalQuestions();

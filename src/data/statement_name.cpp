@@ -1,0 +1,42 @@
+#include "statement_name.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "engine/database.h"
+#include "engine/table.h"
+#include "particulars.h"
+#include "tdm1.h"
+
+StatementName currentStatementName(Tdm1 &dm)
+{
+    Table &client = dm.tblClient;
+    StatementName name;
+    // A statement being created has neither yet.
+    if (!client.Active() || client.state() == Table::State::Insert || !client.hasCurrentRow())
+        return name;
+    const auto text = [&client](const char *field) {
+        return client.FieldByName(QLatin1String(field)).AsString().trimmed();
+    };
+    name.holder = text("FullName2");
+    // A row stored by another program may lack the texts formed on each save.
+    if (name.holder.isEmpty())
+        name.holder = Particulars::firstNameFirst(text("FirstName"), text("MiddleInitial"), text("LastName")).trimmed();
+    // Read from the file: the totals row need not be the one the totals table shows.
+    const QString id = text("Id");
+    if (id.isEmpty())
+        return name;
+    const auto query = dm.db1.statement("SELECT Date FROM FSPro WHERE ClientId = ? ORDER BY rowid LIMIT 1");
+    query->bind(1, id.toStdString());
+    if (query->executeStep())
+        name.date = QString::fromUtf8(query->getColumn(0).getText()).trimmed();
+    query->reset();
+    return name;
+}
+
+QString describeStatement(const StatementName &name)
+{
+    if (name.date.isEmpty())
+        return name.holder;
+    const QString date = QStringLiteral("as of ") + name.date;
+    return name.holder.isEmpty() ? date : name.holder + QStringLiteral(", ") + date;
+}
