@@ -39,11 +39,9 @@ void deleteVisibleRows(Tdm1 &dm, const std::vector<Table *> &tables)
     }
     FrozenControls frozen(tables);
     Database::Transaction transaction(dm.db1);
-    for (Table *table : tables) {
-        table->First();
-        while (!table->Eof())
-            table->Delete();
-    }
+    // The rows the walk from First to the end would delete one by one, in one statement each.
+    for (Table *table : tables)
+        table->DeleteVisibleRows();
     transaction.Commit();
 }
 

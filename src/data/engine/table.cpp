@@ -11,7 +11,10 @@
 
 namespace {
 
-constexpr int FirstPageRows = 16;
+// A bound control looks at one row after each move, which is read alone; a walk that goes
+// on reads a page of WalkPageRows next, and pages that double in size after it.
+constexpr int FirstPageRows = 1;
+constexpr int WalkPageRows = 32;
 constexpr int LargestPageRows = 512;
 
 QString quoteIdentifier(const QString &name)
@@ -37,6 +40,15 @@ void bindValue(SQLite::Statement &stmt, int index, const QVariant &value)
         stmt.bind(index, value.toString().toStdString());
         break;
     }
+}
+
+// Binds the values from the first parameter on; the index of the next one.
+int bindAll(SQLite::Statement &stmt, const std::vector<QVariant> &values)
+{
+    int index = 1;
+    for (const QVariant &v : values)
+        bindValue(stmt, index++, v);
+    return index;
 }
 
 QVariant readColumn(const SQLite::Column &column)
@@ -111,8 +123,10 @@ void Table::loadColumns()
     m_orderColumn = -1;
     m_orderCollation.clear();
     try {
-        SQLite::Database &sql = m_db.sql();
-        SQLite::Statement info(sql, "SELECT name, type, pk FROM pragma_table_info(?)");
+        // The same three queries serve every table: prepared once per connection.
+        const auto infoStatement = m_db.statement("SELECT name, type, pk FROM pragma_table_info(?)");
+        SQLite::Statement &info = *infoStatement;
+        ResetOnExit infoReset{info};
         info.bind(1, m_tableName.toStdString());
         while (info.executeStep()) {
             ColumnInfo column;
@@ -134,7 +148,9 @@ void Table::loadColumns()
         if (!m_indexName.isEmpty()) {
             // Index names are per database in SQLite, so each is stored as <table>_<index>.
             const QString wanted = (m_tableName + u'_' + m_indexName).toLower();
-            SQLite::Statement list(sql, "SELECT name FROM pragma_index_list(?)");
+            const auto listStatement = m_db.statement("SELECT name FROM pragma_index_list(?)");
+            SQLite::Statement &list = *listStatement;
+            ResetOnExit listReset{list};
             list.bind(1, m_tableName.toStdString());
             QString found;
             while (list.executeStep()) {
@@ -144,7 +160,10 @@ void Table::loadColumns()
             }
             if (found.isEmpty())
                 throw EngineError(QStringLiteral("Index %1 not found for table %2").arg(m_indexName, m_tableName));
-            SQLite::Statement keys(sql, "SELECT name, coll FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+            const auto keysStatement =
+                m_db.statement("SELECT name, coll FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+            SQLite::Statement &keys = *keysStatement;
+            ResetOnExit keysReset{keys};
             keys.bind(1, found.toStdString());
             int keyCount = 0;
             while (keys.executeStep()) {
@@ -181,7 +200,13 @@ void Table::Open()
     m_rowsRead = 0;
     m_state = State::Browse;
     m_filterDirty = true;
-    fetchFirst();
+    // As after First: the first page is read when a row is first looked at, so a table
+    // that is filtered before anyone reads it (every detail table at the start) reads
+    // nothing in between.
+    m_page.clear();
+    m_pos = 0;
+    m_eof = true;
+    m_stale = true;
     notify(TableEvent::StateChanged);
     notify(TableEvent::RowsChanged);
 }
@@ -238,17 +263,22 @@ const ParsedFilter &Table::parsedFilter()
     return *m_parsed;
 }
 
+void Table::addFilter(QStringList &where, std::vector<QVariant> &parameters)
+{
+    if (!m_filtered)
+        return;
+    const ParsedFilter &filter = parsedFilter();
+    if (!filter.whereSql.isEmpty()) {
+        where << u'(' + filter.whereSql + u')';
+        parameters.insert(parameters.end(), filter.parameters.begin(), filter.parameters.end());
+    }
+}
+
 std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
 {
     QStringList where;
     std::vector<QVariant> parameters;
-    if (m_filtered) {
-        const ParsedFilter &filter = parsedFilter();
-        if (!filter.whereSql.isEmpty()) {
-            where << u'(' + filter.whereSql + u')';
-            parameters = filter.parameters;
-        }
-    }
+    addFilter(where, parameters);
 
     QString order;
     const bool descending = bound == KeyBound::Before;
@@ -285,10 +315,7 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
         const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
         ResetOnExit guard{stmt};
-        int index = 1;
-        for (const QVariant &p : parameters)
-            bindValue(stmt, index++, p);
-        stmt.bind(index, limit);
+        stmt.bind(bindAll(stmt, parameters), limit);
         const int columns = int(m_columns.size());
         while (stmt.executeStep()) {
             TableRow row;
@@ -369,9 +396,8 @@ void Table::setPage(std::vector<TableRow> rows, int requested)
 void Table::fetchFirst()
 {
     m_stale = false;
-    m_nextFetch = FirstPageRows;
     setPage(fetch(KeyBound::None, nullptr, FirstPageRows), FirstPageRows);
-    m_nextFetch = std::min(LargestPageRows, FirstPageRows * 2);
+    m_nextFetch = WalkPageRows;
 }
 
 void Table::ensurePositioned()
@@ -386,7 +412,7 @@ void Table::positionAt(const RowKey &key, bool inclusive)
     auto rows = fetch(inclusive ? KeyBound::AtOrAfter : KeyBound::After, &key, FirstPageRows);
     if (!rows.empty()) {
         setPage(std::move(rows), FirstPageRows);
-        m_nextFetch = FirstPageRows * 2;
+        m_nextFetch = WalkPageRows;
         return;
     }
     // Nothing follows: stay on the last row, at the end, as after Next past it.
@@ -535,9 +561,7 @@ void Table::Post()
             const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
-            int index = 1;
-            for (const QVariant &v : values)
-                bindValue(stmt, index++, v);
+            bindAll(stmt, values);
             stmt.exec();
             rowid = m_db.sql().getLastInsertRowid();
         } else if (!names.isEmpty()) {
@@ -549,10 +573,7 @@ void Table::Post()
             const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
-            int index = 1;
-            for (const QVariant &v : values)
-                bindValue(stmt, index++, v);
-            stmt.bind(index, static_cast<int64_t>(rowid));
+            stmt.bind(bindAll(stmt, values), static_cast<int64_t>(rowid));
             stmt.exec();
         }
     } catch (const SQLite::Exception &e) {
@@ -576,7 +597,7 @@ void Table::Post()
         m_pageHasMore = true;
         m_eof = false;
         m_stale = false;
-        m_nextFetch = FirstPageRows;
+        m_nextFetch = WalkPageRows;
     } else {
         m_stale = true;
     }
@@ -631,6 +652,35 @@ void Table::Delete()
         m_pos = m_page.size() - 1;
         m_eof = true;
     }
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::DeleteVisibleRows()
+{
+    requireActive();
+    if (m_state == State::Edit || m_state == State::Insert)
+        Cancel();
+    m_db.requireWritable();
+    QString text = QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(m_tableName));
+    QStringList where;
+    std::vector<QVariant> parameters;
+    addFilter(where, parameters);
+    if (!where.isEmpty())
+        text += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    try {
+        const auto statement = m_db.statement(text.toStdString());
+        SQLite::Statement &stmt = *statement;
+        ResetOnExit guard{stmt};
+        bindAll(stmt, parameters);
+        stmt.exec();
+    } catch (const SQLite::Exception &e) {
+        rethrow(e);
+    }
+    m_page.clear();
+    m_pos = 0;
+    m_pageHasMore = false;
+    m_eof = true;
+    m_stale = true;
     notify(TableEvent::RowsChanged);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -91,6 +92,9 @@ public:
     void Post();
     void Cancel();
     void Delete(); // removes the current row; the next row becomes current
+    // Removes, in one statement, every row the filter lets through (every row when the
+    // table is not filtered); the table is then empty under its filter.
+    void DeleteVisibleRows();
     bool Modified() const { return m_modified; }
     // Drops cached rows and re-reads the current position from the file.
     void Refresh();
@@ -152,6 +156,8 @@ private:
     std::vector<TableRow> fetch(KeyBound bound, const RowKey *key, int limit);
     std::optional<TableRow> readRowById(qint64 rowid);
     const ParsedFilter &parsedFilter();
+    // The filter's condition and its values, when the table is filtered.
+    void addFilter(QStringList &where, std::vector<QVariant> &parameters);
     void notify(TableEvent event, int field = -1);
     void loadColumns();
     void setPage(std::vector<TableRow> rows, int requested);

@@ -7,11 +7,13 @@
 #include "pdf_export.h"
 #include "report_layout.h"
 #include "report_page.h"
+#include "text_metrics.h"
 
 namespace Report {
 
 Document CompositeReport::layout()
 {
+    const TextMetrics::KeptWidths keptWidths;
     m_reports.clear();
     if (m_addReports)
         m_addReports(*this);

@@ -41,11 +41,35 @@ const QFontMetricsF &metricsFor(const ReportFont &font)
     return *found->second;
 }
 
+using WidthKey = std::tuple<QString, double, bool, bool, QString>;
+// The widths kept for the layout under way, if any (layout runs on one thread).
+std::map<WidthKey, double> *keptWidths = nullptr;
+
 } // namespace
+
+TextMetrics::KeptWidths::KeptWidths() : m_outermost(keptWidths == nullptr)
+{
+    if (m_outermost)
+        keptWidths = new std::map<WidthKey, double>;
+}
+
+TextMetrics::KeptWidths::~KeptWidths()
+{
+    if (m_outermost) {
+        delete keptWidths;
+        keptWidths = nullptr;
+    }
+}
 
 double TextMetrics::width(const QString &text, const ReportFont &font)
 {
-    return metricsFor(font).horizontalAdvance(text) * ToPixels;
+    if (!keptWidths)
+        return metricsFor(font).horizontalAdvance(text) * ToPixels;
+    const auto [it, added] =
+        keptWidths->try_emplace(WidthKey{font.family, font.pointSize, font.bold, font.italic, text}, 0.0);
+    if (added)
+        it->second = metricsFor(font).horizontalAdvance(text) * ToPixels;
+    return it->second;
 }
 
 double TextMetrics::lineHeight(const ReportFont &font)
