@@ -11,7 +11,11 @@ void addProgramWindows(WindowRegistry &registry)
 {
     addSectionWindows(registry);
     addMaintenanceWindows(registry);
-    registry.add<TfrmPrint>("TfrmPrint");
+    registry.add(QStringLiteral("TfrmPrint"), [](Tdm1 &dm, Navigator &navigator) {
+        auto *window = new TfrmPrint(dm, navigator);
+        window->setStatementCheck(ReadinessPanel::checkBeforePrinting(window, dm, navigator));
+        return window;
+    });
     registry.add<TfrmReadiness>("TfrmReadiness");
     registry.add<TfrmCompare>("TfrmCompare");
 }

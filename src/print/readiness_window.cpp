@@ -135,14 +135,17 @@ void ReadinessPanel::fix(const ReadinessFinding &finding)
     }
 }
 
-bool ReadinessPanel::interpose(QWidget *window, Tdm1 &dm, Navigator &navigator, std::function<void()> proceed)
+std::function<bool(std::function<void()>)> ReadinessPanel::checkBeforePrinting(QWidget *window, Tdm1 &dm,
+                                                                             Navigator &navigator)
 {
-    if (CheckReadiness(dm, QDate::currentDate()).empty())
-        return false;
-    auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
-    panel->show();
-    panel->raise();
-    return true;
+    return [window, &dm, &navigator](std::function<void()> proceed) {
+        if (CheckReadiness(dm, QDate::currentDate()).empty())
+            return false;
+        auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
+        panel->show();
+        panel->raise();
+        return true;
+    };
 }
 
 TfrmReadiness::TfrmReadiness(Tdm1 &dm, Navigator &navigator, QWidget *parent)

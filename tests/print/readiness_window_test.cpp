@@ -51,6 +51,13 @@ protected:
         select();
     }
 
+    // The print window with the check the program gives it.
+    void openPrintWindow()
+    {
+        open();
+        window->setStatementCheck(ReadinessPanel::checkBeforePrinting(window, *dm, navigator));
+    }
+
     TfrmReadiness &openReadiness()
     {
         readiness = new TfrmReadiness(*dm, navigator);
@@ -173,7 +180,7 @@ TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAny
     db.exec(QString("UPDATE Client SET Birthday = '' WHERE Id = %1").arg(clientId));
     reopen();
     select();
-    open();
+    openPrintWindow();
     clickPicture("imPreview", "imPreview_Up");
     EXPECT_TRUE(dialogs.previews.empty());
     auto *panel = window->findChild<ReadinessPanel *>();
@@ -193,7 +200,7 @@ TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAny
 TEST_F(ReadinessWindowTest, AReadyStatementPrintsWithoutAsking)
 {
     addCompleteStatement();
-    open();
+    openPrintWindow();
     dialogs.answer = PrintDialogs::PrinterChoice{"Office", 1};
     clickPicture("imPrint", "imPrint_Up");
     EXPECT_EQ(window->findChild<ReadinessPanel *>(), nullptr);
