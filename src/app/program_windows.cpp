@@ -1,11 +1,11 @@
 #include "program_windows.h"
 
-#include "maintenance_windows.h"
-#include "print/readiness_window.h"
-#include "print/tfrm_compare.h"
 #include "print/tfrm_print.h"
+#include "sections/readiness_window.h"
 #include "sections/section_windows.h"
+#include "tfrm_compare.h"
 #include "ui/window_registry.h"
+#include "window_parts.h"
 
 void addProgramWindows(WindowRegistry &registry)
 {

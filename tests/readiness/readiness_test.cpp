@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/table.h"
-#include "totals/readiness.h"
+#include "readiness/readiness.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "copy/statement_copy.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/table.h"
-#include "totals/statement_copy.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

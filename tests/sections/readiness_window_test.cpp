@@ -10,10 +10,10 @@
 
 #include "data/engine/table.h"
 #include "print/engine/db_text.h"
-#include "print/readiness_window.h"
 #include "print/run_pages.h"
-#include "print_window_fixture.h"
+#include "sections/readiness_window.h"
 #include "support/full_statement.h"
+#include "support/print/print_window_fixture.h"
 #include "support/totals_oracle.h"
 #include "totals/totals.h"
 

@@ -2,10 +2,10 @@
 // through the comparison window.
 #include <gtest/gtest.h>
 
+#include "comparison/statement_comparison.h"
 #include "data/engine/engine_error.h"
 #include "data/entry_lists.h"
-#include "totals/statement_comparison.h"
-#include "totals_fixture.h"
+#include "support/totals_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "totals/readiness.h"
+#include "readiness/readiness.h"
 #include "ui/section_frame.h"
 
 class Navigator;
