@@ -112,8 +112,8 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
     const std::vector<Case> cases = {
         {"UPDATE Client SET SSN = '' WHERE Id = %1", "The holder's social security number is missing.",
          "open TfrmPersonalInfo"},
-        {"UPDATE Client SET JointStatement = 'Yes', SFirstName = 'B', SBirthday = '1', SAddress = 'a', SCity = 'c', "
-         "SState = 'IL', SZip = '1' WHERE Id = %1",
+        {"UPDATE Client SET JointStatement = 'Yes', SFirstName = 'B', SLastName = 'A', SBirthday = '1', "
+         "SAddress = 'a', SCity = 'c', SState = 'IL', SZip = '1' WHERE Id = %1",
          "The spouse's social security number is missing.", "open TfrmSpouseInfo"},
         {"INSERT INTO Legal (ClientId, Judgement) VALUES ('%1', 'Yes')",
          "The legal question \"Do you have any judgements against you?\" is answered \"Yes\", but \"Explain:\" is "
