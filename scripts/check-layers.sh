@@ -23,7 +23,7 @@ check() { # folder, then the include prefixes it may use
     fi
     [[ $header == */* ]] || continue
     # A path below the file's own folder ("engine/table.h") is not a layer.
-    case ${header%%/*} in base|crypt|data|totals|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
+    case ${header%%/*} in base|crypt|data|totals|copy|comparison|readiness|exchange|ui|sections|print|app|tools) ;; *) continue ;; esac
     local ok=0
     for prefix in "${allowed[@]}"; do
       [[ $header == "$prefix"/* ]] && ok=1
@@ -40,10 +40,13 @@ check crypt base crypt
 check data/engine base data/engine
 check data base data
 check totals base data totals
+check copy base data totals copy
+check comparison base data totals comparison
+check readiness base data totals readiness
 check ui base data ui
-check sections base data totals ui sections
+check sections base data totals readiness ui sections
 check print/engine base data print/engine
-check print base data totals ui print
+check print base data totals comparison ui print
 check exchange base data totals exchange
 check tools base data
 exit $status

@@ -238,7 +238,9 @@ void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &pa
     });
 }
 
-QString plain(QString text)
+// A stored text on one line of the listing: tabs, line breaks and other control characters
+// become blanks, so every statement stays one row of tab-separated columns.
+QString withoutControlCharacters(QString text)
 {
     for (QChar &c : text)
         if (c.category() == QChar::Other_Control)
@@ -256,9 +258,10 @@ void list(Tdm1 &dm, QTextStream &out)
     out << "Id\tLast name\tFirst name\tDate\tNet worth\n";
     while (query.executeStep()) {
         const SQLite::Column netWorth = query.getColumn(4);
-        out << query.getColumn(0).getInt64() << '\t' << plain(QString::fromUtf8(query.getColumn(1).getText())) << '\t'
-            << plain(QString::fromUtf8(query.getColumn(2).getText())) << '\t'
-            << plain(QString::fromUtf8(query.getColumn(3).getText())) << '\t'
+        const auto text = [&query](int c) {
+            return withoutControlCharacters(QString::fromUtf8(query.getColumn(c).getText()));
+        };
+        out << query.getColumn(0).getInt64() << '\t' << text(1) << '\t' << text(2) << '\t' << text(3) << '\t'
             << (netWorth.isNull() ? QString() : FormatMoney(netWorth.getDouble())) << '\n';
     }
 }

@@ -16,7 +16,7 @@
 #include "print/run_pages.h"
 #include "support/pdf_reader.h"
 #include "sections/legal_window.h"
-#include "sections/particulars_window.h"
+#include "sections/particulars_editor.h"
 #include "sections/window_catalogue.h"
 #include "ui/db_grid.h"
 #include "ui/format_money.h"

@@ -4,8 +4,8 @@
 
 #include "data/engine/engine_error.h"
 #include "support/recording_messages.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

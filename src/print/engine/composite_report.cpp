@@ -45,16 +45,17 @@ void CompositeReport::addSheetFooters(Document &document, const SheetFooter &foo
         item->setAlignment(alignment);
         return item;
     };
-    std::vector<std::unique_ptr<Label>> fixed;
+    std::vector<std::unique_ptr<Label>> onEverySheet;
     if (!footer.holder.isEmpty())
-        fixed.push_back(label(footer.holder, 0, 330, Qt::AlignLeft));
+        onEverySheet.push_back(label(footer.holder, 0, 330, Qt::AlignLeft));
     if (!footer.statementDate.isEmpty())
-        fixed.push_back(label(QStringLiteral("Statement date: ") + footer.statementDate, 340, 230, Qt::AlignHCenter));
+        onEverySheet.push_back(
+            label(QStringLiteral("Statement date: ") + footer.statementDate, 340, 230, Qt::AlignHCenter));
     const int count = document.pageCount();
     for (int i = 0; i < count; ++i) {
         DocumentPage &sheet = document.pages[size_t(i)];
         const ItemContext context{QPointF(left, top), {}, left, left + width};
-        for (const auto &item : fixed)
+        for (const auto &item : onEverySheet)
             item->layout(context, sheet);
         label(QStringLiteral("Page %1 of %2").arg(i + 1).arg(count), width - 140, 140, Qt::AlignRight)->layout(context, sheet);
     }

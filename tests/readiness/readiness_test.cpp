@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/table.h"
-#include "totals/readiness.h"
+#include "readiness/readiness.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 
 const QDate Today(2027, 6, 30);
 using Fix = ReadinessFinding::Fix;
+using W = StatementWindow;
 
 class ReadinessTest : public TotalsTest
 {
@@ -82,56 +83,56 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
         const char *sql;
         const char *text;
         Fix fix;
-        const char *window;
+        StatementWindow window;
     };
     const std::vector<Case> cases = {
         {"old date", "UPDATE FSPro SET Date = '03/31/2027' WHERE ClientId = '%1'",
          "The statement is dated 03/31/2027, 91 days ago; lenders want one dated within the last 90 days. Copy it "
          "as of today on the Overview.",
-         Fix::Overview, ""},
+         Fix::Overview, W::None},
         {"no date", "UPDATE FSPro SET Date = '' WHERE ClientId = '%1'",
-         "The statement has no date. Copy it as of today on the Overview.", Fix::Overview, ""},
+         "The statement has no date. Copy it as of today on the Overview.", Fix::Overview, W::None},
         {"holder's SSN", "UPDATE Client SET SSN = ' ' WHERE Id = %1",
-         "The holder's social security number is missing.", Fix::OpenWindow, "TfrmPersonalInfo"},
+         "The holder's social security number is missing.", Fix::OpenWindow, W::PersonalInformation},
         {"holder's birth date", "UPDATE Client SET Birthday = '' WHERE Id = %1", "The holder's birth date is missing.",
-         Fix::OpenWindow, "TfrmPersonalInfo"},
+         Fix::OpenWindow, W::PersonalInformation},
         {"holder's address", "UPDATE Client SET Zip = '' WHERE Id = %1",
          "The holder's address is missing or incomplete (street, city, state and zip code).", Fix::OpenWindow,
-         "TfrmPersonalInfo"},
+         W::PersonalInformation},
         {"spouse's SSN", "UPDATE Client SET SSSN = '' WHERE Id = %1",
-         "The spouse's social security number is missing.", Fix::OpenWindow, "TfrmSpouseInfo"},
+         "The spouse's social security number is missing.", Fix::OpenWindow, W::SpouseInformation},
         {"spouse's birth date", "UPDATE Client SET SBirthday = '' WHERE Id = %1",
-         "The spouse's birth date is missing.", Fix::OpenWindow, "TfrmSpouseInfo"},
+         "The spouse's birth date is missing.", Fix::OpenWindow, W::SpouseInformation},
         {"spouse's address", "UPDATE Client SET SAddress = '' WHERE Id = %1",
          "The spouse's address is missing or incomplete (street, city, state and zip code).", Fix::OpenWindow,
-         "TfrmSpouseInfo"},
+         W::SpouseInformation},
         {"legal answer", "UPDATE Legal SET Defendant = 'Yes' WHERE ClientId = '%1'",
          "The legal question \"Are you a defendant in any suit or legal action?\" is answered \"Yes\", but "
          "\"Explain:\" is left empty.",
-         Fix::OpenWindow, "TfrmLegal"},
+         Fix::OpenWindow, W::FirstLegal},
         {"will without executor", "UPDATE Legal SET WillExplanation = '' WHERE ClientId = '%1'",
          "The legal question \"Do you have a will?\" is answered \"Yes\", but \"Executor:\" is left empty.",
-         Fix::OpenWindow, "TfrmLegal"},
+         Fix::OpenWindow, W::FirstLegal},
         {"legal answer, second window", "UPDATE Legal SET DebtAssets = 'Yes', DebtAssetsExplanation = '  ' "
                                         "WHERE ClientId = '%1'",
          "The legal question \"Do any assets secure debts which have not been reported in the statement?\" is "
          "answered \"Yes\", but \"Explain:\" is left empty.",
-         Fix::OpenWindow, "TfrmLegal2"},
+         Fix::OpenWindow, W::SecondLegal},
         {"mortgage without lender", "UPDATE RealEstate SET LienHolder = '' WHERE ClientId = '%1'",
          "The property \"Home\" has a mortgage balance but no lender in the mortgages schedule.", Fix::OpenWindow,
-         "TfrmRealEstate_Liabilities"},
+         W::Mortgages},
         {"mortgage without share", "UPDATE RealEstate SET PercentLiability = NULL, TCurrentLiability = 0 "
                                    "WHERE ClientId = '%1'; UPDATE FSPro SET MortgageLiabilitiesTotals = 0, "
                                    "TotalLiabilities = 12000, NetWorth = 313000 WHERE ClientId = '%1'",
          "The property \"Home\" has a mortgage balance but no share owed in the mortgages schedule.", Fix::OpenWindow,
-         "TfrmRealEstate_Liabilities"},
+         W::Mortgages},
         {"negative amount", "INSERT INTO PersonalAssets (ClientId, Value) VALUES ('%1', -5), ('%1', -6), ('%1', 11)",
          "2 rows with a negative amount where only positive ones make sense: a personal asset's value.",
-         Fix::OpenWindow, "TfrmPersonal"},
+         Fix::OpenWindow, W::PersonalAssets},
         {"totals differ", "UPDATE Cash SET Balance = 5000.01 WHERE ClientId = '%1'",
-         "Cash (A): the stored total differs from the sum of its rows.", Fix::Recompute, ""},
+         "Cash (A): the stored total differs from the sum of its rows.", Fix::Recompute, W::None},
         {"a property's share differs", "UPDATE RealEstate SET PercentOwned = 50 WHERE ClientId = '%1'",
-         "The property \"Home\": its owned value differs from its row.", Fix::Recompute, ""},
+         "The property \"Home\": its owned value differs from its row.", Fix::Recompute, W::None},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,7 +140,7 @@ TEST_F(ReadinessTest, EachFaultIsFoundWithItsTextAndTheWindowThatFixesIt)
         ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findings.back().text.toStdString());
         EXPECT_EQ(findings[0].text.toStdString(), c.text);
         EXPECT_EQ(findings[0].fix, c.fix);
-        EXPECT_EQ(findings[0].window.toStdString(), c.window);
+        EXPECT_EQ(findings[0].window, c.window);
     }
 }
 
@@ -185,14 +186,14 @@ TEST_F(ReadinessTest, AutosPaidMonthlyAreCountedAgainstTheLoansWhateverTheirDesc
     const auto texts = [this] {
         QStringList found;
         for (const ReadinessFinding &f : check())
-            found << f.text + " (" + f.window + ")";
+            found << f.text + (f.window == W::AutoLoans ? " (auto loans)" : "");
         return found;
     };
     execBehindEngine(QString("DELETE FROM Autos2 WHERE ClientId = '%1'").arg(id));
     select(id);
     RecalcAutoLoanTotals(*dm);
     EXPECT_EQ(texts(), QStringList{"The auto \"2024 Civic\" has a monthly payment, but no auto loan is entered. "
-                                   "(TfrmAutos_Liabilities)"});
+                                   "(auto loans)"});
     // Adding the loan, under any description, clears it.
     addRow(dm->tblAuto2, id, {{"Description", "Car loan"}, {"LoanBalance", 9000.0}});
     RecalcAutoLoanTotals(*dm);
@@ -203,23 +204,61 @@ TEST_F(ReadinessTest, AutosPaidMonthlyAreCountedAgainstTheLoansWhateverTheirDesc
     addRow(dm->tblAuto, id, {{"Description", "2022 Polo"}, {"CurrentValue", 8000.0}, {"MonthlyPayment", 150.0}});
     addRow(dm->tblAuto, id, {{"Description", "1990 Beetle"}, {"CurrentValue", 3000.0}});
     RecalcAutoTotals(*dm);
-    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 1 auto loan is entered. (TfrmAutos_Liabilities)"});
+    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 1 auto loan is entered. (auto loans)"});
     addRow(dm->tblAuto2, id, {{"Description", "Golf"}, {"LoanBalance", 5000.0}});
     RecalcAutoLoanTotals(*dm);
-    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 2 auto loans are entered. (TfrmAutos_Liabilities)"});
+    EXPECT_EQ(texts(), QStringList{"3 autos have a monthly payment, but only 2 auto loans are entered. (auto loans)"});
     addRow(dm->tblAuto2, id, {{"Description", "Polo"}, {"LoanBalance", 4000.0}});
     RecalcAutoLoanTotals(*dm);
     EXPECT_TRUE(texts().isEmpty());
 }
 
-TEST_F(ReadinessTest, APersonalStatementIsNotAskedForTheSpouse)
+TEST_F(ReadinessTest, AnAddressLackingAnyOfItsPartsIsIncomplete)
+{
+    for (const char *side : {"", "S"}) {
+        for (const char *part : {"Address", "City", "State", "Zip"}) {
+            const QString field = QString(side) + part;
+            SCOPED_TRACE(field.toStdString());
+            const auto findings = checkFreshStatementAfter("UPDATE Client SET " + field + " = ' ' WHERE Id = %1");
+            ASSERT_EQ(findings.size(), 1u);
+            EXPECT_EQ(findings[0].text, QString(*side ? "The spouse's" : "The holder's")
+                                            + " address is missing or incomplete (street, city, state and zip code).");
+            EXPECT_EQ(findings[0].window, *side ? W::SpouseInformation : W::PersonalInformation);
+        }
+    }
+}
+
+// The spouse is asked for where the statement prints as joint: both spouse names filled in,
+// whatever the joint flag says.
+TEST_F(ReadinessTest, TheSpouseIsAskedForWhereTheStatementPrintsAsJoint)
 {
     const QString id = addCompleteStatement();
-    EXPECT_TRUE(checkAfter(id, "UPDATE Client SET JointStatement = 'No', SSSN = '', SBirthday = '' WHERE Id = %1")
-                    .empty());
+    struct Case
+    {
+        const char *flag, *first, *last;
+        bool asked;
+    };
+    for (const Case &c : {Case{"No", "Bob", "Avery", true}, Case{"Yes", "", "Avery", false},
+                          Case{"Yes", "Bob", "", false}, Case{"No", "", "", false}}) {
+        SCOPED_TRACE(std::string(c.flag) + " " + c.first + " " + c.last);
+        const QString sql = QString("UPDATE Client SET JointStatement = '%1', SFirstName = '%2', SLastName = '%3', "
+                                    "SSSN = '' WHERE Id = ")
+                                .arg(QString(c.flag), QString(c.first), QString(c.last));
+        const auto findings = checkAfter(id, sql + "%1");
+        if (c.asked) {
+            ASSERT_EQ(findings.size(), 1u);
+            EXPECT_EQ(findings[0].text, "The spouse's social security number is missing.");
+        } else {
+            EXPECT_TRUE(findings.empty());
+        }
+    }
+}
+
+TEST_F(ReadinessTest, ADateThatIsNoDateIsFoundAndNinetyDaysOldIsRecentEnough)
+{
+    const QString id = addCompleteStatement();
     EXPECT_EQ(checkAfter(id, "UPDATE FSPro SET Date = '13/45/2027' WHERE ClientId = '%1'").at(0).text,
               "The statement's date \"13/45/2027\" is not a date. Copy it as of today on the Overview.");
-    // Ninety days old is still recent enough.
     EXPECT_TRUE(checkAfter(id, "UPDATE FSPro SET Date = '04/01/2027' WHERE ClientId = '%1'").empty());
 }
 

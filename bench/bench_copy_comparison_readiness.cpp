@@ -13,12 +13,12 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
+#include "app/tfrm_compare.h"
+#include "base/pending_messages.h"
+#include "copy/statement_copy.h"
 #include "data/tdm1.h"
 #include "fixture.h"
-#include "base/pending_messages.h"
-#include "print/tfrm_compare.h"
-#include "totals/readiness.h"
-#include "totals/statement_copy.h"
+#include "readiness/readiness.h"
 #include "ui/navigator.h"
 
 namespace {

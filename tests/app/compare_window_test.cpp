@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tfrm_compare.h"
+#include "copy/statement_copy.h"
 #include "data/engine/table.h"
-#include "support/pdf_reader.h"
 #include "print/engine/composite_report.h"
 #include "print/engine/money.h"
-#include "print/tfrm_compare.h"
-#include "print_window_fixture.h"
 #include "support/full_statement.h"
+#include "support/pdf_reader.h"
+#include "support/print/print_window_fixture.h"
 #include "support/temp_database.h"
-#include "totals/statement_copy.h"
 #include "totals/totals.h"
 #include "ui/format_money.h"
 

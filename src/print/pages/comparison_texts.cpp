@@ -1,8 +1,8 @@
 #include "comparison_texts.h"
 
+#include "comparison/statement_comparison.h"
 #include "print/engine/money.h"
 #include "print/run_pages.h"
-#include "totals/statement_comparison.h"
 #include "ui/format_money.h"
 
 namespace ComparisonTexts {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,40 @@ TEST_F(BeyondCommandsTest, TheStatementPageOpensTheReadinessCheck)
     ASSERT_TRUE(lastOpened);
     // Statement 3 is more than ninety days old, among other things.
     EXPECT_TRUE(lastOpened->findChild<QLabel *>("lblFinding1")->text().startsWith("The statement is dated 02/01/2025"));
+}
+
+TEST_F(BeyondCommandsTest, TheProgramsPrintWindowChecksAStatementBeforePreviewingIt)
+{
+    start();
+    enterWithoutLogin();
+    selectListRow(2); // statement 3, more than ninety days old
+    clickImage("imPrint", "imPrint_Up");
+    ASSERT_EQ(opened, QStringList({"TfrmPrint"}));
+    QWidget *print = lastOpened;
+    ASSERT_TRUE(print && QTest::qWaitForWindowExposed(print));
+    QWidget *preview = print->findChild<QWidget *>("imPreview");
+    QWidget *hover = print->findChild<QWidget *>("imPreview_Up");
+    ASSERT_TRUE(preview && hover);
+    QTest::mouseMove(print, {20, 430});
+    QTest::mouseMove(preview, preview->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([hover] { return hover->isVisible(); }, 1000));
+    // A preview shown unchecked would wait for the user: it is closed and noted.
+    bool previewShown = false;
+    QTimer::singleShot(0, print, [&previewShown] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            previewShown = true;
+            modal->close();
+        }
+    });
+    QTest::mouseClick(hover, Qt::LeftButton, {}, hover->rect().center());
+    QApplication::processEvents();
+    EXPECT_FALSE(previewShown);
+    // The findings stand over the print window.
+    auto *finding = print->findChild<QLabel *>("lblFinding1");
+    ASSERT_NE(finding, nullptr);
+    EXPECT_TRUE(finding->isVisible());
+    EXPECT_TRUE(finding->text().startsWith("The statement is dated 02/01/2025"));
+    print->close();
 }
 
 } // namespace

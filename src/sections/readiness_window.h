@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "totals/readiness.h"
+#include "readiness/readiness.h"
 #include "ui/section_frame.h"
 
 class Navigator;
@@ -32,9 +32,11 @@ public:
     // Checks the statement again and lists what is found.
     void refresh();
 
-    // Before a statement is previewed or printed: checks it and, when something is found,
-    // lays the panel over the window and returns true; proceed runs on "Print anyway".
-    static bool interpose(QWidget *window, Tdm1 &dm, Navigator &navigator, std::function<void()> proceed);
+    // The check a print window makes before a statement is previewed or printed: when
+    // something is found, it lays the panel over the window and answers true; proceed runs
+    // on "Print anyway".
+    static std::function<bool(std::function<void()> proceed)> checkBeforePrinting(QWidget *window, Tdm1 &dm,
+                                                                                   Navigator &navigator);
 
 private:
     void fix(const ReadinessFinding &finding);

@@ -11,6 +11,7 @@
 #include "data/engine/engine_error.h"
 #include "data/entry_lists.h"
 #include "data/legal_questions.h"
+#include "data/particulars.h"
 #include "data/tdm1.h"
 #include "totals/asset_totals.h"
 #include "totals/category_sum.h"
@@ -22,14 +23,6 @@ namespace {
 
 using Fix = ReadinessFinding::Fix;
 
-constexpr char PersonalWindow[] = "TfrmPersonalInfo";
-constexpr char SpouseWindow[] = "TfrmSpouseInfo";
-constexpr char FirstLegalWindow[] = "TfrmLegal";
-constexpr char SecondLegalWindow[] = "TfrmLegal2";
-constexpr char MortgagesWindow[] = "TfrmRealEstate_Liabilities";
-constexpr char AutoLoansWindow[] = "TfrmAutos_Liabilities";
-// Questions on the first legal window; the rest are on the second.
-constexpr size_t QuestionsOnFirstLegalWindow = 5;
 // Amounts closer than this to the sum of their rows agree (they print alike).
 constexpr double TotalsTolerance = 0.005;
 
@@ -38,7 +31,7 @@ struct AmountField
     const char *table;
     const char *field;
     const char *what;
-    const char *window;
+    StatementWindow window;
     const char *condition = nullptr; // rows where a negative amount is allowed are left out
 };
 
@@ -46,40 +39,42 @@ struct AmountField
 // account) and net real-estate income (a loss) may be.
 const std::vector<AmountField> &positiveAmounts()
 {
+    using W = StatementWindow;
     static const std::vector<AmountField> fields = {
-        {"Investments", "MarketValue", "an investment's market value", "TfrmInvestments"},
-        {"Investments", "PurchasePrice", "an investment's purchase price", "TfrmInvestments"},
-        {"RealEstate", "MarketValue", "a property's market value", "TfrmRealEstate"},
-        {"RealEstate", "PercentOwned", "a property's percentage owned", "TfrmRealEstate"},
-        {"RealEstate", "CurrentBalance", "a mortgage balance", MortgagesWindow},
-        {"RealEstate", "PercentLiability", "a mortgage's percentage owed", MortgagesWindow},
-        {"Auto", "CurrentValue", "an auto's current value", "TfrmAutos"},
-        {"Auto", "PurchasePrice", "an auto's purchase price", "TfrmAutos"},
-        {"Auto", "MonthlyPayment", "an auto's monthly payment", "TfrmAutos"},
-        {"LifeInsurance", "FaceValue", "a policy's face value", "TfrmLifeInsurance"},
-        {"LifeInsurance", "CashValue", "a policy's cash value", "TfrmLifeInsurance"},
-        {"PersonalAssets", "Value", "a personal asset's value", "TfrmPersonal"},
-        {"BusinessAssets", "Value", "a business asset's value", "TfrmBusiness"},
-        {"OtherAssets", "Value", "the value of an asset under Other Assets", "TfrmOther"},
-        {"Bank", "Amount", "a note's amount owed", "TfrmBank_Liabilities"},
-        {"CreditCards", "CurrentBalance", "a credit card balance", "TfrmCreditCard_Liabilities"},
-        {"CreditCards", "CreditLimit", "a credit limit", "TfrmCreditCard_Liabilities"},
-        {"Autos2", "LoanBalance", "an auto loan balance", AutoLoansWindow},
-        {"Taxes", "Amount", "a tax owed", "TfrmTax_Liabilities"},
-        {"Other", "Amount", "the amount of a liability under Other Liabilities", "TfrmOther_Liabilities"},
-        {"Other", "MonthlyPayment", "the monthly payment of a liability under Other Liabilities", "TfrmOther_Liabilities"},
-        {"Contingent", "Amount", "a contingent liability's amount", "TfrmContingent_Liabilities"},
-        {"Contingent", "MonthlyPayment", "a contingent liability's monthly payment", "TfrmContingent_Liabilities"},
-        {"Incomes", "Amount", "an income", "TfrmIncome", "Type <> ?2"},
-        {"Expenditure", "Amount", "an expense", "TfrmExpenses"},
+        {"Investments", "MarketValue", "an investment's market value", W::Investments},
+        {"Investments", "PurchasePrice", "an investment's purchase price", W::Investments},
+        {"RealEstate", "MarketValue", "a property's market value", W::RealEstate},
+        {"RealEstate", "PercentOwned", "a property's percentage owned", W::RealEstate},
+        {"RealEstate", "CurrentBalance", "a mortgage balance", W::Mortgages},
+        {"RealEstate", "PercentLiability", "a mortgage's percentage owed", W::Mortgages},
+        {"Auto", "CurrentValue", "an auto's current value", W::Autos},
+        {"Auto", "PurchasePrice", "an auto's purchase price", W::Autos},
+        {"Auto", "MonthlyPayment", "an auto's monthly payment", W::Autos},
+        {"LifeInsurance", "FaceValue", "a policy's face value", W::LifeInsurance},
+        {"LifeInsurance", "CashValue", "a policy's cash value", W::LifeInsurance},
+        {"PersonalAssets", "Value", "a personal asset's value", W::PersonalAssets},
+        {"BusinessAssets", "Value", "a business asset's value", W::BusinessAssets},
+        {"OtherAssets", "Value", "the value of an asset under Other Assets", W::OtherAssets},
+        {"Bank", "Amount", "a note's amount owed", W::BankNotes},
+        {"CreditCards", "CurrentBalance", "a credit card balance", W::CreditCards},
+        {"CreditCards", "CreditLimit", "a credit limit", W::CreditCards},
+        {"Autos2", "LoanBalance", "an auto loan balance", W::AutoLoans},
+        {"Taxes", "Amount", "a tax owed", W::Taxes},
+        {"Other", "Amount", "the amount of a liability under Other Liabilities", W::OtherLiabilities},
+        {"Other", "MonthlyPayment", "the monthly payment of a liability under Other Liabilities", W::OtherLiabilities},
+        {"Contingent", "Amount", "a contingent liability's amount", W::Contingent},
+        {"Contingent", "MonthlyPayment", "a contingent liability's monthly payment", W::Contingent},
+        {"Incomes", "Amount", "an income", W::Income, "Type <> ?2"},
+        {"Expenditure", "Amount", "an expense", W::Expenses},
     };
     return fields;
 }
 
-class Reader
+// Queries of the current statement's rows as the file holds them, its Id bound as ?1.
+class StatementQueries
 {
 public:
-    explicit Reader(Tdm1 &dm) : m_dm(dm), m_id(dm.CurrentClientId.toStdString()) {}
+    explicit StatementQueries(Tdm1 &dm) : m_dm(dm), m_id(dm.CurrentClientId.toStdString()) {}
 
     // Runs a query of the statement (?1) and hands each row to use.
     template <class Use>
@@ -145,7 +140,7 @@ void checkParticulars(Tdm1 &dm, bool spouse, std::vector<ReadinessFinding> &find
     Table &client = dm.tblClient;
     const QString prefix = spouse ? QStringLiteral("S") : QString();
     const QString whose = spouse ? QStringLiteral("The spouse's") : QStringLiteral("The holder's");
-    const char *window = spouse ? SpouseWindow : PersonalWindow;
+    const StatementWindow window = spouse ? StatementWindow::SpouseInformation : StatementWindow::PersonalInformation;
     const auto empty = [&](const char *field) {
         return client.FieldByName(prefix + QLatin1String(field)).AsString().trimmed().isEmpty();
     };
@@ -165,21 +160,18 @@ void checkLegal(Tdm1 &dm, std::vector<ReadinessFinding> &findings)
     legal.First();
     if (legal.Eof())
         return;
-    const auto &questions = legalQuestions();
-    for (size_t i = 0; i < questions.size(); ++i) {
-        const LegalQuestion &q = questions[i];
+    for (const LegalQuestion &q : legalQuestions()) {
         if (legal.FieldByName(QLatin1String(q.answerField)).AsString() == QLatin1String("Yes")
             && legal.FieldByName(QLatin1String(q.explanationField)).AsString().trimmed().isEmpty())
             findings.push_back({QStringLiteral("The legal question \"%1\" is answered \"Yes\", but \"%2\" is left empty.")
                                     .arg(QLatin1String(q.text), QLatin1String(q.explanationCaption)),
-                                Fix::OpenWindow,
-                                i < QuestionsOnFirstLegalWindow ? FirstLegalWindow : SecondLegalWindow});
+                                Fix::OpenWindow, q.window});
     }
 }
 
-void checkMortgages(Reader &reader, std::vector<ReadinessFinding> &findings)
+void checkMortgages(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
-    reader.rows("SELECT Description, LienHolder, PercentLiability FROM RealEstate WHERE ClientId = ?1 "
+    queries.rows("SELECT Description, LienHolder, PercentLiability FROM RealEstate WHERE ClientId = ?1 "
                 "AND CurrentBalance > 0 ORDER BY rowid",
                 [&](SQLite::Statement &q) {
                     const QString property = text(q, 0);
@@ -187,26 +179,26 @@ void checkMortgages(Reader &reader, std::vector<ReadinessFinding> &findings)
                         findings.push_back({QStringLiteral("The property \"%1\" has a mortgage balance but no lender "
                                                            "in the mortgages schedule.")
                                                 .arg(property),
-                                            Fix::OpenWindow, MortgagesWindow});
+                                            Fix::OpenWindow, StatementWindow::Mortgages});
                     else if (q.getColumn(2).isNull() || q.getColumn(2).getDouble() <= 0)
                         findings.push_back({QStringLiteral("The property \"%1\" has a mortgage balance but no share "
                                                            "owed in the mortgages schedule.")
                                                 .arg(property),
-                                            Fix::OpenWindow, MortgagesWindow});
+                                            Fix::OpenWindow, StatementWindow::Mortgages});
                 });
 }
 
 // Every auto paid for monthly needs a loan among the auto liabilities. Which loan is whose
 // the statement does not say, so only a shortfall is a fault: fewer loans than such autos.
-void checkAutoLoans(Reader &reader, std::vector<ReadinessFinding> &findings)
+void checkAutoLoans(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
     QStringList paidMonthly;
-    reader.rows("SELECT Description, Model FROM Auto WHERE ClientId = ?1 AND MonthlyPayment > 0 ORDER BY rowid",
+    queries.rows("SELECT Description, Model FROM Auto WHERE ClientId = ?1 AND MonthlyPayment > 0 ORDER BY rowid",
                 [&](SQLite::Statement &q) {
                     const QString description = text(q, 0).trimmed();
                     paidMonthly << (description.isEmpty() ? text(q, 1).trimmed() : description);
                 });
-    const auto loans = qint64(reader.number("SELECT COUNT(*) FROM Autos2 WHERE ClientId = ?1"));
+    const auto loans = qint64(queries.number("SELECT COUNT(*) FROM Autos2 WHERE ClientId = ?1"));
     const auto autos = qint64(paidMonthly.size());
     if (autos <= loans)
         return;
@@ -220,10 +212,10 @@ void checkAutoLoans(Reader &reader, std::vector<ReadinessFinding> &findings)
                    .arg(autos)
                    .arg(loans)
                    .arg(loans == 1 ? " is" : "s are");
-    findings.push_back({text, Fix::OpenWindow, AutoLoansWindow});
+    findings.push_back({text, Fix::OpenWindow, StatementWindow::AutoLoans});
 }
 
-void checkNegativeAmounts(Reader &reader, std::vector<ReadinessFinding> &findings)
+void checkNegativeAmounts(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
     for (const AmountField &amount : positiveAmounts()) {
         std::string sql = std::string("SELECT COUNT(*) FROM \"") + amount.table + "\" WHERE ClientId = ?1 AND \""
@@ -231,7 +223,7 @@ void checkNegativeAmounts(Reader &reader, std::vector<ReadinessFinding> &finding
         if (amount.condition)
             sql += std::string(" AND ") + amount.condition;
         qint64 count = 0;
-        reader.rows(sql, [&](SQLite::Statement &q) { count = q.getColumn(0).getInt64(); },
+        queries.rows(sql, [&](SQLite::Statement &q) { count = q.getColumn(0).getInt64(); },
                     amount.condition ? IncomeType::RealEstate : nullptr);
         if (count > 0)
             findings.push_back({QStringLiteral("%1 row%2 with a negative amount where only positive ones make "
@@ -271,24 +263,24 @@ std::string quotedName(const char *name)
     return std::string("\"") + name + '"';
 }
 
-double rowSum(Reader &reader, const QString &table, const std::string &expression, const char *typeField = nullptr,
-              const char *typeText = nullptr)
+double rowSum(StatementQueries &queries, const QString &table, const std::string &expression,
+              const char *typeField = nullptr, const char *typeText = nullptr)
 {
     std::string sql = "SELECT TOTAL(" + expression + ") FROM \"" + table.toStdString() + "\" WHERE ClientId = ?1";
     if (typeField)
         sql += " AND " + quotedName(typeField) + " = ?2";
-    return reader.number(sql, typeText);
+    return queries.number(sql, typeText);
 }
 
 // Read from the recomputations' own tables, so the rules are those the totals were formed by.
-Expectations expectationsFromRows(Tdm1 &dm, Reader &reader)
+Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
 {
     Expectations e;
     for (const CategorySum *category : everyCategorySum()) {
         const QString table = (dm.*category->table).TableName();
         for (const SummedField &f : category->fields)
             e[QLatin1String(f.totalsField)].rows = rowSum(
-                reader, table, quotedName(f.rowField) + " * " + std::to_string(f.factor), f.typeField, f.typeText);
+                queries, table, quotedName(f.rowField) + " * " + std::to_string(f.factor), f.typeField, f.typeText);
         // An all-rows sum holds the sums by type of the same field (and the rows of other types).
         for (const SummedField &all : category->fields) {
             if (all.typeField)
@@ -301,9 +293,9 @@ Expectations expectationsFromRows(Tdm1 &dm, Reader &reader)
     for (const ItemTotals *items : {&incomeTotals(), &expenseTotals()}) {
         const QString table = (dm.*items->table).TableName();
         FromRows &all = e[QLatin1String(items->all.yearly)];
-        all.rows = rowSum(reader, table, "Amount");
+        all.rows = rowSum(queries, table, "Amount");
         for (const TypeTotal &type : items->types) {
-            e[QLatin1String(type.yearly)].rows = rowSum(reader, table, "Amount", "Type", type.type);
+            e[QLatin1String(type.yearly)].rows = rowSum(queries, table, "Amount", "Type", type.type);
             all.parts.push_back({QLatin1String(type.yearly), 1.0});
         }
         std::vector<TypeTotal> pairs = items->types;
@@ -313,12 +305,12 @@ Expectations expectationsFromRows(Tdm1 &dm, Reader &reader)
                                               {{QLatin1String(pair.yearly), 1.0 / 12.0}}};
     }
     const QString realEstate = dm.tblRealEstate.TableName();
-    e[QStringLiteral("RealEstateTotalsAsset")].rows = rowSum(reader, realEstate, "MarketValue");
-    e[QStringLiteral("RealEstateTotals")].rows = rowSum(reader, realEstate, OwnedShare);
-    e[QStringLiteral("RealEstateTotals")].ofRowFigures = rowSum(reader, realEstate, "TMarketValue");
-    e[QStringLiteral("TMortgageLiabilitiesTotals")].rows = rowSum(reader, realEstate, "CurrentBalance");
-    e[QStringLiteral("MortgageLiabilitiesTotals")].rows = rowSum(reader, realEstate, OwedShare);
-    e[QStringLiteral("MortgageLiabilitiesTotals")].ofRowFigures = rowSum(reader, realEstate, "TCurrentLiability");
+    e[QStringLiteral("RealEstateTotalsAsset")].rows = rowSum(queries, realEstate, "MarketValue");
+    e[QStringLiteral("RealEstateTotals")].rows = rowSum(queries, realEstate, OwnedShare);
+    e[QStringLiteral("RealEstateTotals")].ofRowFigures = rowSum(queries, realEstate, "TMarketValue");
+    e[QStringLiteral("TMortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, "CurrentBalance");
+    e[QStringLiteral("MortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, OwedShare);
+    e[QStringLiteral("MortgageLiabilitiesTotals")].ofRowFigures = rowSum(queries, realEstate, "TCurrentLiability");
 
     const auto sumOf = [&e](const std::vector<const char *> &parts) {
         FromRows sum;
@@ -342,7 +334,7 @@ Expectations expectationsFromRows(Tdm1 &dm, Reader &reader)
 // the stored figures it is formed from is left to the finding on those: a stale category is
 // reported once, not again in every total above it (a property's stale share is found by
 // checkPropertyShares).
-void checkTotals(Tdm1 &dm, Reader &reader, std::vector<ReadinessFinding> &findings)
+void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
     Table &totals = dm.tblFSPro;
     const auto stored = [&](const QString &field) {
@@ -356,7 +348,7 @@ void checkTotals(Tdm1 &dm, Reader &reader, std::vector<ReadinessFinding> &findin
         for (const PrintedFigure &figure : group.figures)
             printed.insert(QLatin1String(figure.field));
 
-    const Expectations expected = expectationsFromRows(dm, reader);
+    const Expectations expected = expectationsFromRows(dm, queries);
     for (const PrintedFigureGroup &group : printedFigures()) {
         for (const PrintedFigure &figure : group.figures) {
             const QString field = QLatin1String(figure.field);
@@ -380,9 +372,9 @@ void checkTotals(Tdm1 &dm, Reader &reader, std::vector<ReadinessFinding> &findin
 }
 
 // Each property's owned value and owed balance, which schedules B and J print beside it.
-void checkPropertyShares(Reader &reader, std::vector<ReadinessFinding> &findings)
+void checkPropertyShares(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
-    reader.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
+    queries.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
                     + ", IFNULL(TCurrentLiability, 0), " + OwedShare + " FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
                 [&](SQLite::Statement &q) {
                     const QString property = text(q, 0);
@@ -406,16 +398,18 @@ std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today)
     std::vector<ReadinessFinding> findings;
     if (dm.CurrentClientId.isEmpty())
         return findings;
-    Reader reader(dm);
+    StatementQueries queries(dm);
     checkDate(dm, today, findings);
     checkParticulars(dm, false, findings);
-    if (dm.IsJointStatement() == QLatin1String("Yes"))
+    // The spouse's particulars are asked for where the statement prints them.
+    const auto name = [&dm](const char *field) { return dm.tblClient.FieldByName(QLatin1String(field)).AsString(); };
+    if (Particulars::isJoint(name("SFirstName"), name("SLastName")))
         checkParticulars(dm, true, findings);
-    checkNegativeAmounts(reader, findings);
-    checkMortgages(reader, findings);
-    checkAutoLoans(reader, findings);
+    checkNegativeAmounts(queries, findings);
+    checkMortgages(queries, findings);
+    checkAutoLoans(queries, findings);
     checkLegal(dm, findings);
-    checkTotals(dm, reader, findings);
-    checkPropertyShares(reader, findings);
+    checkTotals(dm, queries, findings);
+    checkPropertyShares(queries, findings);
     return findings;
 }

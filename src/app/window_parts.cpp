@@ -1,4 +1,4 @@
-#include "maintenance_windows.h"
+#include "window_parts.h"
 
 #include <QPushButton>
 #include <QUrl>

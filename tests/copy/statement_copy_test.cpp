@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "copy/statement_copy.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/table.h"
-#include "totals/statement_copy.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ TEST_F(StatementCopyTest, ACopyHoldsEveryRowOfItsSourceAndItsOwnTotals)
     EXPECT_EQ(dm->tblFSPro.FieldByName("Date").AsString(), "03/04/2027");
 }
 
-TEST_F(StatementCopyTest, AStatementWithoutTotalsRowOrRowsIsCopiedWithAFreshTotalsRow)
+TEST_F(StatementCopyTest, ACopyHasOneTotalsRowWhetherItsSourceHasNoneOrTwo)
 {
     const QString source = addClient("Old", "File");
     const QString copy = CopyStatement(*dm, source, AsOf);
@@ -143,6 +143,18 @@ TEST_F(StatementCopyTest, AStatementWithoutTotalsRowOrRowsIsCopiedWithAFreshTota
     EXPECT_DOUBLE_EQ(stored(copy, "TotalAssets"), 0);
     EXPECT_FALSE(storedIsEmpty(copy, "NetWorth"));
     EXPECT_EQ(db.count(QString("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(source)), 0);
+
+    // A file that holds a second totals row for a statement: the copy takes only the first,
+    // as every reader of the statement does.
+    const QString doubled = addClient("Two", "Rows");
+    db.exec(QString("INSERT INTO FSPro (ClientId, Date, Description) VALUES ('%1', '01/01/2026', 'First'), "
+                    "('%1', '01/02/2026', 'Second')")
+                .arg(doubled));
+    reopen();
+    const QString copyOfDoubled = CopyStatement(*dm, doubled, AsOf);
+    EXPECT_EQ(db.count(QString("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(copyOfDoubled)), 1);
+    EXPECT_EQ(db.text(QString("SELECT Date FROM FSPro WHERE ClientId = '%1'").arg(copyOfDoubled)), "03/04/2027");
+    EXPECT_EQ(db.count(QString("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(doubled)), 2);
 }
 
 TEST_F(StatementCopyTest, ANameThatIsNoStatementCopiesNothing)

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "comparison/statement_comparison.h"
 #include "print/engine/composite_report.h"
-#include "totals/statement_comparison.h"
 #include "ui/section_frame.h"
 
 class Navigator;

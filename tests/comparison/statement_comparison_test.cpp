@@ -1,11 +1,13 @@
 // Which statements are compared and in what order; the figures themselves are checked
 // through the comparison window.
+#include <optional>
+
 #include <gtest/gtest.h>
 
+#include "comparison/statement_comparison.h"
 #include "data/engine/engine_error.h"
 #include "data/entry_lists.h"
-#include "totals/statement_comparison.h"
-#include "totals_fixture.h"
+#include "support/totals_fixture.h"
 
 namespace {
 
@@ -85,6 +87,36 @@ TEST_F(StatementComparisonTest, TheOlderStatementComesFirstAndOfOneDateTheOneCre
         EXPECT_EQ(comparison.later.label, c.laterLabel);
         // The net worth of each is its Id: the change is the later one's minus the earlier one's.
         EXPECT_DOUBLE_EQ(comparison.groups.at(1).figures.back().change, c.later.toDouble() - c.earlier.toDouble());
+    }
+}
+
+// A change in percent of the earlier figure's magnitude: a negative net worth that shrinks
+// towards nothing rises.
+TEST_F(StatementComparisonTest, APercentChangeHasTheSignOfTheChangeWhateverTheSignOfTheEarlierFigure)
+{
+    const QString earlier = statementOn("Ann", "Avery", "12/01/2026");
+    const QString later = statementOn("Ann", "Avery", "02/01/2027");
+    struct Case
+    {
+        double earlier, later;
+        std::optional<double> percent;
+    };
+    for (const Case &c : {Case{-1000, -500, 50}, Case{-1000, -1500, -50}, Case{1000, 500, -50}, Case{1000, 1500, 50},
+                          Case{-200, 200, 200}, Case{0, 500, std::nullopt}}) {
+        SCOPED_TRACE(std::to_string(c.earlier) + " to " + std::to_string(c.later));
+        db.exec(QString("UPDATE FSPro SET NetWorth = %1 WHERE ClientId = '%2'; "
+                        "UPDATE FSPro SET NetWorth = %3 WHERE ClientId = '%4'")
+                    .arg(c.earlier)
+                    .arg(earlier)
+                    .arg(c.later)
+                    .arg(later));
+        reopen();
+        const ComparedFigure netWorth = CompareStatements(*dm, later, earlier).groups.at(1).figures.back();
+        ASSERT_EQ(netWorth.field, "NetWorth");
+        EXPECT_DOUBLE_EQ(netWorth.change, c.later - c.earlier);
+        ASSERT_EQ(netWorth.percent.has_value(), c.percent.has_value());
+        if (c.percent)
+            EXPECT_DOUBLE_EQ(*netWorth.percent, *c.percent);
     }
 }
 

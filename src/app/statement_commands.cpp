@@ -1,4 +1,4 @@
-#include "beyond_commands.h"
+#include "statement_commands.h"
 
 #include <QAction>
 #include <QDate>
@@ -6,12 +6,12 @@
 
 #include "base/guarded.h"
 #include "base/messages.h"
+#include "comparison/statement_comparison.h"
+#include "copy/statement_copy.h"
 #include "data/tdm1.h"
 #include "overview_page.h"
 #include "statement_page.h"
 #include "tfrm_main.h"
-#include "totals/statement_comparison.h"
-#include "totals/statement_copy.h"
 #include "ui/db_grid.h"
 
 namespace {

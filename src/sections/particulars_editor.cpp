@@ -1,4 +1,4 @@
-#include "particulars_window.h"
+#include "particulars_editor.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include "data/statement_window.h"
+
 class Tdm1;
 
 // What a lender would send back about a statement, found before it is printed.
@@ -17,7 +19,7 @@ struct ReadinessFinding
     };
     QString text;
     Fix fix = Fix::OpenWindow;
-    QString window; // class name of the window, for Fix::OpenWindow
+    StatementWindow window = StatementWindow::None; // for Fix::OpenWindow
     // For a total that differs from its rows: what is stored, what the rows add up to, and
     // the field that holds it.
     double stored = 0;

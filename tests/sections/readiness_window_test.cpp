@@ -10,10 +10,10 @@
 
 #include "data/engine/table.h"
 #include "print/engine/db_text.h"
-#include "print/readiness_window.h"
 #include "print/run_pages.h"
-#include "print_window_fixture.h"
+#include "sections/readiness_window.h"
 #include "support/full_statement.h"
+#include "support/print/print_window_fixture.h"
 #include "support/totals_oracle.h"
 #include "totals/totals.h"
 
@@ -49,6 +49,13 @@ protected:
         select();
         RecalcAllTotals(*dm);
         select();
+    }
+
+    // The print window with the check the program gives it.
+    void openPrintWindow()
+    {
+        open();
+        window->setStatementCheck(ReadinessPanel::checkBeforePrinting(window, *dm, navigator));
     }
 
     TfrmReadiness &openReadiness()
@@ -105,8 +112,8 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
     const std::vector<Case> cases = {
         {"UPDATE Client SET SSN = '' WHERE Id = %1", "The holder's social security number is missing.",
          "open TfrmPersonalInfo"},
-        {"UPDATE Client SET JointStatement = 'Yes', SFirstName = 'B', SBirthday = '1', SAddress = 'a', SCity = 'c', "
-         "SState = 'IL', SZip = '1' WHERE Id = %1",
+        {"UPDATE Client SET JointStatement = 'Yes', SFirstName = 'B', SLastName = 'A', SBirthday = '1', "
+         "SAddress = 'a', SCity = 'c', SState = 'IL', SZip = '1' WHERE Id = %1",
          "The spouse's social security number is missing.", "open TfrmSpouseInfo"},
         {"INSERT INTO Legal (ClientId, Judgement) VALUES ('%1', 'Yes')",
          "The legal question \"Do you have any judgements against you?\" is answered \"Yes\", but \"Explain:\" is "
@@ -173,7 +180,7 @@ TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAny
     db.exec(QString("UPDATE Client SET Birthday = '' WHERE Id = %1").arg(clientId));
     reopen();
     select();
-    open();
+    openPrintWindow();
     clickPicture("imPreview", "imPreview_Up");
     EXPECT_TRUE(dialogs.previews.empty());
     auto *panel = window->findChild<ReadinessPanel *>();
@@ -193,7 +200,7 @@ TEST_F(ReadinessWindowTest, PrintingAStatementWithFindingsAsksFirstAndCanGoOnAny
 TEST_F(ReadinessWindowTest, AReadyStatementPrintsWithoutAsking)
 {
     addCompleteStatement();
-    open();
+    openPrintWindow();
     dialogs.answer = PrintDialogs::PrinterChoice{"Office", 1};
     clickPicture("imPrint", "imPrint_Up");
     EXPECT_EQ(window->findChild<ReadinessPanel *>(), nullptr);

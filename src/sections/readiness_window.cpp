@@ -13,6 +13,7 @@
 #include "totals/totals.h"
 #include "ui/format_money.h"
 #include "ui/navigator.h"
+#include "window_catalogue.h"
 
 namespace {
 
@@ -128,21 +129,26 @@ void ReadinessPanel::fix(const ReadinessFinding &finding)
         // The date is set in a window of its own, beside the Overview's copy as of today.
         m_dm.StatementEditMode = QStringLiteral("Edit");
         m_dm.SelectStatement();
-        m_navigator.open(finding.fix == ReadinessFinding::Fix::Overview ? QStringLiteral("TfrmStatementDate")
-                                                                        : finding.window);
+        if (const CatalogueEntry *entry = findWindow(finding.fix == ReadinessFinding::Fix::Overview
+                                                         ? StatementWindow::StatementDate
+                                                         : finding.window))
+            m_navigator.open(QString::fromLatin1(entry->className));
         m_window->close();
         return;
     }
 }
 
-bool ReadinessPanel::interpose(QWidget *window, Tdm1 &dm, Navigator &navigator, std::function<void()> proceed)
+std::function<bool(std::function<void()>)> ReadinessPanel::checkBeforePrinting(QWidget *window, Tdm1 &dm,
+                                                                             Navigator &navigator)
 {
-    if (CheckReadiness(dm, QDate::currentDate()).empty())
-        return false;
-    auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
-    panel->show();
-    panel->raise();
-    return true;
+    return [window, &dm, &navigator](std::function<void()> proceed) {
+        if (CheckReadiness(dm, QDate::currentDate()).empty())
+            return false;
+        auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
+        panel->show();
+        panel->raise();
+        return true;
+    };
 }
 
 TfrmReadiness::TfrmReadiness(Tdm1 &dm, Navigator &navigator, QWidget *parent)
