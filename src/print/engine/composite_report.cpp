@@ -7,13 +7,11 @@
 #include "pdf_export.h"
 #include "report_layout.h"
 #include "report_page.h"
-#include "text_metrics.h"
 
 namespace Report {
 
 Document CompositeReport::layout()
 {
-    const TextMetrics::KeptWidths keptWidths;
     m_reports.clear();
     if (m_addReports)
         m_addReports(*this);

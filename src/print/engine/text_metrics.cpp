@@ -42,31 +42,18 @@ const QFontMetricsF &metricsFor(const ReportFont &font)
 }
 
 using WidthKey = std::tuple<QString, double, bool, bool, QString>;
-// The widths kept for the layout under way, if any (layout runs on one thread).
-std::map<WidthKey, double> *keptWidths = nullptr;
+// Far more than the texts of a joint statement with full schedules; past it the kept widths
+// start again, so a long session's memory stays bounded.
+constexpr std::size_t MostKeptWidths = 50000;
 
 } // namespace
 
-TextMetrics::KeptWidths::KeptWidths() : m_outermost(keptWidths == nullptr)
-{
-    if (m_outermost)
-        keptWidths = new std::map<WidthKey, double>;
-}
-
-TextMetrics::KeptWidths::~KeptWidths()
-{
-    if (m_outermost) {
-        delete keptWidths;
-        keptWidths = nullptr;
-    }
-}
-
 double TextMetrics::width(const QString &text, const ReportFont &font)
 {
-    if (!keptWidths)
-        return metricsFor(font).horizontalAdvance(text) * ToPixels;
-    const auto [it, added] =
-        keptWidths->try_emplace(WidthKey{font.family, font.pointSize, font.bold, font.italic, text}, 0.0);
+    static std::map<WidthKey, double> kept;
+    if (kept.size() >= MostKeptWidths)
+        kept.clear();
+    const auto [it, added] = kept.try_emplace(WidthKey{font.family, font.pointSize, font.bold, font.italic, text}, 0.0);
     if (added)
         it->second = metricsFor(font).horizontalAdvance(text) * ToPixels;
     return it->second;
