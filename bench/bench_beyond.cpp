@@ -13,6 +13,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "fixture.h"
 #include "base/pending_messages.h"
@@ -82,9 +83,10 @@ void CopyStatementAsOfToday(benchmark::State &state)
             if (table == &dm->tblUser)
                 continue;
             const bool client = table == &dm->tblClient;
-            dm->db1.sql().exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = '%3'")
-                                   .arg(table->TableName(), client ? "Id" : "ClientId", copy)
-                                   .toStdString());
+            Query(dm->db1, QStringLiteral("DELETE FROM \"%1\" WHERE %2 = '%3'")
+                               .arg(table->TableName(), client ? "Id" : "ClientId", copy)
+                               .toStdString())
+                .exec();
         }
         for (Table *table : dm->openOrder())
             table->Refresh();

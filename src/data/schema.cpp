@@ -6,7 +6,9 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "engine/connection.h"
 #include "engine/database.h"
+#include "engine/engine_error.h"
 #include "engine/file_copy.h"
 #include "engine/integrity_check.h"
 #include "schema_text.h"
@@ -67,14 +69,14 @@ QString checkStatementDatabase(const QString &path)
         return header;
     try {
         // immutable: the connection neither writes nor plays back a journal.
-        const auto file = Database::openImmutable(path);
-        if (const QString difference = Database::compareSchema(*file, schemaSql()); !difference.isEmpty())
+        Connection file = Connection::immutable(path);
+        if (const QString difference = Database::compareSchema(file, schemaSql()); !difference.isEmpty())
             return difference;
         // The full check: it also finds an index that disagrees with its table.
-        if (!IntegrityCheck::problemOf(*file).isEmpty())
+        if (!IntegrityCheck::problemOf(file).isEmpty())
             return QStringLiteral("The database file is damaged");
-    } catch (const SQLite::Exception &e) {
-        return QStringLiteral("The database file cannot be read: ") + QString::fromUtf8(e.what());
+    } catch (const EngineError &e) {
+        return QStringLiteral("The database file cannot be read: ") + e.message();
     }
     return {};
 }
