@@ -62,6 +62,17 @@ Connection Connection::immutable(const QString &path)
     }
 }
 
+Connection Connection::writable(const QString &path)
+{
+    try {
+        auto sql = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
+        sql->setBusyTimeout(Database::BusyTimeoutMs);
+        return Connection(std::move(sql));
+    } catch (const SQLite::Exception &e) {
+        throw engineError(e);
+    }
+}
+
 Connection Connection::memory()
 {
     try {

@@ -21,6 +21,8 @@ public:
     // Read only without any lock: it neither writes the file nor plays back a journal, and
     // creates nothing beside it. For a path of any length.
     static Connection immutable(const QString &path);
+    // Reads and writes the file at path, which exists (an empty file becomes a database).
+    static Connection writable(const QString &path);
     // An empty database in memory.
     static Connection memory();
 
