@@ -16,6 +16,7 @@
 #include "app/tfrm_compare.h"
 #include "base/pending_messages.h"
 #include "copy/statement_copy.h"
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "fixture.h"
 #include "readiness/readiness.h"
@@ -82,9 +83,10 @@ void CopyStatementAsOfToday(benchmark::State &state)
             if (table == &dm->tblUser)
                 continue;
             const bool client = table == &dm->tblClient;
-            dm->db1.sql().exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = '%3'")
-                                   .arg(table->TableName(), client ? "Id" : "ClientId", copy)
-                                   .toStdString());
+            Query(dm->db1, QStringLiteral("DELETE FROM \"%1\" WHERE %2 = '%3'")
+                               .arg(table->TableName(), client ? "Id" : "ClientId", copy)
+                               .toStdString())
+                .exec();
         }
         for (Table *table : dm->openOrder())
             table->Refresh();

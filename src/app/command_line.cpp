@@ -11,13 +11,12 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
 #include <sys/stat.h>
 
 #include "app/shell.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "exchange/private_file.h"
@@ -250,20 +249,14 @@ QString withoutControlCharacters(QString text)
 
 void list(Tdm1 &dm, QTextStream &out)
 {
-    SQLite::Statement query(dm.db1.sql(),
-                            "SELECT c.Id, c.LastName, c.FirstName, "
-                            "(SELECT Date FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1), "
-                            "(SELECT NetWorth FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1) "
-                            "FROM Client c ORDER BY c.LastName COLLATE NOCASE, c.Id");
+    Query query(dm.db1, "SELECT c.Id, c.LastName, c.FirstName, "
+                        "(SELECT Date FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1), "
+                        "(SELECT NetWorth FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1) "
+                        "FROM Client c ORDER BY c.LastName COLLATE NOCASE, c.Id");
     out << "Id\tLast name\tFirst name\tDate\tNet worth\n";
-    while (query.executeStep()) {
-        const SQLite::Column netWorth = query.getColumn(4);
-        const auto text = [&query](int c) {
-            return withoutControlCharacters(QString::fromUtf8(query.getColumn(c).getText()));
-        };
-        out << query.getColumn(0).getInt64() << '\t' << text(1) << '\t' << text(2) << '\t' << text(3) << '\t'
-            << (netWorth.isNull() ? QString() : FormatMoney(netWorth.getDouble())) << '\n';
-    }
+    while (query.next())
+        out << query.integer(0) << '\t' << withoutControlCharacters(query.text(1)) << '\t' << withoutControlCharacters(query.text(2)) << '\t'
+            << withoutControlCharacters(query.text(3)) << '\t' << (query.isNull(4) ? QString() : FormatMoney(query.real(4))) << '\n';
 }
 
 int perform(const Request &request, QTextStream &out)

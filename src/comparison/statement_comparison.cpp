@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/query.h"
 #include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "totals/printed_figures.h"
@@ -29,49 +27,33 @@ struct StoredStatement
     Figures figures;
 };
 
-QString columnText(const SQLite::Statement &query, int column)
-{
-    return QString::fromStdString(query.getColumn(column).getString());
-}
-
 StoredStatement readStatement(Tdm1 &dm, const QString &id)
 {
-    const auto query = dm.db1.statement("SELECT * FROM FSPro WHERE ClientId = ?1 ORDER BY rowid LIMIT 1");
-    const auto client = dm.db1.statement(
-        "SELECT Id, FullName2, SFirstName, SLastName, SFullName2 FROM Client WHERE Id = ?1");
     StoredStatement stored;
     stored.statement.id = id;
-    try {
-        client->bind(1, id.toStdString());
-        const bool found = client->executeStep();
-        if (found) {
-            stored.statement.created = client->getColumn(0).getInt64();
-            stored.statement.fullName = columnText(*client, 1);
-            stored.statement.spouseFirstName = columnText(*client, 2);
-            stored.statement.spouseLastName = columnText(*client, 3);
-            stored.statement.spouseFullName = columnText(*client, 4);
-        }
-        client->tryReset();
-        if (!found)
+    {
+        Query client(dm.db1, "SELECT Id, FullName2, SFirstName, SLastName, SFullName2 FROM Client WHERE Id = :id");
+        client.bind(":id", id);
+        if (!client.next())
             throw EngineError(QStringLiteral("The statement %1 does not exist.").arg(id));
-        query->bind(1, id.toStdString());
-        if (query->executeStep()) {
-            for (int c = 0; c < query->getColumnCount(); ++c) {
-                const QString name = QString::fromUtf8(query->getColumnName(c));
-                const SQLite::Column column = query->getColumn(c);
-                if (name == QLatin1String("Date"))
-                    stored.statement.date = QString::fromStdString(column.getString());
-                else if (name == QLatin1String("Description"))
-                    stored.statement.name = QString::fromStdString(column.getString());
-                else if (column.isFloat() || column.isInteger())
-                    stored.figures[name] = column.getDouble();
-            }
+        stored.statement.created = client.integer(0);
+        stored.statement.fullName = client.text(1);
+        stored.statement.spouseFirstName = client.text(2);
+        stored.statement.spouseLastName = client.text(3);
+        stored.statement.spouseFullName = client.text(4);
+    }
+    Query query(dm.db1, "SELECT * FROM FSPro WHERE ClientId = :id ORDER BY rowid LIMIT 1");
+    query.bind(":id", id);
+    if (query.next()) {
+        for (int c = 0; c < query.columnCount(); ++c) {
+            const QString name = query.columnName(c);
+            if (name == QLatin1String("Date"))
+                stored.statement.date = query.text(c);
+            else if (name == QLatin1String("Description"))
+                stored.statement.name = query.text(c);
+            else if (query.isNumber(c))
+                stored.figures[name] = query.real(c);
         }
-        query->tryReset();
-    } catch (const SQLite::Exception &error) {
-        query->tryReset();
-        client->tryReset();
-        throw EngineError(QString::fromUtf8(error.what()));
     }
     return stored;
 }
@@ -211,25 +193,20 @@ StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QS
 
 std::vector<StatementChoice> OtherStatementsOfPerson(Tdm1 &dm, const QString &id)
 {
-    const auto query = dm.db1.statement(
-        "SELECT c.Id, IFNULL(f.Date, ''), c.FirstName || ' ' || c.LastName, "
-        "IFNULL((SELECT Date FROM FSPro WHERE ClientId = CAST(s.Id AS TEXT) ORDER BY rowid LIMIT 1), '') FROM Client c "
-        "JOIN Client s ON s.Id = ?1 AND c.LastName = s.LastName AND c.FirstName = s.FirstName AND c.Id <> s.Id "
-        "LEFT JOIN FSPro f ON f.rowid = (SELECT MIN(rowid) FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT))");
+    Query query(dm.db1,
+                "SELECT c.Id, IFNULL(f.Date, ''), c.FirstName || ' ' || c.LastName, "
+                "IFNULL((SELECT Date FROM FSPro WHERE ClientId = CAST(s.Id AS TEXT) ORDER BY rowid LIMIT 1), '') "
+                "FROM Client c "
+                "JOIN Client s ON s.Id = :id AND c.LastName = s.LastName AND c.FirstName = s.FirstName AND c.Id <> s.Id "
+                "LEFT JOIN FSPro f ON f.rowid = (SELECT MIN(rowid) FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT))");
     std::vector<StatementChoice> choices;
     QStringList dates; // the given statement's, then each choice's
-    try {
-        query->bind(1, id.toStdString());
-        while (query->executeStep()) {
-            choices.push_back({columnText(*query, 0), columnText(*query, 1), columnText(*query, 2), {}});
-            if (dates.isEmpty())
-                dates << columnText(*query, 3);
-            dates << choices.back().date;
-        }
-        query->tryReset();
-    } catch (const SQLite::Exception &error) {
-        query->tryReset();
-        throw EngineError(QString::fromUtf8(error.what()));
+    query.bind(":id", id);
+    while (query.next()) {
+        choices.push_back({query.text(0), query.text(1), query.text(2), {}});
+        if (dates.isEmpty())
+            dates << query.text(3);
+        dates << choices.back().date;
     }
     for (StatementChoice &choice : choices) {
         const auto shared = std::count_if(dates.begin(), dates.end(),

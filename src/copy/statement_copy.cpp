@@ -1,9 +1,8 @@
 #include "statement_copy.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "totals/statement_lifecycle.h"
 #include "totals/totals.h"
@@ -39,22 +38,22 @@ std::string copySql(const Table &table, const QString &key, bool newDate)
     return sql.toStdString();
 }
 
-void runCopy(Tdm1 &dm, const Table &table, const QString &key, const QString &newId, const QString &sourceId,
-             const QString &date = {})
+// Returns the rowid of the last row copied and how many were.
+std::pair<qint64, qint64> runCopy(Tdm1 &dm, const Table &table, const QString &key, const QString &newId,
+                                  const QString &sourceId, const QString &date = {})
 {
-    const auto statement = dm.db1.statement(copySql(table, key, !date.isNull()));
+    Query copy(dm.db1, copySql(table, key, !date.isNull()));
     if (table.TableName() != QLatin1String("Client"))
-        statement->bind(1, newId.toStdString());
-    statement->bind(2, sourceId.toStdString());
+        copy.bind(1, newId);
+    copy.bind(2, sourceId);
     if (!date.isNull())
-        statement->bind(3, date.toStdString());
+        copy.bind(3, date);
     try {
-        statement->exec();
-    } catch (const SQLite::Exception &error) {
-        statement->tryReset();
-        throw EngineError(QStringLiteral("The statement could not be copied: %1").arg(QString::fromUtf8(error.what())));
+        copy.exec();
+    } catch (const EngineError &error) {
+        throw EngineError(QStringLiteral("The statement could not be copied: %1").arg(error.message()));
     }
-    statement->tryReset();
+    return {copy.insertedRowid(), copy.changes()};
 }
 
 // A statement of thousands of rows would spill SQLite's page cache while it is copied,
@@ -64,13 +63,15 @@ class RoomyPageCache
 public:
     explicit RoomyPageCache(Database &db) : m_db(db)
     {
-        m_previous = db.sql().execAndGet("PRAGMA cache_size").getInt64();
-        db.sql().exec("PRAGMA cache_size = -32768");
+        Query size(db, "PRAGMA cache_size");
+        if (size.next())
+            m_previous = size.integer(0);
+        Query(db, "PRAGMA cache_size = -32768").exec();
     }
     ~RoomyPageCache()
     {
         try {
-            m_db.sql().exec("PRAGMA cache_size = " + std::to_string(m_previous));
+            Query(m_db, "PRAGMA cache_size = " + std::to_string(m_previous)).exec();
         } catch (...) {
         }
     }
@@ -114,10 +115,10 @@ QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf)
     RoomyPageCache cache(dm.db1);
     try {
         Database::Transaction transaction(dm.db1);
-        runCopy(dm, dm.tblClient, QStringLiteral("Id"), {}, sourceId);
-        newId = QString::number(dm.db1.sql().getLastInsertRowid());
-        if (dm.db1.sql().getChanges() != 1)
+        const auto [clientRow, copied] = runCopy(dm, dm.tblClient, QStringLiteral("Id"), {}, sourceId);
+        if (copied != 1)
             throw EngineError(QStringLiteral("The statement to copy no longer exists."));
+        newId = QString::number(clientRow);
         for (Table *table : dm.openOrder()) {
             if (table == &dm.tblClient || table == &dm.tblUser)
                 continue;

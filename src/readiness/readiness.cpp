@@ -5,10 +5,8 @@
 #include <optional>
 #include <set>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/query.h"
 #include "data/entry_lists.h"
 #include "data/legal_questions.h"
 #include "data/particulars.h"
@@ -74,41 +72,30 @@ const std::vector<AmountField> &positiveAmounts()
 class StatementQueries
 {
 public:
-    explicit StatementQueries(Tdm1 &dm) : m_dm(dm), m_id(dm.CurrentClientId.toStdString()) {}
+    explicit StatementQueries(Tdm1 &dm) : m_dm(dm), m_id(dm.CurrentClientId) {}
 
     // Runs a query of the statement (?1) and hands each row to use.
     template <class Use>
     void rows(const std::string &sql, Use &&use, const char *second = nullptr)
     {
-        const auto query = m_dm.db1.statement(sql);
-        try {
-            query->bind(1, m_id);
-            if (second)
-                query->bind(2, second);
-            while (query->executeStep())
-                use(*query);
-        } catch (const SQLite::Exception &error) {
-            query->tryReset();
-            throw EngineError(QString::fromUtf8(error.what()));
-        }
-        query->tryReset();
+        Query query(m_dm.db1, sql);
+        query.bind(1, m_id);
+        if (second)
+            query.bind(2, QString::fromUtf8(second));
+        while (query.next())
+            use(query);
     }
     double number(const std::string &sql, const char *second = nullptr)
     {
         double value = 0;
-        rows(sql, [&](SQLite::Statement &q) { value = q.getColumn(0).getDouble(); }, second);
+        rows(sql, [&](Query &q) { value = q.real(0); }, second);
         return value;
     }
 
 private:
     Tdm1 &m_dm;
-    std::string m_id;
+    QString m_id;
 };
-
-QString text(const SQLite::Statement &query, int column)
-{
-    return QString::fromStdString(query.getColumn(column).getString());
-}
 
 void checkDate(Tdm1 &dm, const QDate &today, std::vector<ReadinessFinding> &findings)
 {
@@ -173,14 +160,14 @@ void checkMortgages(StatementQueries &queries, std::vector<ReadinessFinding> &fi
 {
     queries.rows("SELECT Description, LienHolder, PercentLiability FROM RealEstate WHERE ClientId = ?1 "
                 "AND CurrentBalance > 0 ORDER BY rowid",
-                [&](SQLite::Statement &q) {
-                    const QString property = text(q, 0);
-                    if (text(q, 1).trimmed().isEmpty())
+                [&](Query &q) {
+                    const QString property = q.text(0);
+                    if (q.text(1).trimmed().isEmpty())
                         findings.push_back({QStringLiteral("The property \"%1\" has a mortgage balance but no lender "
                                                            "in the mortgages schedule.")
                                                 .arg(property),
                                             Fix::OpenWindow, StatementWindow::Mortgages});
-                    else if (q.getColumn(2).isNull() || q.getColumn(2).getDouble() <= 0)
+                    else if (q.isNull(2) || q.real(2) <= 0)
                         findings.push_back({QStringLiteral("The property \"%1\" has a mortgage balance but no share "
                                                            "owed in the mortgages schedule.")
                                                 .arg(property),
@@ -194,9 +181,9 @@ void checkAutoLoans(StatementQueries &queries, std::vector<ReadinessFinding> &fi
 {
     QStringList paidMonthly;
     queries.rows("SELECT Description, Model FROM Auto WHERE ClientId = ?1 AND MonthlyPayment > 0 ORDER BY rowid",
-                [&](SQLite::Statement &q) {
-                    const QString description = text(q, 0).trimmed();
-                    paidMonthly << (description.isEmpty() ? text(q, 1).trimmed() : description);
+                [&](Query &q) {
+                    const QString description = q.text(0).trimmed();
+                    paidMonthly << (description.isEmpty() ? q.text(1).trimmed() : description);
                 });
     const auto loans = qint64(queries.number("SELECT COUNT(*) FROM Autos2 WHERE ClientId = ?1"));
     const auto autos = qint64(paidMonthly.size());
@@ -223,7 +210,7 @@ void checkNegativeAmounts(StatementQueries &queries, std::vector<ReadinessFindin
         if (amount.condition)
             sql += std::string(" AND ") + amount.condition;
         qint64 count = 0;
-        queries.rows(sql, [&](SQLite::Statement &q) { count = q.getColumn(0).getInt64(); },
+        queries.rows(sql, [&](Query &q) { count = q.integer(0); },
                     amount.condition ? IncomeType::RealEstate : nullptr);
         if (count > 0)
             findings.push_back({QStringLiteral("%1 row%2 with a negative amount where only positive ones make "
@@ -376,11 +363,11 @@ void checkPropertyShares(StatementQueries &queries, std::vector<ReadinessFinding
 {
     queries.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
                     + ", IFNULL(TCurrentLiability, 0), " + OwedShare + " FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
-                [&](SQLite::Statement &q) {
-                    const QString property = text(q, 0);
+                [&](Query &q) {
+                    const QString property = q.text(0);
                     const auto compare = [&](int column, const char *what, const char *field) {
-                        const double value = q.getColumn(column).getDouble();
-                        const double summed = q.getColumn(column + 1).getDouble();
+                        const double value = q.real(column);
+                        const double summed = q.real(column + 1);
                         if (!agrees(value, summed))
                             findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
                                                     .arg(property, QLatin1String(what)),

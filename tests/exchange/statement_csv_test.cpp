@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/whole_file.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_csv.h"
 #include "exchange_fixture.h"
@@ -222,6 +223,29 @@ TEST_F(StatementCsvTest, AFolderThatAlreadyHoldsOneOfTheFilesGetsNone)
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{QStringLiteral("Taxes.csv")});
     ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
     EXPECT_EQ(mine.readAll(), QByteArray("my own figures"));
+}
+
+TEST_F(StatementCsvTest, AnExportFailingHalfWayLeavesNoneOfItsFiles)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    // Two syncs per file (the file, then its folder): a failure of the first file, of one half
+    // way through (its data, or its name) and of the last one's name.
+    int syncs = 0;
+    {
+        ScopedFileSystemCalls counting({.sync = [&](int) { return ++syncs > 0; }, .bytesAvailable = {}});
+        exportStatementCsv(*dm, fullId, folder());
+    }
+    ASSERT_GE(syncs, 6);
+    for (const QString &name : QDir(folder()).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::remove(folder() + '/' + name));
+    const int half = (syncs / 4) * 2;
+    for (const int failing : {1, half + 1, half + 2, syncs}) {
+        SCOPED_TRACE(failing);
+        int seen = 0;
+        ScopedFileSystemCalls disk({.sync = [&](int) { return ++seen != failing; }, .bytesAvailable = {}});
+        EXPECT_THROW(exportStatementCsv(*dm, fullId, folder()), ExchangeError);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include <SQLiteCpp/SQLiteCpp.h>
-#include <sqlite3.h>
 
 #include "database.h"
 #include "engine_error.h"
 #include "filter.h"
+#include "sqlite_support.h"
 
 namespace {
 
@@ -22,26 +22,6 @@ QString quoteIdentifier(const QString &name)
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-void bindValue(SQLite::Statement &stmt, int index, const QVariant &value)
-{
-    if (!value.isValid() || value.isNull()) {
-        stmt.bind(index);
-        return;
-    }
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        stmt.bind(index, static_cast<int64_t>(value.toLongLong()));
-        break;
-    case QMetaType::Double:
-        stmt.bind(index, value.toDouble());
-        break;
-    default:
-        stmt.bind(index, value.toString().toStdString());
-        break;
-    }
-}
-
 // Binds the values from the first parameter on; the index of the next one.
 int bindAll(SQLite::Statement &stmt, const std::vector<QVariant> &values)
 {
@@ -49,21 +29,6 @@ int bindAll(SQLite::Statement &stmt, const std::vector<QVariant> &values)
     for (const QVariant &v : values)
         bindValue(stmt, index++, v);
     return index;
-}
-
-QVariant readColumn(const SQLite::Column &column)
-{
-    switch (column.getType()) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(column.getInt64()));
-    case SQLITE_FLOAT:
-        return QVariant(column.getDouble());
-    case SQLITE_TEXT:
-    case SQLITE_BLOB:
-        return QVariant(QString::fromUtf8(static_cast<const char *>(column.getBlob()), column.getBytes()));
-    default:
-        return QVariant();
-    }
 }
 
 // Every statement is reset when the scope ends, so no read stays open between calls.
@@ -78,11 +43,6 @@ struct ResetOnExit
         }
     }
 };
-
-[[noreturn]] void rethrow(const SQLite::Exception &e)
-{
-    throw EngineError(QString::fromUtf8(e.what()));
-}
 
 } // namespace
 
@@ -180,7 +140,7 @@ void Table::loadColumns()
                 throw EngineError(QStringLiteral("Index %1 of table %2 must have one column").arg(m_indexName, m_tableName));
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     for (ReadAs &readAs : m_readAs)
@@ -220,6 +180,7 @@ void Table::Close()
     m_pos = 0;
     m_eof = true;
     m_stale = false;
+    m_reread = false;
     m_modified = false;
     m_buffer = {};
     m_parsed.reset();
@@ -322,12 +283,12 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
             row.rowid = stmt.getColumn(0).getInt64();
             row.values.resize(columns);
             for (int c = 0; c < columns; ++c)
-                row.values[c] = readColumn(stmt.getColumn(c + 1));
+                row.values[c] = columnValue(stmt.getColumn(c + 1));
             presentValues(row);
             rows.push_back(std::move(row));
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
     m_rowsRead += qint64(rows.size());
     return rows;
@@ -347,11 +308,11 @@ std::optional<TableRow> Table::readRowById(qint64 rowid)
         row.rowid = stmt.getColumn(0).getInt64();
         row.values.resize(int(m_columns.size()));
         for (int c = 0; c < int(m_columns.size()); ++c)
-            row.values[c] = readColumn(stmt.getColumn(c + 1));
+            row.values[c] = columnValue(stmt.getColumn(c + 1));
         presentValues(row);
         return row;
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 }
 
@@ -396,19 +357,41 @@ void Table::setPage(std::vector<TableRow> rows, int requested)
 void Table::fetchFirst()
 {
     m_stale = false;
+    m_reread = false;
     setPage(fetch(KeyBound::None, nullptr, FirstPageRows), FirstPageRows);
     m_nextFetch = WalkPageRows;
 }
 
 void Table::ensurePositioned()
 {
-    if (Active() && m_stale)
+    if (!Active())
+        return;
+    if (m_stale)
         fetchFirst();
+    else if (m_reread && m_page.empty())
+        fetchFirst();
+    else if (m_reread) {
+        const RowKey key = keyOf(m_page[m_pos]);
+        const bool atEnd = m_eof;
+        positionAt(key, true);
+        // A cursor past its last row stays there while that row is.
+        if (atEnd && !m_page.empty() && m_page[m_pos].rowid == key.rowid)
+            m_eof = true;
+    }
+}
+
+void Table::reread()
+{
+    if (!Active())
+        return;
+    m_reread = true;
+    notify(TableEvent::RowsChanged);
 }
 
 void Table::positionAt(const RowKey &key, bool inclusive)
 {
     m_stale = false;
+    m_reread = false;
     auto rows = fetch(inclusive ? KeyBound::AtOrAfter : KeyBound::After, &key, FirstPageRows);
     if (!rows.empty()) {
         setPage(std::move(rows), FirstPageRows);
@@ -577,7 +560,7 @@ void Table::Post()
             stmt.exec();
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     // The posted row stays current, even where it falls outside the filter (a new row
@@ -640,7 +623,7 @@ void Table::Delete()
         stmt.bind(1, static_cast<int64_t>(doomed.rowid));
         stmt.exec();
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     m_page.erase(m_page.begin() + qsizetype(m_pos));
@@ -674,7 +657,7 @@ void Table::DeleteVisibleRows()
         bindAll(stmt, parameters);
         stmt.exec();
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
     m_page.clear();
     m_pos = 0;

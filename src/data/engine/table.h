@@ -144,6 +144,9 @@ public:
 
     // Used by Database after a rolled-back transaction or when disconnecting.
     void discardAfterRollback();
+    // Used by Database when rows of the table were written by other means: the cursor
+    // re-reads its rows at its place when next looked at, keeping a row being edited.
+    void reread();
 
 private:
     enum class KeyBound { None, After, AtOrAfter, Before };
@@ -183,7 +186,8 @@ private:
     bool m_pageHasMore = false;
     int m_nextFetch = 16;
     bool m_eof = true;
-    bool m_stale = false;
+    bool m_stale = false;  // to be read again from the first row
+    bool m_reread = false; // to be read again at the current row
 
     struct ReadAs
     {
