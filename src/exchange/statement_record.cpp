@@ -4,6 +4,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "data/engine/sql_identifier.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
@@ -17,18 +18,6 @@ struct StatementTables
     std::vector<ExchangeTable> details;
 };
 
-FieldKind kindOf(const QString &declaredType, bool key)
-{
-    // The same reading of a column's type as the table engine's.
-    const QString type = declaredType.toUpper();
-    if (type.contains(QStringLiteral("INT")))
-        return key ? FieldKind::Key : FieldKind::Currency;
-    if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
-        || type.contains(QStringLiteral("DOUB")))
-        return FieldKind::Float;
-    return FieldKind::Text;
-}
-
 ExchangeTable readTable(SQLite::Database &schema, const QString &name)
 {
     ExchangeTable table{name, {}};
@@ -36,7 +25,8 @@ ExchangeTable readTable(SQLite::Database &schema, const QString &name)
     info.bind(1, name.toStdString());
     while (info.executeStep()) {
         const QString field = QString::fromUtf8(info.getColumn(0).getText());
-        const FieldKind kind = kindOf(QString::fromUtf8(info.getColumn(1).getText()), info.getColumn(2).getInt() != 0);
+        const FieldKind kind = fieldKindOfDeclaredType(QString::fromUtf8(info.getColumn(1).getText()),
+                                                      info.getColumn(2).getInt() != 0);
         if (kind == FieldKind::Key || field.compare(QLatin1String("ClientId"), Qt::CaseInsensitive) == 0)
             continue;
         table.fields.push_back({field, kind});
@@ -65,9 +55,9 @@ std::string selectText(const ExchangeTable &table, const char *where)
 {
     QStringList columns;
     for (const ExchangeField &field : table.fields)
-        columns << u'"' + field.name + u'"';
-    return QStringLiteral("SELECT %1 FROM \"%2\" WHERE %3 ORDER BY rowid")
-        .arg(columns.join(u','), table.name, QLatin1String(where))
+        columns << quoteIdentifier(field.name);
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid")
+        .arg(columns.join(u','), quoteIdentifier(table.name), QLatin1String(where))
         .toStdString();
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/dates.h"
 #include "data/engine/table.h"
 #include "support/pdf_reader.h"
 #include "print/engine/composite_report.h"
@@ -32,6 +33,7 @@ void keepPicture(QWidget *widget, const char *name)
 class CompareWindowTest : public DataModuleTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     void TearDown() override
     {
         delete window;
@@ -239,13 +241,13 @@ QString printedWords(TfrmCompare &window, const QString &path)
 TEST_F(CompareWindowTest, ACopyMadeTodayWithARaisedFigureReadsForwardOnScreenAndOnPaper)
 {
     // A joint statement of today, copied today; the copy's cash raised by 2,749.25.
-    const QString today = QDate::currentDate().toString("MM/dd/yyyy");
+    const QString today = Dates::format(Dates::today());
     const QString source = writeFullStatement(*dm, 2, "Avery");
     db.exec(QString("UPDATE FSPro SET Date = '%1' WHERE ClientId = '%2'").arg(today, source));
     reopen();
     selectStatement(*dm, source);
     RecalcAllTotals(*dm);
-    const QString copy = CopyStatement(*dm, source, QDate::currentDate());
+    const QString copy = CopyStatement(*dm, source, Dates::today());
     selectStatement(*dm, copy);
     Table &cash = dm->tblCash;
     cash.Append();
