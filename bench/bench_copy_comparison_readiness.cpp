@@ -7,7 +7,6 @@
 #include <memory>
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QEvent>
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -19,6 +18,7 @@
 #include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "fixture.h"
+#include "base/dates.h"
 #include "readiness/readiness.h"
 #include "ui/navigator.h"
 
@@ -76,7 +76,7 @@ void CopyStatementAsOfToday(benchmark::State &state)
     static const QString source = largeStatement(path);
     auto dm = connectedTo(path);
     for (auto _ : state) {
-        const QString copy = CopyStatement(*dm, source, QDate::currentDate());
+        const QString copy = CopyStatement(*dm, source, Dates::today());
         state.PauseTiming();
         // Keep the file the same size from one run to the next.
         for (Table *table : dm->openOrder()) {
@@ -119,7 +119,7 @@ void OpenComparison(benchmark::State &state)
 {
     auto dm = connectedTo(writableBenchDatabase());
     // A second full statement of the same person, a year on.
-    static const QString copy = CopyStatement(*dm, fullStatementId(), QDate::currentDate());
+    static const QString copy = CopyStatement(*dm, fullStatementId(), Dates::today());
     selectStatement(*dm, copy);
     NoNavigator navigator;
     int figures = 0;
@@ -147,7 +147,7 @@ void ReadinessCheck(benchmark::State &state)
     selectStatement(*dm, fullStatementId());
     size_t findings = 0;
     for (auto _ : state)
-        findings = CheckReadiness(*dm, QDate::currentDate()).size();
+        findings = CheckReadiness(*dm, Dates::today()).size();
     state.counters["findings"] = double(findings);
 }
 BENCHMARK(ReadinessCheck)->Unit(benchmark::kMillisecond);

@@ -23,6 +23,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "base/dates.h"
 #include "data/engine/database.h"
 #include "data/entry_lists.h"
 #include "data/schema.h"
@@ -110,7 +111,7 @@ std::string twoDigits(int value)
 
 std::string dateText(const QDate &date)
 {
-    return date.toString(QStringLiteral("MM/dd/yyyy")).toStdString();
+    return Dates::format(date).toStdString();
 }
 
 std::string randomDate(Rng &rng, int firstYear, int lastYear)

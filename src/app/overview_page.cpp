@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/engine/table.h"
 #include "data/tdm1.h"
 #include "app/statement_exchange_menu.h"
@@ -151,7 +152,7 @@ std::vector<qint64> StatementListModel::sortedKeys() const
     else if (field == KindColumn)
         key = QStringLiteral("(JointStatement = 'Yes')");
     else
-        key = QStringLiteral("\"%1\" COLLATE NOCASE").arg(field);
+        key = quoteIdentifier(field) + QStringLiteral(" COLLATE NOCASE");
     const QString text = QStringLiteral("SELECT rowid FROM Client ORDER BY %1 %2, LastName COLLATE NOCASE, "
                                         "FirstName COLLATE NOCASE, rowid")
                              .arg(key, m_order == Qt::DescendingOrder ? QStringLiteral("DESC") : QStringLiteral("ASC"));
@@ -168,7 +169,7 @@ std::vector<TableRow> StatementListModel::readSorted(size_t from, int limit) con
     const size_t to = std::min(m_sorted.size(), from + size_t(limit));
     QStringList names;
     for (int i = 0; i < client.FieldCount(); ++i)
-        names << QStringLiteral("\"%1\"").arg(client.column(i).name);
+        names << quoteIdentifier(client.column(i).name);
     const std::string text = QStringLiteral("SELECT rowid, %1 FROM Client WHERE rowid IN (%2)")
                                  .arg(names.join(QStringLiteral(", ")), placeholders(LookupBatch))
                                  .toStdString();

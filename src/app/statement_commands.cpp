@@ -1,9 +1,9 @@
 #include "statement_commands.h"
 
 #include <QAction>
-#include <QDate>
 #include <QPushButton>
 
+#include "base/dates.h"
 #include "base/guarded.h"
 #include "base/messages.h"
 #include "comparison/statement_comparison.h"
@@ -44,7 +44,7 @@ void copyStatement(TfrmMain &main)
     if (!statementSelected(main))
         return;
     Tdm1 &dm = main.dm1();
-    CopyStatement(dm, dm.tblClient.FieldByName(QStringLiteral("Id")).AsString(), QDate::currentDate());
+    CopyStatement(dm, dm.tblClient.FieldByName(QStringLiteral("Id")).AsString(), Dates::today());
 }
 
 void compareStatements(TfrmMain &main)

@@ -3,19 +3,28 @@
 #include <algorithm>
 #include <map>
 
+#include "base/dates.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
 #include "data/entry_lists.h"
 #include "data/tdm1.h"
+#include "totals/income_expense_totals.h"
 #include "totals/printed_figures.h"
 
 namespace {
 
-// The monthly fields of the debt-service expense types (the expense totals' own pairing).
+// The monthly fields of the debt-service expense types, by the expense totals' own pairing
+// of each type with its fields.
 const std::vector<const char *> &debtServiceMonthlyFields()
 {
-    static const std::vector<const char *> fields = {"MInstallment_Exp", "MMortgage_Exp", "MLease_Exp",
-                                                     "MOtherDebt_Exp"};
+    static const std::vector<const char *> fields = [] {
+        std::vector<const char *> monthly;
+        for (const QString &debt : debtServiceExpenseTypes())
+            for (const TypeTotal &type : expenseTotals().types)
+                if (debt == QLatin1String(type.type))
+                    monthly.push_back(type.monthly);
+        return monthly;
+    }();
     return fields;
 }
 
@@ -107,7 +116,7 @@ const std::vector<RatioRule> &ratioRules()
 // Month and day with or without their leading zeros, as "1/5/2027" or "01/05/2027".
 QDate statementDate(const QString &date)
 {
-    return QDate::fromString(date.trimmed(), QStringLiteral("M/d/yyyy"));
+    return Dates::parse(date).value_or(QDate());
 }
 
 bool sameDate(const QString &date, const QString &other)

@@ -1,18 +1,15 @@
 #include "statement_copy.h"
 
+#include "base/dates.h"
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/tdm1.h"
 #include "totals/statement_lifecycle.h"
 #include "totals/totals.h"
 
 namespace {
-
-QString quoted(const QString &name)
-{
-    return u'"' + name + u'"';
-}
 
 // INSERT INTO t (columns) SELECT columns FROM t WHERE <key> = ?2, where ClientId reads ?1
 // and, for the totals row, Date reads ?3. Column names come from the file's own tables.
@@ -24,16 +21,17 @@ std::string copySql(const Table &table, const QString &key, bool newDate)
         const QString &name = table.column(c).name;
         if (name.compare(QLatin1String("Id"), Qt::CaseInsensitive) == 0 && table.TableName() == QLatin1String("Client"))
             continue; // the new key comes from AUTOINCREMENT
-        targets << quoted(name);
+        targets << quoteIdentifier(name);
         if (name.compare(QLatin1String("ClientId"), Qt::CaseInsensitive) == 0)
             sources << QStringLiteral("?1");
         else if (newDate && name.compare(QLatin1String("Date"), Qt::CaseInsensitive) == 0)
             sources << QStringLiteral("?3");
         else
-            sources << quoted(name);
+            sources << quoteIdentifier(name);
     }
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE %4 = ?2 ORDER BY rowid%5")
-                            .arg(quoted(table.TableName()), targets.join(u','), sources.join(u','), quoted(key),
+                            .arg(quoteIdentifier(table.TableName()), targets.join(u','), sources.join(u','),
+                                 quoteIdentifier(key),
                                  newDate ? QStringLiteral(" LIMIT 1") : QString());
     return sql.toStdString();
 }
@@ -124,7 +122,7 @@ QString CopyStatement(Tdm1 &dm, const QString &sourceId, const QDate &asOf)
                 continue;
             const bool totals = table == &dm.tblFSPro;
             runCopy(dm, *table, QStringLiteral("ClientId"), newId, sourceId,
-                    totals ? asOf.toString(QStringLiteral("MM/dd/yyyy")) : QString());
+                    totals ? Dates::format(asOf) : QString());
         }
         // The copy's totals are formed by the program's recomputations from its own rows.
         dm.tblClient.SetFilter(QStringLiteral("Id = ") + newId);

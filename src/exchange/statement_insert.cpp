@@ -6,6 +6,7 @@
 
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "totals/totals.h"
@@ -18,15 +19,15 @@ std::string insertText(const ExchangeTable &table, bool withClientId)
     QStringList columns;
     QStringList marks;
     for (const ExchangeField &field : table.fields) {
-        columns << u'"' + field.name + u'"';
+        columns << quoteIdentifier(field.name);
         marks << QStringLiteral("?");
     }
     if (withClientId) {
-        columns << QStringLiteral("\"ClientId\"");
+        columns << quoteIdentifier(QStringLiteral("ClientId"));
         marks << QStringLiteral("?");
     }
-    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-        .arg(table.name, columns.join(u','), marks.join(u','))
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quoteIdentifier(table.name), columns.join(u','), marks.join(u','))
         .toStdString();
 }
 

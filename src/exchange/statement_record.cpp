@@ -4,7 +4,9 @@
 
 #include "data/engine/connection.h"
 #include "data/engine/engine_error.h"
+#include "data/engine/field.h"
 #include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
@@ -18,18 +20,6 @@ struct StatementTables
     std::vector<ExchangeTable> details;
 };
 
-FieldKind kindOf(const QString &declaredType, bool key)
-{
-    // The same reading of a column's type as the table engine's.
-    const QString type = declaredType.toUpper();
-    if (type.contains(QStringLiteral("INT")))
-        return key ? FieldKind::Key : FieldKind::Currency;
-    if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
-        || type.contains(QStringLiteral("DOUB")))
-        return FieldKind::Float;
-    return FieldKind::Text;
-}
-
 ExchangeTable readTable(Connection &schema, const QString &name)
 {
     ExchangeTable table{name, {}};
@@ -37,7 +27,7 @@ ExchangeTable readTable(Connection &schema, const QString &name)
     info.bind(":table", name);
     while (info.next()) {
         const QString field = info.text(0);
-        const FieldKind kind = kindOf(info.text(1), info.integer(2) != 0);
+        const FieldKind kind = fieldKindOfDeclaredType(info.text(1), info.integer(2) != 0);
         if (kind == FieldKind::Key || field.compare(QLatin1String("ClientId"), Qt::CaseInsensitive) == 0)
             continue;
         table.fields.push_back({field, kind});
@@ -66,9 +56,9 @@ std::string selectText(const ExchangeTable &table, const char *where)
 {
     QStringList columns;
     for (const ExchangeField &field : table.fields)
-        columns << u'"' + field.name + u'"';
-    return QStringLiteral("SELECT %1 FROM \"%2\" WHERE %3 ORDER BY rowid")
-        .arg(columns.join(u','), table.name, QLatin1String(where))
+        columns << quoteIdentifier(field.name);
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid")
+        .arg(columns.join(u','), quoteIdentifier(table.name), QLatin1String(where))
         .toStdString();
 }
 

@@ -5,8 +5,10 @@
 #include <optional>
 #include <set>
 
+#include "base/dates.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/entry_lists.h"
 #include "data/legal_questions.h"
 #include "data/particulars.h"
@@ -105,14 +107,14 @@ void checkDate(Tdm1 &dm, const QDate &today, std::vector<ReadinessFinding> &find
                             Fix::Overview, {}});
         return;
     }
-    const QDate date = QDate::fromString(stored, QStringLiteral("MM/dd/yyyy"));
-    if (!date.isValid()) {
+    const std::optional<QDate> date = Dates::parseExact(stored);
+    if (!date) {
         findings.push_back(
             {QStringLiteral("The statement's date \"%1\" is not a date. Copy it as of today on the Overview.").arg(stored),
              Fix::Overview, {}});
         return;
     }
-    const qint64 age = date.daysTo(today);
+    const qint64 age = date->daysTo(today);
     if (age > ReadinessMaximumAgeDays)
         findings.push_back({QStringLiteral("The statement is dated %1, %2 days ago; lenders want one dated within the "
                                            "last %3 days. Copy it as of today on the Overview.")
@@ -247,13 +249,14 @@ using Expectations = std::map<QString, FromRows>;
 
 std::string quotedName(const char *name)
 {
-    return std::string("\"") + name + '"';
+    return quoteIdentifier(QLatin1String(name)).toStdString();
 }
 
 double rowSum(StatementQueries &queries, const QString &table, const std::string &expression,
               const char *typeField = nullptr, const char *typeText = nullptr)
 {
-    std::string sql = "SELECT TOTAL(" + expression + ") FROM \"" + table.toStdString() + "\" WHERE ClientId = ?1";
+    std::string sql =
+        "SELECT TOTAL(" + expression + ") FROM " + quoteIdentifier(table).toStdString() + " WHERE ClientId = ?1";
     if (typeField)
         sql += " AND " + quotedName(typeField) + " = ?2";
     return queries.number(sql, typeText);

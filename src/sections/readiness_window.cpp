@@ -1,11 +1,11 @@
 #include "readiness_window.h"
 
-#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "base/dates.h"
 #include "base/guarded.h"
 #include "data/statement_name.h"
 #include "data/tdm1.h"
@@ -83,7 +83,7 @@ ReadinessPanel::ReadinessPanel(Tdm1 &dm, Navigator &navigator, QWidget *window, 
 
 void ReadinessPanel::refresh()
 {
-    m_findings = CheckReadiness(m_dm, QDate::currentDate());
+    m_findings = CheckReadiness(m_dm, Dates::today());
     while (QLayoutItem *item = m_rowsLayout->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -142,7 +142,7 @@ std::function<bool(std::function<void()>)> ReadinessPanel::checkBeforePrinting(Q
                                                                              Navigator &navigator)
 {
     return [window, &dm, &navigator](std::function<void()> proceed) {
-        if (CheckReadiness(dm, QDate::currentDate()).empty())
+        if (CheckReadiness(dm, Dates::today()).empty())
             return false;
         auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
         panel->show();

@@ -10,6 +10,7 @@
 
 #include "app/tfrm_compare.h"
 #include "copy/statement_copy.h"
+#include "base/dates.h"
 #include "data/engine/table.h"
 #include "print/engine/composite_report.h"
 #include "print/engine/money.h"
@@ -32,6 +33,7 @@ void keepPicture(QWidget *widget, const char *name)
 class CompareWindowTest : public DataModuleTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     void TearDown() override
     {
         delete window;
@@ -239,13 +241,13 @@ QString printedWords(TfrmCompare &window, const QString &path)
 TEST_F(CompareWindowTest, ACopyMadeTodayWithARaisedFigureReadsForwardOnScreenAndOnPaper)
 {
     // A joint statement of today, copied today; the copy's cash raised by 2,749.25.
-    const QString today = QDate::currentDate().toString("MM/dd/yyyy");
+    const QString today = Dates::format(Dates::today());
     const QString source = writeFullStatement(*dm, 2, "Avery");
     db.exec(QString("UPDATE FSPro SET Date = '%1' WHERE ClientId = '%2'").arg(today, source));
     reopen();
     selectStatement(*dm, source);
     RecalcAllTotals(*dm);
-    const QString copy = CopyStatement(*dm, source, QDate::currentDate());
+    const QString copy = CopyStatement(*dm, source, Dates::today());
     selectStatement(*dm, copy);
     Table &cash = dm->tblCash;
     cash.Append();

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/dates.h"
 #include "data/tdm1.h"
 #include "support/app/main_window_fixture.h"
 #include "ui/db_grid.h"
@@ -24,6 +25,7 @@ void keepPicture(QWidget *widget, const char *name)
 class BeyondCommandsTest : public MainWindowTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     // Young has two statements, the older one with a cash row; adams has one.
     void SetUp() override
     {
@@ -76,7 +78,7 @@ TEST_F(BeyondCommandsTest, CopyingSelectsTheNewStatementDatedToday)
     EXPECT_EQ(main->dm1().CurrentClientId, copy);
     EXPECT_EQ(main->dm1().tblClient.FieldByName("Id").AsString(), copy);
     EXPECT_EQ(text(QString("SELECT Date FROM FSPro WHERE ClientId = '%1'").arg(copy)),
-              QDate::currentDate().toString("MM/dd/yyyy"));
+              "06/30/2027");
     EXPECT_EQ(child<QLabel>("dbE1")->text(), "$1,234.50");
     EXPECT_EQ(grid()->model()->rowCount(), 4);
     keepPicture(main.get(), "overview_after_copy");

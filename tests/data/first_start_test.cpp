@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "base/whole_file.h"
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include "data/first_start.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
@@ -163,8 +165,17 @@ TEST_F(FirstStartTest, TakesTheFirstTemplateThatIsACompleteDatabase)
 {
     const QString damaged = root.path() + "/damaged/wks.ABS";
     writeBytes(damaged, "not a database at all");
+    // A usable template after it, told apart by a statement it holds.
+    const QString later = root.path() + "/later/wks.ABS";
+    ASSERT_TRUE(QDir().mkpath(root.path() + "/later"));
+    ASSERT_TRUE(createDatabaseFile(later));
+    {
+        SQLite::Database file(later.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("INSERT INTO Client (LastName) VALUES ('Later')");
+    }
+    ASSERT_NE(bytesOf(later), bytesOf(templatePath));
     QString error;
-    ASSERT_EQ(provideDatabaseFile({root.path() + "/missing/wks.ABS", damaged, templatePath}, &error), target)
+    ASSERT_EQ(provideDatabaseFile({root.path() + "/missing/wks.ABS", damaged, templatePath, later}, &error), target)
         << error.toStdString();
     EXPECT_EQ(bytesOf(target), bytesOf(templatePath));
 }

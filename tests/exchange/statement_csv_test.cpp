@@ -137,6 +137,8 @@ TEST_F(StatementCsvTest, NoTextStartsAFormulaAndEveryAmountIsAPlainDecimalToTheC
         {"Cash", "RegisteredName", QStringLiteral("'Tis mine"), "'Tis mine"},
         {"Cash", "RegisteredName", QStringLiteral("'"), "'"},
         {"Cash", "RegisteredName", QStringLiteral("A=B-C"), "A=B-C"},
+        // A carriage return alone ends a line to a spreadsheet as much as one before a line feed.
+        {"Cash", "RegisteredName", QStringLiteral("first\rsecond"), "first\rsecond"},
         {"Cash", "Balance", 1e13 + 0.01, "10000000000000.01"},
         {"Cash", "Balance", 1e13 + 0.99, "10000000000000.99"},
         {"Cash", "Balance", 1e15, "1000000000000000.00"},

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/dates.h"
 #include "data/engine/table.h"
 #include "print/engine/db_text.h"
 #include "print/run_pages.h"
@@ -29,6 +30,7 @@ void keepPicture(QWidget *widget, const char *name)
 class ReadinessWindowTest : public PrintWindowTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     void TearDown() override
     {
         // The mouse leaves the picture buttons, so the next print window opens at rest.
@@ -44,7 +46,7 @@ protected:
         addBareStatement();
         db.exec(QString("UPDATE Client SET SSN = '1', Birthday = '01/02/1970', Address = 'a', City = 'c', State = 'IL', "
                         "Zip = '1' WHERE Id = %1; UPDATE FSPro SET Date = '%2' WHERE ClientId = '%1'")
-                    .arg(clientId, QDate::currentDate().toString("MM/dd/yyyy")));
+                    .arg(clientId, Dates::format(Dates::today())));
         reopen();
         select();
         RecalcAllTotals(*dm);

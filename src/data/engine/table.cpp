@@ -8,6 +8,7 @@
 #include "engine_error.h"
 #include "filter.h"
 #include "sqlite_support.h"
+#include "sql_identifier.h"
 
 namespace {
 
@@ -16,11 +17,6 @@ namespace {
 constexpr int FirstPageRows = 1;
 constexpr int WalkPageRows = 32;
 constexpr int LargestPageRows = 512;
-
-QString quoteIdentifier(const QString &name)
-{
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
 
 // Binds the values from the first parameter on; the index of the next one.
 int bindAll(SQLite::Statement &stmt, const std::vector<QVariant> &values)
@@ -92,14 +88,8 @@ void Table::loadColumns()
             ColumnInfo column;
             column.name = QString::fromUtf8(info.getColumn(0).getText());
             column.lowerName = column.name.toLower();
-            const QString type = QString::fromUtf8(info.getColumn(1).getText()).toUpper();
-            if (type.contains(QStringLiteral("INT")))
-                column.kind = info.getColumn(2).getInt() ? FieldKind::Key : FieldKind::Currency;
-            else if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
-                     || type.contains(QStringLiteral("DOUB")))
-                column.kind = FieldKind::Float;
-            else
-                column.kind = FieldKind::Text;
+            column.kind = fieldKindOfDeclaredType(QString::fromUtf8(info.getColumn(1).getText()),
+                                                  info.getColumn(2).getInt() != 0);
             m_columns.push_back(column);
         }
         if (m_columns.empty())

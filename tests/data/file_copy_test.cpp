@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/file_copy.h"
-#include "maintenance_fixture.h"
+#include "data/engine/file_copy.h"
 #include "support/child_process.h"
 #include "support/file_mode.h"
 
