@@ -224,12 +224,28 @@ void checkNegativeAmounts(StatementQueries &queries, std::vector<ReadinessFindin
     }
 }
 
-// A property's owned value and owed balance as the real-estate recomputation forms them:
-// an empty percentage counts as none, one that is not a number as the whole.
-constexpr char OwnedShare[] = "IFNULL(MarketValue, 0) * (CASE WHEN typeof(PercentOwned) = 'text' AND PercentOwned <> '' "
-                              "THEN 100 ELSE IFNULL(PercentOwned, 0) END) * 0.01";
-constexpr char OwedShare[] = "IFNULL(CurrentBalance, 0) * (CASE WHEN typeof(PercentLiability) = 'text' AND "
-                             "PercentLiability <> '' THEN 100 ELSE IFNULL(PercentLiability, 0) END) * 0.01";
+// A property's owned value and owed balance by the real-estate recomputation's own rule,
+// beside the ones its row stores.
+struct PropertyShares
+{
+    QString property;
+    double owned = 0;
+    double storedOwned = 0;
+    double owed = 0;
+    double storedOwed = 0;
+};
+
+std::vector<PropertyShares> propertyShares(StatementQueries &queries)
+{
+    std::vector<PropertyShares> properties;
+    queries.rows("SELECT Description, MarketValue, PercentOwned, TMarketValue, CurrentBalance, PercentLiability, "
+                 "TCurrentLiability FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
+                 [&](Query &q) {
+                     properties.push_back({q.text(0), propertyShare(q.real(1), q.value(2)), q.real(3),
+                                           propertyShare(q.real(4), q.value(5)), q.real(6)});
+                 });
+    return properties;
+}
 
 bool agrees(double stored, double summed)
 {
@@ -263,7 +279,7 @@ double rowSum(StatementQueries &queries, const QString &table, const std::string
 }
 
 // Read from the recomputations' own tables, so the rules are those the totals were formed by.
-Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
+Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries, const std::vector<PropertyShares> &properties)
 {
     Expectations e;
     for (const CategorySum *category : everyCategorySum()) {
@@ -296,10 +312,12 @@ Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
     }
     const QString realEstate = dm.tblRealEstate.TableName();
     e[QStringLiteral("RealEstateTotalsAsset")].rows = rowSum(queries, realEstate, "MarketValue");
-    e[QStringLiteral("RealEstateTotals")].rows = rowSum(queries, realEstate, OwnedShare);
+    for (const PropertyShares &shares : properties) {
+        e[QStringLiteral("RealEstateTotals")].rows += shares.owned;
+        e[QStringLiteral("MortgageLiabilitiesTotals")].rows += shares.owed;
+    }
     e[QStringLiteral("RealEstateTotals")].ofRowFigures = rowSum(queries, realEstate, "TMarketValue");
     e[QStringLiteral("TMortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, "CurrentBalance");
-    e[QStringLiteral("MortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, OwedShare);
     e[QStringLiteral("MortgageLiabilitiesTotals")].ofRowFigures = rowSum(queries, realEstate, "TCurrentLiability");
 
     const auto sumOf = [&e](const std::vector<const char *> &parts) {
@@ -324,7 +342,8 @@ Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
 // the stored figures it is formed from is left to the finding on those: a stale category is
 // reported once, not again in every total above it (a property's stale share is found by
 // checkPropertyShares).
-void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+void checkTotals(Tdm1 &dm, StatementQueries &queries, const std::vector<PropertyShares> &properties,
+                 std::vector<ReadinessFinding> &findings)
 {
     Table &totals = dm.tblFSPro;
     const auto stored = [&](const QString &field) {
@@ -338,7 +357,7 @@ void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFindi
         for (const PrintedFigure &figure : group.figures)
             printed.insert(QLatin1String(figure.field));
 
-    const Expectations expected = expectationsFromRows(dm, queries);
+    const Expectations expected = expectationsFromRows(dm, queries, properties);
     for (const PrintedFigureGroup &group : printedFigures()) {
         for (const PrintedFigure &figure : group.figures) {
             const QString field = QLatin1String(figure.field);
@@ -362,23 +381,18 @@ void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFindi
 }
 
 // Each property's owned value and owed balance, which schedules B and J print beside it.
-void checkPropertyShares(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+void checkPropertyShares(const std::vector<PropertyShares> &properties, std::vector<ReadinessFinding> &findings)
 {
-    queries.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
-                    + ", IFNULL(TCurrentLiability, 0), " + OwedShare + " FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
-                [&](Query &q) {
-                    const QString property = q.text(0);
-                    const auto compare = [&](int column, const char *what, const char *field) {
-                        const double value = q.real(column);
-                        const double summed = q.real(column + 1);
-                        if (!agrees(value, summed))
-                            findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
-                                                    .arg(property, QLatin1String(what)),
-                                                Fix::Recompute, {}, value, summed, QLatin1String(field)});
-                    };
-                    compare(1, "owned value", "TMarketValue");
-                    compare(3, "owed balance", "TCurrentLiability");
-                });
+    for (const PropertyShares &shares : properties) {
+        const auto compare = [&](double stored, double formed, const char *what, const char *field) {
+            if (!agrees(stored, formed))
+                findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
+                                        .arg(shares.property, QLatin1String(what)),
+                                    Fix::Recompute, {}, stored, formed, QLatin1String(field)});
+        };
+        compare(shares.storedOwned, shares.owned, "owned value", "TMarketValue");
+        compare(shares.storedOwed, shares.owed, "owed balance", "TCurrentLiability");
+    }
 }
 
 } // namespace
@@ -399,7 +413,8 @@ std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today)
     checkMortgages(queries, findings);
     checkAutoLoans(queries, findings);
     checkLegal(dm, findings);
-    checkTotals(dm, queries, findings);
-    checkPropertyShares(queries, findings);
+    const std::vector<PropertyShares> properties = propertyShares(queries);
+    checkTotals(dm, queries, properties, findings);
+    checkPropertyShares(properties, findings);
     return findings;
 }

@@ -5,23 +5,13 @@
 #include <QVariant>
 
 #include "data/engine/database.h"
+#include "data/engine/field.h"
 #include "data/tdm1.h"
 #include "totals/category_sum.h"
 #include "totals/liability_totals.h"
 #include "totals/totals_support.h"
 
 namespace {
-
-// The share of a whole held by the statement's people. Percentages are stored as percents;
-// one that cannot be read counts as the whole, and a share that cannot be formed as none.
-double shareOf(double whole, const Field &percent)
-{
-    double factor = tryReadFloat(percent).value_or(100.0) * 0.01;
-    if (!std::isfinite(factor))
-        factor = 1.0;
-    const double share = whole * factor;
-    return std::isfinite(share) ? share : 0.0;
-}
 
 bool holds(const Field &field, double value)
 {
@@ -30,6 +20,22 @@ bool holds(const Field &field, double value)
 }
 
 } // namespace
+
+double propertyShare(double whole, const QVariant &percent)
+{
+    double stored = 0.0;
+    if (percent.isValid() && !percent.isNull()) {
+        if (percent.typeId() == QMetaType::Double || percent.typeId() == QMetaType::LongLong)
+            stored = percent.toDouble();
+        else if (const QString text = percent.toString(); !text.trimmed().isEmpty() && !Field::parseNumber(text, &stored))
+            stored = 100.0;
+    }
+    double factor = stored * 0.01;
+    if (!std::isfinite(factor))
+        factor = 1.0;
+    const double share = whole * factor;
+    return std::isfinite(share) ? share : 0.0;
+}
 
 void RecalcCashTotals(Tdm1 &dm)
 {
@@ -84,10 +90,10 @@ void RecalcRealEstateTotals(Tdm1 &dm)
     double owned = 0.0, owed = 0.0, fullValue = 0.0, fullBalance = 0.0;
     for (table.First(); !table.Eof(); table.Next()) {
         const double value = marketValue.AsFloat();
-        const double ownedShare = shareOf(value, percentOwned);
+        const double ownedShare = propertyShare(value, percentOwned.Value());
         addPlain(owned, ownedShare, QStringLiteral("RealEstateTotals"));
         const double balance = currentBalance.AsFloat();
-        const double owedShare = shareOf(balance, percentLiability);
+        const double owedShare = propertyShare(balance, percentLiability.Value());
         addPlain(owed, owedShare, QStringLiteral("MortgageLiabilitiesTotals"));
         addGuarded(fullValue, value);
         addGuarded(fullBalance, balance);

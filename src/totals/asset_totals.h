@@ -2,7 +2,15 @@
 
 #include <vector>
 
+class QVariant;
 class Tdm1;
+
+// A property's share of a whole (its market value, its mortgage balance) held by the
+// statement's people, as the real-estate recomputation writes it beside the row: the
+// percentage as its REAL column stores it (Field::Value, Query::value). Empty or blank
+// counts as none, a text that is not a number as the whole, and a share that cannot be
+// formed as none.
+double propertyShare(double whole, const QVariant &percent);
 
 // Each recomputation works on the current statement (every table filtered on
 // CurrentClientId), writes its category into the statement's totals row and re-forms total
