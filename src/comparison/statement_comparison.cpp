@@ -6,23 +6,20 @@
 #include "base/dates.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
-#include "data/entry_lists.h"
 #include "data/tdm1.h"
 #include "totals/income_expense_totals.h"
 #include "totals/printed_figures.h"
 
 namespace {
 
-// The monthly fields of the debt-service expense types, by the expense totals' own pairing
-// of each type with its fields.
+// The monthly fields of the expense types that are debt service.
 const std::vector<const char *> &debtServiceMonthlyFields()
 {
     static const std::vector<const char *> fields = [] {
         std::vector<const char *> monthly;
-        for (const QString &debt : debtServiceExpenseTypes())
-            for (const TypeTotal &type : expenseTotals().types)
-                if (debt == QLatin1String(type.type))
-                    monthly.push_back(type.monthly);
+        for (const TypeTotal &type : expenseTotals().types)
+            if (type.debtService)
+                monthly.push_back(type.monthly);
         return monthly;
     }();
     return fields;
@@ -145,13 +142,6 @@ bool comesBefore(const ComparedStatement &a, const ComparedStatement &b)
 }
 
 } // namespace
-
-const QStringList &debtServiceExpenseTypes()
-{
-    static const QStringList types = {ExpenseType::Installment, ExpenseType::Mortgage, ExpenseType::Lease,
-                                      ExpenseType::OtherDebt};
-    return types;
-}
 
 bool statementDateIsOlder(const QString &date, const QString &than)
 {

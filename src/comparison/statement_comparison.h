@@ -65,10 +65,6 @@ struct StatementComparison
     std::vector<ComparedRatio> ratios;
 };
 
-// The expense types whose monthly figures make up the debt service of the debt-to-income
-// ratio: installments, mortgage payments, lease obligations and other debt service.
-const QStringList &debtServiceExpenseTypes();
-
 // Compares two statements by Id; the one with the older date comes first, and of equal
 // dates (or none) the one created first. Refuses an Id that is no statement.
 StatementComparison CompareStatements(Tdm1 &dm, const QString &firstId, const QString &secondId);

@@ -1,5 +1,7 @@
 #include "readiness.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -26,50 +28,6 @@ using Fix = ReadinessFinding::Fix;
 // Amounts closer than this to the sum of their rows agree (they print alike).
 constexpr double TotalsTolerance = 0.005;
 
-struct AmountField
-{
-    const char *table;
-    const char *field;
-    const char *what;
-    StatementWindow window;
-    const char *condition = nullptr; // rows where a negative amount is allowed are left out
-};
-
-// Amounts that are never below zero on a sound statement. Cash balances (an overdrawn
-// account) and net real-estate income (a loss) may be.
-const std::vector<AmountField> &positiveAmounts()
-{
-    using W = StatementWindow;
-    static const std::vector<AmountField> fields = {
-        {"Investments", "MarketValue", "an investment's market value", W::Investments},
-        {"Investments", "PurchasePrice", "an investment's purchase price", W::Investments},
-        {"RealEstate", "MarketValue", "a property's market value", W::RealEstate},
-        {"RealEstate", "PercentOwned", "a property's percentage owned", W::RealEstate},
-        {"RealEstate", "CurrentBalance", "a mortgage balance", W::Mortgages},
-        {"RealEstate", "PercentLiability", "a mortgage's percentage owed", W::Mortgages},
-        {"Auto", "CurrentValue", "an auto's current value", W::Autos},
-        {"Auto", "PurchasePrice", "an auto's purchase price", W::Autos},
-        {"Auto", "MonthlyPayment", "an auto's monthly payment", W::Autos},
-        {"LifeInsurance", "FaceValue", "a policy's face value", W::LifeInsurance},
-        {"LifeInsurance", "CashValue", "a policy's cash value", W::LifeInsurance},
-        {"PersonalAssets", "Value", "a personal asset's value", W::PersonalAssets},
-        {"BusinessAssets", "Value", "a business asset's value", W::BusinessAssets},
-        {"OtherAssets", "Value", "the value of an asset under Other Assets", W::OtherAssets},
-        {"Bank", "Amount", "a note's amount owed", W::BankNotes},
-        {"CreditCards", "CurrentBalance", "a credit card balance", W::CreditCards},
-        {"CreditCards", "CreditLimit", "a credit limit", W::CreditCards},
-        {"Autos2", "LoanBalance", "an auto loan balance", W::AutoLoans},
-        {"Taxes", "Amount", "a tax owed", W::Taxes},
-        {"Other", "Amount", "the amount of a liability under Other Liabilities", W::OtherLiabilities},
-        {"Other", "MonthlyPayment", "the monthly payment of a liability under Other Liabilities", W::OtherLiabilities},
-        {"Contingent", "Amount", "a contingent liability's amount", W::Contingent},
-        {"Contingent", "MonthlyPayment", "a contingent liability's monthly payment", W::Contingent},
-        {"Incomes", "Amount", "an income", W::Income, "Type <> ?2"},
-        {"Expenditure", "Amount", "an expense", W::Expenses},
-    };
-    return fields;
-}
-
 // Queries of the current statement's rows as the file holds them, its Id bound as ?1.
 class StatementQueries
 {
@@ -77,15 +35,21 @@ public:
     explicit StatementQueries(Tdm1 &dm) : m_dm(dm), m_id(dm.CurrentClientId) {}
 
     // Runs a query of the statement (?1) and hands each row to use.
+    // Further texts are bound from ?2 on.
     template <class Use>
-    void rows(const std::string &sql, Use &&use, const char *second = nullptr)
+    void rows(const std::string &sql, Use &&use, const std::vector<QString> &more = {})
     {
         Query query(m_dm.db1, sql);
         query.bind(1, m_id);
-        if (second)
-            query.bind(2, QString::fromUtf8(second));
+        for (size_t i = 0; i < more.size(); ++i)
+            query.bind(int(i) + 2, more[i]);
         while (query.next())
             use(query);
+    }
+    template <class Use>
+    void rows(const std::string &sql, Use &&use, const char *second)
+    {
+        rows(sql, std::forward<Use>(use), second ? std::vector<QString>{QString::fromUtf8(second)} : std::vector<QString>{});
     }
     double number(const std::string &sql, const char *second = nullptr)
     {
@@ -204,32 +168,80 @@ void checkAutoLoans(StatementQueries &queries, std::vector<ReadinessFinding> &fi
     findings.push_back({text, Fix::OpenWindow, StatementWindow::AutoLoans});
 }
 
-void checkNegativeAmounts(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+std::string quotedName(const char *name)
 {
-    for (const AmountField &amount : positiveAmounts()) {
-        std::string sql = std::string("SELECT COUNT(*) FROM \"") + amount.table + "\" WHERE ClientId = ?1 AND \""
-            + amount.field + "\" < 0";
-        if (amount.condition)
-            sql += std::string(" AND ") + amount.condition;
-        qint64 count = 0;
-        queries.rows(sql, [&](Query &q) { count = q.integer(0); },
-                    amount.condition ? IncomeType::RealEstate : nullptr);
-        if (count > 0)
-            findings.push_back({QStringLiteral("%1 row%2 with a negative amount where only positive ones make "
-                                               "sense: %3.")
-                                    .arg(count)
-                                    .arg(count == 1 ? "" : "s")
-                                    .arg(QLatin1String(amount.what)),
-                                Fix::OpenWindow, amount.window});
-    }
+    return quoteIdentifier(QLatin1String(name)).toStdString();
 }
 
-// A property's owned value and owed balance as the real-estate recomputation forms them:
-// an empty percentage counts as none, one that is not a number as the whole.
-constexpr char OwnedShare[] = "IFNULL(MarketValue, 0) * (CASE WHEN typeof(PercentOwned) = 'text' AND PercentOwned <> '' "
-                              "THEN 100 ELSE IFNULL(PercentOwned, 0) END) * 0.01";
-constexpr char OwedShare[] = "IFNULL(CurrentBalance, 0) * (CASE WHEN typeof(PercentLiability) = 'text' AND "
-                             "PercentLiability <> '' THEN 100 ELSE IFNULL(PercentLiability, 0) END) * 0.01";
+// The amounts the recomputations sum that are never below zero on a sound statement, each
+// reported by the window it is entered in, in the order of the windows.
+void checkNegativeAmounts(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+{
+    std::vector<ReadinessFinding> found;
+    const auto count = [&](const QString &table, const char *field, const char *what, StatementWindow window,
+                           const std::string &condition = {}, const std::vector<QString> &binds = {}) {
+        const std::string sql = "SELECT COUNT(*) FROM " + quoteIdentifier(table).toStdString()
+            + " WHERE ClientId = ?1 AND " + quotedName(field) + " < 0" + condition;
+        qint64 rows = 0;
+        queries.rows(sql, [&](Query &q) { rows = q.integer(0); }, binds);
+        if (rows > 0)
+            found.push_back({QStringLiteral("%1 row%2 with a negative amount where only positive ones make "
+                                            "sense: %3.")
+                                 .arg(rows)
+                                 .arg(rows == 1 ? "" : "s")
+                                 .arg(QLatin1String(what)),
+                             Fix::OpenWindow, window});
+    };
+    for (const CategorySum *category : everyCategorySum())
+        for (const SummedField &f : category->fields)
+            if (f.positive)
+                count((dm.*category->table).TableName(), f.rowField, f.positive, category->window);
+    for (const PropertyShareRule &rule : propertyShareRules()) {
+        count(dm.tblRealEstate.TableName(), rule.whole, rule.wholeText, rule.window);
+        count(dm.tblRealEstate.TableName(), rule.percent, rule.percentText, rule.window);
+    }
+    for (const ItemTotals *items : {&incomeTotals(), &expenseTotals()}) {
+        std::string condition;
+        std::vector<QString> lossTypes;
+        for (const TypeTotal &type : items->types)
+            if (type.mayBeNegative) {
+                condition += " AND Type <> ?" + std::to_string(lossTypes.size() + 2);
+                lossTypes.push_back(QString::fromUtf8(type.type));
+            }
+        count((dm.*items->table).TableName(), "Amount", items->positive, items->window, condition, lossTypes);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const ReadinessFinding &a, const ReadinessFinding &b) { return a.window < b.window; });
+    findings.insert(findings.end(), found.begin(), found.end());
+}
+
+// A property's shares (its owned value and owed balance) by the real-estate recomputation's
+// own rule, beside the ones its row stores, in the order of propertyShareRules().
+struct PropertyShares
+{
+    QString property;
+    std::array<double, 2> formed{};
+    std::array<double, 2> stored{};
+};
+
+std::vector<PropertyShares> propertyShares(Tdm1 &dm, StatementQueries &queries)
+{
+    std::string sql = "SELECT Description";
+    for (const PropertyShareRule &rule : propertyShareRules())
+        sql += ", " + quotedName(rule.whole) + ", " + quotedName(rule.percent) + ", " + quotedName(rule.share);
+    sql += " FROM " + quoteIdentifier(dm.tblRealEstate.TableName()).toStdString() + " WHERE ClientId = ?1 ORDER BY rowid";
+    std::vector<PropertyShares> properties;
+    queries.rows(sql, [&](Query &q) {
+        PropertyShares shares{q.text(0)};
+        for (size_t i = 0; i < propertyShareRules().size(); ++i) {
+            const int column = 1 + 3 * int(i);
+            shares.formed[i] = propertyShare(q.real(column), q.value(column + 1));
+            shares.stored[i] = q.real(column + 2);
+        }
+        properties.push_back(shares);
+    });
+    return properties;
+}
 
 bool agrees(double stored, double summed)
 {
@@ -247,11 +259,6 @@ struct FromRows
 };
 using Expectations = std::map<QString, FromRows>;
 
-std::string quotedName(const char *name)
-{
-    return quoteIdentifier(QLatin1String(name)).toStdString();
-}
-
 double rowSum(StatementQueries &queries, const QString &table, const std::string &expression,
               const char *typeField = nullptr, const char *typeText = nullptr)
 {
@@ -263,7 +270,7 @@ double rowSum(StatementQueries &queries, const QString &table, const std::string
 }
 
 // Read from the recomputations' own tables, so the rules are those the totals were formed by.
-Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
+Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries, const std::vector<PropertyShares> &properties)
 {
     Expectations e;
     for (const CategorySum *category : everyCategorySum()) {
@@ -295,12 +302,14 @@ Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
                                               {{QLatin1String(pair.yearly), 1.0 / 12.0}}};
     }
     const QString realEstate = dm.tblRealEstate.TableName();
-    e[QStringLiteral("RealEstateTotalsAsset")].rows = rowSum(queries, realEstate, "MarketValue");
-    e[QStringLiteral("RealEstateTotals")].rows = rowSum(queries, realEstate, OwnedShare);
-    e[QStringLiteral("RealEstateTotals")].ofRowFigures = rowSum(queries, realEstate, "TMarketValue");
-    e[QStringLiteral("TMortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, "CurrentBalance");
-    e[QStringLiteral("MortgageLiabilitiesTotals")].rows = rowSum(queries, realEstate, OwedShare);
-    e[QStringLiteral("MortgageLiabilitiesTotals")].ofRowFigures = rowSum(queries, realEstate, "TCurrentLiability");
+    for (size_t i = 0; i < propertyShareRules().size(); ++i) {
+        const PropertyShareRule &rule = propertyShareRules()[i];
+        e[QLatin1String(rule.wholeTotal)].rows = rowSum(queries, realEstate, quotedName(rule.whole));
+        FromRows &shares = e[QLatin1String(rule.shareTotal)];
+        for (const PropertyShares &property : properties)
+            shares.rows += property.formed[i];
+        shares.ofRowFigures = rowSum(queries, realEstate, quotedName(rule.share));
+    }
 
     const auto sumOf = [&e](const std::vector<const char *> &parts) {
         FromRows sum;
@@ -324,7 +333,8 @@ Expectations expectationsFromRows(Tdm1 &dm, StatementQueries &queries)
 // the stored figures it is formed from is left to the finding on those: a stale category is
 // reported once, not again in every total above it (a property's stale share is found by
 // checkPropertyShares).
-void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+void checkTotals(Tdm1 &dm, StatementQueries &queries, const std::vector<PropertyShares> &properties,
+                 std::vector<ReadinessFinding> &findings)
 {
     Table &totals = dm.tblFSPro;
     const auto stored = [&](const QString &field) {
@@ -338,7 +348,7 @@ void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFindi
         for (const PrintedFigure &figure : group.figures)
             printed.insert(QLatin1String(figure.field));
 
-    const Expectations expected = expectationsFromRows(dm, queries);
+    const Expectations expected = expectationsFromRows(dm, queries, properties);
     for (const PrintedFigureGroup &group : printedFigures()) {
         for (const PrintedFigure &figure : group.figures) {
             const QString field = QLatin1String(figure.field);
@@ -362,23 +372,17 @@ void checkTotals(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFindi
 }
 
 // Each property's owned value and owed balance, which schedules B and J print beside it.
-void checkPropertyShares(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+void checkPropertyShares(const std::vector<PropertyShares> &properties, std::vector<ReadinessFinding> &findings)
 {
-    queries.rows(std::string("SELECT Description, IFNULL(TMarketValue, 0), ") + OwnedShare
-                    + ", IFNULL(TCurrentLiability, 0), " + OwedShare + " FROM RealEstate WHERE ClientId = ?1 ORDER BY rowid",
-                [&](Query &q) {
-                    const QString property = q.text(0);
-                    const auto compare = [&](int column, const char *what, const char *field) {
-                        const double value = q.real(column);
-                        const double summed = q.real(column + 1);
-                        if (!agrees(value, summed))
-                            findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
-                                                    .arg(property, QLatin1String(what)),
-                                                Fix::Recompute, {}, value, summed, QLatin1String(field)});
-                    };
-                    compare(1, "owned value", "TMarketValue");
-                    compare(3, "owed balance", "TCurrentLiability");
-                });
+    for (const PropertyShares &property : properties)
+        for (size_t i = 0; i < propertyShareRules().size(); ++i) {
+            const PropertyShareRule &rule = propertyShareRules()[i];
+            if (!agrees(property.stored[i], property.formed[i]))
+                findings.push_back({QStringLiteral("The property \"%1\": its %2 differs from its row.")
+                                        .arg(property.property, QLatin1String(rule.shareText)),
+                                    Fix::Recompute, {}, property.stored[i], property.formed[i],
+                                    QLatin1String(rule.share)});
+        }
 }
 
 } // namespace
@@ -395,11 +399,12 @@ std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today)
     const auto name = [&dm](const char *field) { return dm.tblClient.FieldByName(QLatin1String(field)).AsString(); };
     if (Particulars::isJoint(name("SFirstName"), name("SLastName")))
         checkParticulars(dm, true, findings);
-    checkNegativeAmounts(queries, findings);
+    checkNegativeAmounts(dm, queries, findings);
     checkMortgages(queries, findings);
     checkAutoLoans(queries, findings);
     checkLegal(dm, findings);
-    checkTotals(dm, queries, findings);
-    checkPropertyShares(queries, findings);
+    const std::vector<PropertyShares> properties = propertyShares(dm, queries);
+    checkTotals(dm, queries, properties, findings);
+    checkPropertyShares(properties, findings);
     return findings;
 }

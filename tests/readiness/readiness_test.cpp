@@ -178,6 +178,25 @@ TEST_F(ReadinessTest, AStaleFigureIsFoundOnceAgainstItsOwnRowsAndGoesAfterRecomp
     }
 }
 
+// The recomputation writes each property's shares; the check must form them by the same rule
+// whatever a percentage holds, or a freshly recomputed statement is reported stale.
+TEST_F(ReadinessTest, ARecomputedPropertyAgreesWithTheCheckWhateverItsPercentagesHold)
+{
+    const QString id = addCompleteStatement();
+    for (const char *percent : {"NULL", "''", "'  '", "'half'", "' 50 '", "37.5", "250", "-20"}) {
+        SCOPED_TRACE(percent);
+        db.exec(QString("UPDATE RealEstate SET PercentOwned = %2, PercentLiability = %2 WHERE ClientId = '%1'")
+                    .arg(id, percent));
+        reopen();
+        select(id);
+        RecalcAllTotals(*dm);
+        select(id);
+        for (const ReadinessFinding &f : check())
+            if (f.fix == Fix::Recompute)
+                ADD_FAILURE() << f.text.toStdString() << " stored " << f.stored << ", formed " << f.summed;
+    }
+}
+
 TEST_F(ReadinessTest, AutosPaidMonthlyAreCountedAgainstTheLoansWhateverTheirDescriptions)
 {
     const QString id = addCompleteStatement();
