@@ -392,6 +392,17 @@ void ParticularsWindow::btnOKClick()
 
 void ParticularsWindow::btnNextClick()
 {
+    // Decided anew from the stored answer: the spouse's windows for a joint statement.
+    storeAndLeave(true);
+}
+
+void ParticularsWindow::btnPreviousClick()
+{
+    storeAndLeave(false);
+}
+
+void ParticularsWindow::storeAndLeave(bool forward)
+{
     if (!TypedControl::checkTyping(this).isEmpty())
         return;
     // In the employment and contacts windows the particulars checked are not on the
@@ -401,20 +412,7 @@ void ParticularsWindow::btnNextClick()
         return;
     if (!(m_side == Side::Person ? StorePersonalInformation() : StoreSpouseInformation()))
         return;
-    // Decided anew from the stored answer: the spouse's windows for a joint statement.
-    leaveFor(neighbour(true));
-}
-
-void ParticularsWindow::btnPreviousClick()
-{
-    if (!TypedControl::checkTyping(this).isEmpty())
-        return;
-    if (m_kind != Kind::Information
-        && (m_side == Side::Person ? PersonalInfoComplete() : SpouseInfoComplete()) != QLatin1String("Go"))
-        return;
-    if (!(m_side == Side::Person ? StorePersonalInformation() : StoreSpouseInformation()))
-        return;
-    leaveFor(neighbour(false));
+    leaveFor(neighbour(forward));
 }
 
 void ParticularsWindow::btnCancelClick()

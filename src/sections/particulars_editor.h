@@ -60,6 +60,8 @@ private:
     void ensureEditing();
     void postClient();
     void leaveFor(const QString &target);
+    // Next and Previous: stores the particulars when they are complete, then goes on.
+    void storeAndLeave(bool forward);
     void returnToMain();
     QString neighbour(bool next) const;
 
