@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
+#include "data/engine/connection.h"
+#include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
+#include "data/engine/query.h"
 #include "data/schema.h"
 
 #ifdef Q_OS_UNIX
@@ -41,10 +41,12 @@ BackupGeneration readGeneration(const QFileInfo &file)
     if (!generation.offered())
         return generation;
     try {
-        const auto db = Database::openImmutable(generation.path);
-        generation.statements = db->execAndGet("SELECT count(*) FROM Client").getInt();
-    } catch (const SQLite::Exception &e) {
-        generation.refusal = QStringLiteral("The database file cannot be read: ") + QString::fromUtf8(e.what());
+        Connection connection = Connection::immutable(generation.path);
+        Query count(connection, "SELECT count(*) FROM Client");
+        if (count.next())
+            generation.statements = int(count.integer(0));
+    } catch (const EngineError &e) {
+        generation.refusal = QStringLiteral("The database file cannot be read: ") + e.message();
     }
     return generation;
 }

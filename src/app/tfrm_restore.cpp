@@ -9,7 +9,7 @@
 
 #include "data/schema.h"
 #include "file_copy.h"
-#include "maintenance_windows.h"
+#include "window_parts.h"
 
 const QString TfrmRestore::KeptSuffix = QStringLiteral(".before-restore");
 
