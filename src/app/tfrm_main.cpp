@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -23,6 +24,7 @@
 #include "shell.h"
 #include "statement_commands.h"
 #include "statement_page.h"
+#include "tfrm_guide.h"
 #include "totals/statement_lifecycle.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
@@ -116,6 +118,7 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
                 openSection(link);
             }));
     addBeyondCommands(*this, *m_overview, *m_statement);
+    addGuideCommand();
     connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this, guard([this] { imCheckUpdate_upClick(); }));
     connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, guard([this] { imUpdateLogin_upClick(); }));
     connect(m_settings->backupButton(), &ImageButton::clicked, this, guard([this] { open(QStringLiteral("TfrmBackup")); }));
@@ -291,6 +294,19 @@ bool TfrmMain::offerBackupAtEnd()
         return false;
     open(QStringLiteral("TfrmBackup"));
     return true;
+}
+
+// F1 opens the guide once the login is passed; the guide stays open beside the windows.
+void TfrmMain::addGuideCommand()
+{
+    auto *guide = new QAction(QStringLiteral("User Guide"), this);
+    guide->setObjectName(QStringLiteral("actUserGuide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(guide);
+    connect(guide, &QAction::triggered, this, guard([this] {
+                if (!m_loginState.isEmpty())
+                    openUserGuide(this);
+            }));
 }
 
 void TfrmMain::ShowOverviewPage()

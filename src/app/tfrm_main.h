@@ -74,6 +74,7 @@ private:
     void startLoginGate();
     void settleIntegrityCheck();
     bool offerBackupAtEnd();
+    void addGuideCommand();
     void dbIDChange();
     void windowGone(QObject *window);
 

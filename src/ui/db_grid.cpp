@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "base/cents.h"
 #include "base/guarded.h"
 #include "data/engine/field.h"
-#include "format_money.h"
 #include "typed_control.h"
 
 namespace {
@@ -24,14 +24,15 @@ QString cellText(FieldKind kind, const QVariant &value, bool money)
     if (!value.isValid() || value.isNull())
         return QString();
     if (money) {
-        // A currency field holds ten-thousandths of a dollar; a text that is no number
-        // (stored by another program) shows as it is.
+        // As the printed schedules show it ("12,450.75"). A currency field holds
+        // ten-thousandths of a dollar; a text that is no number (stored by another program)
+        // shows as it is.
         switch (value.typeId()) {
         case QMetaType::Double:
-            return FormatMoney(value.toDouble());
+            return groupedMoney(value.toDouble());
         case QMetaType::LongLong:
-            return FormatMoney(kind == FieldKind::Currency ? double(value.toLongLong()) / 10000.0
-                                                           : double(value.toLongLong()));
+            return groupedMoney(kind == FieldKind::Currency ? double(value.toLongLong()) / 10000.0
+                                                            : double(value.toLongLong()));
         default:
             return value.toString();
         }

@@ -20,7 +20,7 @@ public:
         QString field;
         QString title;
         int width = 64;
-        // An amount: shown as money ($12,450.75), as the totals beside the grids are.
+        // An amount: shown as money ("12,450.75"), as the printed schedules show it.
         bool money = false;
     };
 

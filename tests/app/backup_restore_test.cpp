@@ -2,6 +2,7 @@
 // chooser, the copies both ways, the files a restore refuses and the close rule.
 #include <optional>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -476,21 +477,28 @@ protected:
     }
 };
 
-TEST_F(BackupReminderTest, ABackupIsOfferedAtTheEndOnlyWhenThirtyDaysHavePassed)
+TEST_F(BackupReminderTest, ABackupIsOfferedAtTheEndWhenThirtyDaysHavePassedOrTheUserAskedForIt)
 {
     const QDateTime now = QDateTime::currentDateTime();
+    const QString overdue = "No backup of your financial data has been made in the last 30 days.\n\r"
+                            "Back it up now?";
+    const QString asked = "Back up your financial data before the program ends?";
     struct Case
     {
         const char *name;
         std::optional<int> lastBackupDaysAgo; // none: no backup was ever made
-        bool offered;
+        bool everyEnd;                        // the Settings page's box ticked
+        QString question;                     // empty: nothing is offered
     };
     const Case cases[] = {
-        {"never backed up, first use today", std::nullopt, false},
-        {"29 days ago", 29, false},
-        {"30 days ago", 30, true},
-        {"a year ago", 365, true},
-        {"a clock set two days ahead", -2, true},
+        {"never backed up, first use today", std::nullopt, false, {}},
+        {"29 days ago", 29, false, {}},
+        {"30 days ago", 30, false, overdue},
+        {"a year ago", 365, false, overdue},
+        {"a clock set two days ahead", -2, false, overdue},
+        {"yesterday, asked for at every end", 1, true, asked},
+        {"never, asked for at every end", std::nullopt, true, asked},
+        {"overdue and asked for: the overdue question", 31, true, overdue},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -498,18 +506,28 @@ TEST_F(BackupReminderTest, ABackupIsOfferedAtTheEndOnlyWhenThirtyDaysHavePassed)
         if (c.lastBackupDaysAgo)
             BackupReminder::recordBackup(now.addDays(-*c.lastBackupDaysAgo).addSecs(-60));
         messages->clear();
-        if (c.offered)
+        if (!c.question.isEmpty())
             messages->answer(Messages::Answer::No);
         startOnSettings();
+        // The box is ticked as the user ticks it, and the choice outlives the run.
+        auto *box = main->findChild<QCheckBox *>("cbBackupAtEveryEnd");
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_FALSE(box->isChecked());
+        if (c.everyEnd)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_EQ(BackupReminder::offeredAtEveryEnd(), c.everyEnd);
         EXPECT_TRUE(exitProgram());
-        const QStringList asked = messages->texts();
-        if (c.offered) {
-            ASSERT_EQ(asked, QStringList({"No backup of your financial data has been made in the last 30 days.\n\r"
-                                          "Back it up now?"}));
+        if (!c.question.isEmpty()) {
+            ASSERT_EQ(messages->texts(), QStringList({c.question}));
             EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Confirmation);
             EXPECT_EQ(messages->shown().back().buttons, Messages::Buttons::YesNo);
         } else {
-            EXPECT_TRUE(asked.isEmpty()) << asked.join("|").toStdString();
+            EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+        }
+        if (c.everyEnd) {
+            startOnSettings();
+            EXPECT_TRUE(main->findChild<QCheckBox *>("cbBackupAtEveryEnd")->isChecked());
         }
     }
     // The first end without a backup started the count: thirty days on, the offer comes.

@@ -1,19 +1,27 @@
 // The user guide as the user opens it: a window of its own showing the guide the program
 // carries inside it, with a heading for every window of the program and links that all
 // lead somewhere inside the guide.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QRegularExpression>
 #include <QTextDocument>
+#include <QTextStream>
 
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
 #include "app/tfrm_guide.h"
 #include "sections/window_catalogue.h"
+#include "support/app/main_window_fixture.h"
 
 namespace {
 
@@ -116,6 +124,105 @@ TEST_F(UserGuide, LinksAndTopicsShowTheirHeadingAndEscapeClosesIt)
 
     QTest::keyClick(guide, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return guide.isNull(); }, 1000));
+}
+
+QString guideSource()
+{
+    QFile file(QStringLiteral(":/guide/user_guide.html"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList matches(const QString &text, const QString &pattern, int group = 1)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch &m : QRegularExpression(pattern).globalMatch(text))
+        found << m.captured(group).simplified();
+    return found;
+}
+
+// The guide's commands against the program's own usage text: every verb the program has is
+// in the guide's table with its operands, and every option the guide names is one it takes.
+TEST(UserGuideText, NamesTheCommandLineAsTheProgramTakesIt)
+{
+    QString usage, errors;
+    QTextStream out(&usage), err(&errors);
+    ASSERT_EQ(CommandLine::run({QStringLiteral("--help")}, out, err), CommandLine::Done);
+    out.flush();
+    QStringList verbs;
+    for (const QString &line : usage.split(u'\n'))
+        if (line.startsWith(QLatin1String("  --")))
+            verbs << line.left(29).simplified(); // the verb and its operands, before the meaning
+    ASSERT_GE(verbs.size(), 9);
+    const QString guide = guideSource();
+    ASSERT_FALSE(guide.isEmpty());
+    const QStringList inTable = matches(guide, QStringLiteral("<code>worthsheet ([^<]+)</code>"));
+    EXPECT_EQ(QSet<QString>(inTable.begin(), inTable.end()), QSet<QString>(verbs.begin(), verbs.end()))
+        << inTable.join(" | ").toStdString() << "\n" << verbs.join(" | ").toStdString();
+    for (const QString &option : matches(guide, QStringLiteral("(--[a-z-]+)")))
+        EXPECT_TRUE(usage.contains(option + u' ') || usage.contains(option + u'\n')) << option.toStdString();
+}
+
+class UserGuideInProgram : public MainWindowTest
+{
+protected:
+    void TearDown() override
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<TfrmGuide *>(window))
+                window->close();
+        MainWindowTest::TearDown();
+    }
+    static TfrmGuide *openGuide()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *guide = qobject_cast<TfrmGuide *>(window); guide && guide->isVisible())
+                return guide;
+        return nullptr;
+    }
+};
+
+// Every key the guide's table names does in the main window what the guide says: it is the
+// shortcut of a command of that text, or of the picture of that name.
+TEST_F(UserGuideInProgram, ItsKeysAreTheMainWindowsShortcuts)
+{
+    start();
+    enterWithoutLogin();
+    const QString guide = guideSource();
+    const QRegularExpression row(QStringLiteral("<tr><td>([^<]+)</td><td>(?:<a [^>]*>)?([^<]+)"));
+    int checked = 0;
+    for (const QRegularExpressionMatch &m : row.globalMatch(guide)) {
+        const QKeySequence keys(m.captured(1), QKeySequence::PortableText);
+        if (keys.isEmpty() || keys.count() != 1 || m.captured(1).contains(u','))
+            continue; // keys of every window, such as Tab
+        const QString command = m.captured(2).simplified();
+        bool found = false;
+        for (QAction *action : main->findChildren<QAction *>())
+            found = found || (action->shortcut() == keys
+                              && (command == QLatin1String("this guide")
+                                      ? action->objectName() == QLatin1String("actUserGuide")
+                                      : action->text().remove(u'&').remove(QLatin1String("...")) == command));
+        for (QShortcut *shortcut : main->findChildren<QShortcut *>()) {
+            const auto *picture = qobject_cast<QWidget *>(shortcut->parent());
+            found = found || (shortcut->key() == keys && picture && picture->accessibleName() == command);
+        }
+        EXPECT_TRUE(found) << m.captured(1).toStdString() << " " << command.toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 8);
+}
+
+// F1 opens the guide once the login is passed, not before; "?" keeps its message.
+TEST_F(UserGuideInProgram, F1OpensItAfterTheLoginAndTheQuestionMarkKeepsItsMessage)
+{
+    start();
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    EXPECT_EQ(openGuide(), nullptr);
+    enterWithoutLogin();
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitFor([] { return openGuide() != nullptr; }, 1000));
+    EXPECT_EQ(openGuide()->browser()->source().toString(), TfrmGuide::Source);
+    QTest::mouseClick(child("lblHelp"), Qt::LeftButton);
+    EXPECT_EQ(messages->last(), "Video Tutorial Coming Soon!");
 }
 
 } // namespace

@@ -343,8 +343,10 @@ TEST_P(EveryListWindow, ItsGridShowsEveryAmountAsMoneyAndEveryTextAsStored)
         const bool amount = text(QString("SELECT type FROM pragma_table_info('%1') WHERE name = '%2'")
                                      .arg(tableName, column.field)) == "REAL";
         fields << QString("\"%1\"").arg(column.field);
-        values << (amount ? "1234567.5" : QString("'%1 text'").arg(column.field));
-        expected << (amount ? "$1,234,567.50" : QString("%1 text").arg(column.field));
+        // The first amount plain, the next negative with half a cent to round away from zero.
+        const bool first = std::count(amounts.begin(), amounts.end(), true) == 0;
+        values << (amount ? (first ? "12450.75" : "-1234567.505") : QString("'%1 text'").arg(column.field));
+        expected << (amount ? (first ? "12,450.75" : "-1,234,567.51") : QString("%1 text").arg(column.field));
         amounts.push_back(amount);
     }
     ASSERT_TRUE(std::count(amounts.begin(), amounts.end(), true) > 0);
