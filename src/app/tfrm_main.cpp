@@ -285,8 +285,9 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 // then ends the program itself.
 bool TfrmMain::offerBackupAtEnd()
 {
-    if (m_loginState.isEmpty() || m_openWindow || !m_dm1->db1.Connected())
+    if (m_backupOffered || m_loginState.isEmpty() || m_openWindow || !m_dm1->db1.Connected())
         return false;
+    m_backupOffered = true;
     const QString question = BackupReminder::questionAtEnd(QDateTime::currentDateTime());
     if (question.isEmpty()
         || Messages::current().show(Messages::Kind::Confirmation, question, Messages::Buttons::YesNo)

@@ -94,6 +94,9 @@ private:
     bool m_onSettings = false;
     QString m_loginState;
     bool m_closing = false;
+    // The backup is offered once a run: the user who declines it, or leaves the backup
+    // window without one, ends the program with the next Exit.
+    bool m_backupOffered = false;
     bool m_integrityChecked = false;
     QWidget *m_openWindow = nullptr;
 

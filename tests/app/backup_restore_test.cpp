@@ -544,6 +544,24 @@ TEST_F(BackupReminderTest, ABackupIsOfferedAtTheEndWhenThirtyDaysHavePassedOrThe
     EXPECT_TRUE(messages->texts().isEmpty());
 }
 
+TEST_F(BackupReminderTest, LeavingTheOfferedBackupWithoutOneLetsTheNextExitEndTheProgram)
+{
+    BackupReminder::recordBackup(QDateTime::currentDateTime().addDays(-40));
+    messages->answer(Messages::Answer::Yes);
+    startOnSettings();
+    EXPECT_FALSE(exitProgram());
+    ASSERT_TRUE(lastOpened);
+    EXPECT_STREQ(lastOpened->metaObject()->className(), "TfrmBackup");
+    press("btnClose");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 1000));
+    EXPECT_EQ(currentPage(), "tsSettings");
+    messages->clear();
+    EXPECT_TRUE(exitProgram());
+    EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+    // Still overdue: the next run asks again.
+    EXPECT_FALSE(BackupReminder::questionAtEnd(QDateTime::currentDateTime()).isEmpty());
+}
+
 TEST_F(BackupReminderTest, YesOpensTheBackupWhoseSuccessIsRememberedAndEndsTheProgram)
 {
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
