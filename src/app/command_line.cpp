@@ -47,6 +47,7 @@ struct Options
 {
     QString pdfPasswordFile;
     bool mask = false;
+    QString jsonPasswordFile;
 };
 
 // What a verb works on: nothing, the statement database kept from every output while the
@@ -85,6 +86,9 @@ QString usageText()
 Options of --pdf:
   --pdf-password-file FILE   the PDF opens only with the password on the first line of FILE
   --mask                     social security, licence and account numbers masked (XXX-XX-6104)
+Option of --export-json and --import-json:
+  --json-password-file FILE  the statement file encrypted with, or opened with, the password
+                             on the first line of FILE
 
 The statement database is the one the window program opens. A database with a stored login
 is opened only with --user and --password-file (a file whose first line is the password).
@@ -143,7 +147,8 @@ Request parse(const QStringList &arguments)
             request.options.pdfPasswordFile = value();
         } else if (argument == QLatin1String("--mask")) {
             request.options.mask = true;
-
+        } else if (argument == QLatin1String("--json-password-file")) {
+            request.options.jsonPasswordFile = value();
         } else if (argument == QLatin1String("--password") || argument.startsWith(QLatin1String("--password="))) {
             // A password on the command line is seen by every user of the machine; it is
             // not repeated either.
@@ -172,6 +177,10 @@ Request parse(const QStringList &arguments)
         throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf")};
     if (!pdf && request.options.mask)
         throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf")};
+    const QLatin1String name(request.verb->name);
+    if (name != QLatin1String("--export-json") && name != QLatin1String("--import-json")
+        && !request.options.jsonPasswordFile.isEmpty())
+        throw Refusal{Usage, QStringLiteral("--json-password-file goes only with --export-json and --import-json")};
     return request;
 }
 
@@ -253,6 +262,19 @@ QString readNewPassword(const QString &path)
     return password;
 }
 
+void exportJson(Tdm1 &dm, const QStringList &operands, const Options &options)
+{
+    const QString password = options.jsonPasswordFile.isEmpty() ? QString() : readNewPassword(options.jsonPasswordFile);
+    exportStatementJson(dm, operands[0], operands[1], password);
+}
+
+QString importJson(Tdm1 &dm, const QString &path, const Options &options)
+{
+    if (options.jsonPasswordFile.isEmpty() && StatementJson::isEncryptedFile(path))
+        throw Refusal{Failed, QStringLiteral("%1 is encrypted; give its password with --json-password-file FILE").arg(path)};
+    return importStatementJson(dm, path, options.jsonPasswordFile.isEmpty() ? QString() : readPassword(options.jsonPasswordFile));
+}
+
 void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path, const Options &options = {})
 {
     // The password is read before anything is laid out, so a bad file costs nothing.
@@ -303,10 +325,10 @@ const std::vector<Verb> &verbs()
         {"--list", "", "every statement: id, last name, first name, date, net worth", Needs::OpenDatabase, false,
          [](Tdm1 *dm, const QStringList &, const Options &, QTextStream &out) { list(*dm, out); }},
         {"--export-json", "ID FILE", "statement ID as a statement file (JSON)", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, const Options &, QTextStream &) { exportStatementJson(*dm, operands[0], operands[1]); }},
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) { exportJson(*dm, operands, options); }},
         {"--import-json", "FILE", "a statement file as a new statement; prints its id", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, const Options &, QTextStream &out) {
-             out << importStatementJson(*dm, operands[0]) << '\n';
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &out) {
+             out << importJson(*dm, operands[0], options) << '\n';
          }},
         {"--export-csv", "ID FOLDER", "statement ID as one CSV file per table in FOLDER", Needs::OpenDatabase, false,
          [](Tdm1 *dm, const QStringList &operands, const Options &, QTextStream &) { exportStatementCsv(*dm, operands[0], operands[1]); }},

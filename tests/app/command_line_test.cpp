@@ -132,7 +132,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDatabase)
     const Outcome help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     for (const char *verb : {"--list", "--export-json ID FILE", "--import-json FILE", "--pdf ID FILE", "--blank-form FILE",
-                             "--user NAME --password-file FILE", "--pdf-password-file FILE", "--mask"})
+                             "--user NAME --password-file FILE", "--pdf-password-file FILE", "--mask", "--json-password-file FILE"})
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
     const Outcome version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.code, 0);
@@ -194,6 +194,41 @@ TEST_F(CommandLineTest, ExportedAndImportedStatementEqualsItsSource)
     ASSERT_TRUE(QDir().mkpath(csv));
     EXPECT_EQ(run({QStringLiteral("--export-csv"), copy, csv}).code, 0);
     EXPECT_EQ(QDir(csv).entryList(QDir::Files).size(), 19);
+}
+
+TEST_F(CommandLineTest, AnEncryptedStatementFileIsWrittenAndReadWithItsPasswordFile)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    const auto passwordFile = [this](const QString &name, const QByteArray &content) {
+        const QString file = path(name);
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+        EXPECT_TRUE(out.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        return file;
+    };
+    const QString right = passwordFile(QStringLiteral("right"), "Gr\xc3\xbc\xc3\x9f Gott\r\n");
+    const QString wrong = passwordFile(QStringLiteral("wrong"), "Gruss Gott\n");
+    const QString json = path(QStringLiteral("okafor.json"));
+    const Outcome exported = run({QStringLiteral("--export-json"), id, json, QStringLiteral("--json-password-file"), right});
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("Okafor"));
+
+    const QByteArray before = databaseBytes();
+    expectError(run({QStringLiteral("--import-json"), json}), CommandLine::Failed,
+                QStringLiteral("%1 is encrypted; give its password with --json-password-file FILE").arg(json));
+    expectError(run({QStringLiteral("--import-json"), json, QStringLiteral("--json-password-file"), wrong}),
+                CommandLine::Failed, QStringLiteral("Wrong password for this statement file."));
+    EXPECT_EQ(databaseBytes(), before);
+    const Outcome imported = run({QStringLiteral("--import-json"), json, QStringLiteral("--json-password-file"), right});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(statementDump(databasePath, imported.out.trimmed()), statementDump(databasePath, id));
+
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--json-password-file"), right}), CommandLine::Usage,
+                QStringLiteral("--json-password-file goes only with --export-json and --import-json"));
 }
 
 TEST_F(CommandLineTest, MergeAddsTheOtherFilesStatements)
