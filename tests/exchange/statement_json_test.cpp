@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "data/entry_lists.h"
+#include "crypt/envelope_seam.h"
+#include "crypt/envelope_session.h" // CreatedEnvelope
 #include "exchange/exchange_error.h"
 #include "exchange/statement_json.h"
 #include "exchange_fixture.h"
@@ -38,12 +40,13 @@ protected:
         expectRefusedFile(path, fragments);
     }
     // The same with the whole message expected when one is given.
-    void expectRefusedFile(const QString &path, const QStringList &fragments, const QString &message = {})
+    void expectRefusedFile(const QString &path, const QStringList &fragments, const QString &message = {},
+                           const QString &password = {})
     {
         const QByteArray before = fileBytes();
         const qint64 statements = statementCount();
         try {
-            importStatementJson(*dm, path);
+            importStatementJson(*dm, path, password);
             ADD_FAILURE() << "imported " << path.toStdString();
         } catch (const ExchangeError &e) {
             EXPECT_TRUE(e.message().startsWith(path)) << e.message().toStdString();
@@ -375,6 +378,39 @@ TEST_F(StatementJsonTest, AFailureWhileStoringStoresNothing)
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash")), rows);
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM FSPro")), 1);
     EXPECT_FALSE(dm->tblClient.Filtered());
+}
+
+TEST_F(StatementJsonTest, AnEncryptedFileWithoutItsPasswordOrDamagedImportsNothingAndSaysSo)
+{
+    // Made with the least key derivation, so that each attempt costs nothing.
+    const QByteArray json = exportedText();
+    const QString password = QStringLiteral("s3cret");
+    const QByteArray sealed = createEnvelopeWith(json, password, EnvelopeSeam{{1, 8192}, std::nullopt}).envelope;
+    const QString sealedPath = writeFile(QStringLiteral("sealed.json"), sealed);
+    EXPECT_TRUE(StatementJson::isEncryptedFile(sealedPath));
+    EXPECT_FALSE(StatementJson::isEncryptedFile(exported()));
+    EXPECT_EQ(dump(importStatementJson(*dm, sealedPath, password)), dump(fullId));
+
+    QByteArray flipped = sealed;
+    flipped[flipped.size() - 20] = char(flipped[flipped.size() - 20] ^ 0x01);
+    const struct
+    {
+        const char *name;
+        QByteArray content;
+        QString password;
+        QString fragment;
+    } cases[] = {
+        {"none.json", sealed, {}, QStringLiteral("the statement file is encrypted; it opens only with its password")},
+        {"wrong.json", sealed, QStringLiteral("s3cre"), QStringLiteral("Wrong password for this statement file.")},
+        {"case.json", sealed, QStringLiteral("S3cret"), QStringLiteral("Wrong password for this statement file.")},
+        {"flipped.json", flipped, password, QStringLiteral("damaged")},
+        {"cut.json", sealed.left(sealed.size() - 1), password, QStringLiteral("damaged")},
+        {"appended.json", sealed + '\n', password, QStringLiteral("damaged")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expectRefusedFile(writeFile(QString::fromLatin1(c.name), c.content), {c.fragment}, {}, c.password);
+    }
 }
 
 } // namespace
