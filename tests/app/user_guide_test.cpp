@@ -148,10 +148,12 @@ TEST(UserGuideText, NamesTheCommandLineAsTheProgramTakesIt)
     QTextStream out(&usage), err(&errors);
     ASSERT_EQ(CommandLine::run({QStringLiteral("--help")}, out, err), CommandLine::Done);
     out.flush();
+    // The verbs stand between "Verbs:" and the first empty line, options after it.
     QStringList verbs;
-    for (const QString &line : usage.split(u'\n'))
-        if (line.startsWith(QLatin1String("  --")))
-            verbs << line.left(29).simplified(); // the verb and its operands, before the meaning
+    const QStringList lines = usage.split(u'\n');
+    for (qsizetype i = lines.indexOf(QRegularExpression(QStringLiteral(".*Verbs:"))) + 1;
+         i > 0 && i < lines.size() && !lines[i].isEmpty(); ++i)
+        verbs << lines[i].left(29).simplified(); // the verb and its operands, before the meaning
     ASSERT_GE(verbs.size(), 9);
     const QString guide = guideSource();
     ASSERT_FALSE(guide.isEmpty());
