@@ -350,6 +350,31 @@ TEST_F(StatementJsonTest, AMinimalFileMakesAStatementWithItsTotalsRow)
               QStringLiteral("20001 -20001 0"));
 }
 
+TEST_F(StatementJsonTest, ThePrintedNamesAndLicencesAreFormedFromTheParticularsNotTakenFromTheFile)
+{
+    // One file claims other texts than its particulars give, the other claims none; a
+    // personal statement gets none of the spouse's.
+    const char *const claims = R"("FullName2": "Somebody Else", "DriversLicenseandState": "X999 - NV", "SFullName2": "Nobody",)";
+    for (const bool joint : {true, false}) {
+        const QString file = QStringLiteral(R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {
+            %1 "FirstName": "Iris", "MiddleInitial": "M", "LastName": "Vale", "City": "Tulsa", "State": "OK",
+            "Zip": "74103", "DriversLicense": "D123", "DriversLicense_State": "OK", "YearsEmployed": "4",
+            "SFirstName": "%2", "SLastName": "Vale", "SDriversLicense": "S77"}}})")
+                                 .arg(joint ? QString::fromLatin1(claims) : QString(), joint ? "Owen" : "");
+        const QString id = importStatementJson(*dm, writeFile(QStringLiteral("particulars.json"), file.toUtf8()));
+        const auto stored = [&](const char *field) {
+            return db.text(QStringLiteral("SELECT coalesce(\"%1\", '') FROM Client WHERE Id = %2").arg(field, id));
+        };
+        EXPECT_EQ(stored("FullName2"), QStringLiteral("Iris M. Vale")) << joint;
+        EXPECT_EQ(stored("FullName"), QStringLiteral("Vale M. Iris")) << joint;
+        EXPECT_EQ(stored("DriversLicenseandState"), QStringLiteral("D123 - OK")) << joint;
+        EXPECT_EQ(stored("CityStateZip"), QStringLiteral("Tulsa, OK  74103")) << joint;
+        EXPECT_EQ(stored("YearsEmployed2"), QStringLiteral("Employed for 4 years.")) << joint;
+        EXPECT_EQ(stored("SFullName2"), joint ? QStringLiteral("Owen Vale") : QString());
+        EXPECT_EQ(stored("SDriversLicenseandState"), joint ? QStringLiteral("S77") : QString());
+    }
+}
+
 TEST_F(StatementJsonTest, ACashTypeInEitherSpellingIsImportedAndReadsAsTheEntry)
 {
     const QString id = importStatementJson(
