@@ -14,8 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <SQLiteCpp/SQLiteCpp.h>
 
+#include "data/engine/connection.h"
 #include "data/engine/database.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
@@ -100,8 +100,8 @@ void SchemaCheckAtConnection(benchmark::State &state)
 {
     const QString path = benchDatabasePath();
     for (auto _ : state) {
-        const auto file = Database::openImmutable(path);
-        benchmark::DoNotOptimize(Database::compareSchema(*file, schemaSql()));
+        Connection file = Connection::immutable(path);
+        benchmark::DoNotOptimize(Database::compareSchema(file, schemaSql()));
     }
 }
 BENCHMARK(SchemaCheckAtConnection)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -2,9 +2,9 @@
 // statements; every run commits as one transaction.
 #include <memory>
 
-#include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "fixture.h"
 #include "totals/totals.h"
@@ -43,7 +43,7 @@ void RecomputeRealEstatePostingEveryRow(benchmark::State &state)
         + heavyStatementId(QStringLiteral("RealEstate")).toStdString() + "'";
     for (auto _ : state) {
         state.PauseTiming();
-        dm->db1.sql().exec(stale);
+        Query(dm->db1, stale).exec();
         dm->tblRealEstate.Refresh();
         state.ResumeTiming();
         RecalcRealEstateTotals(*dm);

@@ -23,6 +23,10 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"ExportStatementJson", "export a full statement as a statement file (ms)", 50},
         {"ImportStatementJson", "import a full statement file with its totals (ms)", 50},
         {"CommandLinePdf", "worthsheet --pdf of a full statement, whole process (ms)", 150},
+        {"KeyDerivation", "key derivation at the calibrated limits (ms)", 1000},
+        {"SealEnvelope/1", "encrypt a 1 MB payload under an unlocked key (ms)", 10},
+        {"SealEnvelope/10", "encrypt a 10 MB payload under an unlocked key (ms)", 60},
+        {"SealEnvelope/50", "encrypt a 50 MB payload under an unlocked key (ms)", 300},
     };
     return list;
 }

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libsqlite3-dev libsqlitecpp-dev sqlite3
+  libsodium-dev libqpdf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig poppler-utils
   xvfb xauth

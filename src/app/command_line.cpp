@@ -11,13 +11,12 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
 #include <sys/stat.h>
 
 #include "app/shell.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "exchange/private_file.h"
@@ -35,46 +34,50 @@ namespace {
 
 const char UsageLine[] = "Usage: worthsheet [VERB] [--user NAME --password-file FILE]";
 
-const char UsageText[] = R"(
-Without a verb the program opens its window. Verbs:
-  --help                     this text
-  --version                  the program's version
-  --list                     every statement: id, last name, first name, date, net worth
-  --export-json ID FILE      statement ID as a statement file (JSON)
-  --import-json FILE         a statement file as a new statement; prints its id
-  --export-csv ID FOLDER     statement ID as one CSV file per table in FOLDER
-  --merge FILE               every statement of another statement database, as new ones
-  --pdf ID FILE              statement ID printed to a PDF file, as the print window prints it
-  --blank-form FILE          the blank statement form as a PDF file
+class Refusal
+{
+public:
+    int code;
+    QString message;
+};
 
-The statement database is the one the window program opens. A database with a stored login
-is opened only with --user and --password-file (a file whose first line is the password).
-Exit status: 0 done, 1 refused or failed, 2 arguments not understood.
-)";
+// What a verb works on: nothing, the statement database kept from every output while the
+// verb runs, or that database opened through its login.
+enum class Needs { Nothing, KeptDatabase, OpenDatabase };
 
 struct Verb
 {
     const char *name;
-    int operands;
+    const char *operands; // as the usage text names them, one word each
+    const char *meaning;
+    Needs needs;
     bool needsFonts;
+    // dm is null unless the verb needs the open database.
+    void (*perform)(Tdm1 *dm, const QStringList &operands, QTextStream &out);
 };
 
-const std::vector<Verb> &verbs()
+const std::vector<Verb> &verbs();
+const Verb *findVerb(const QString &name);
+
+int operandCount(const Verb &verb)
 {
-    static const std::vector<Verb> list{
-        {"--help", 0, false},        {"--version", 0, false},     {"--list", 0, false},
-        {"--export-json", 2, false}, {"--import-json", 1, false}, {"--export-csv", 2, false},
-        {"--merge", 1, false},       {"--pdf", 2, true},          {"--blank-form", 1, true},
-    };
-    return list;
+    return int(QString::fromLatin1(verb.operands).split(u' ', Qt::SkipEmptyParts).size());
 }
 
-const Verb *findVerb(const QString &name)
+// The usage text lists the verbs of the table, each with its operands and meaning.
+QString usageText()
 {
-    for (const Verb &verb : verbs())
-        if (name == QLatin1String(verb.name))
-            return &verb;
-    return nullptr;
+    constexpr qsizetype VerbColumn = 27;
+    QString text = QStringLiteral("\nWithout a verb the program opens its window. Verbs:\n");
+    for (const Verb &verb : verbs()) {
+        const QString call = (QLatin1String(verb.name) + u' ' + QLatin1String(verb.operands)).trimmed();
+        text += QStringLiteral("  ") + call.leftJustified(VerbColumn - 1) + u' ' + QLatin1String(verb.meaning) + u'\n';
+    }
+    return text + QStringLiteral(R"(
+The statement database is the one the window program opens. A database with a stored login
+is opened only with --user and --password-file (a file whose first line is the password).
+Exit status: 0 done, 1 refused or failed, 2 arguments not understood.
+)");
 }
 
 // What the toolkit takes from the window program's command line; only these (and their
@@ -100,13 +103,6 @@ const ToolkitOption *findToolkitOption(const char *argument)
             return &option;
     return nullptr;
 }
-
-class Refusal
-{
-public:
-    int code;
-    QString message;
-};
 
 struct Request
 {
@@ -138,9 +134,10 @@ Request parse(const QStringList &arguments)
             if (request.verb)
                 throw Refusal{Usage, QStringLiteral("one verb at a time (%1 and %2)").arg(QLatin1String(request.verb->name), argument)};
             request.verb = verb;
-            for (int n = 0; n < verb->operands; ++n) {
+            const int operands = operandCount(*verb);
+            for (int n = 0; n < operands; ++n) {
                 if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
-                    throw Refusal{Usage, QStringLiteral("%1 needs %2 operand(s)").arg(argument).arg(verb->operands)};
+                    throw Refusal{Usage, QStringLiteral("%1 needs %2 operand(s)").arg(argument).arg(operands)};
                 request.operands << arguments[++i];
             }
         } else {
@@ -238,7 +235,9 @@ void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &pa
     });
 }
 
-QString plain(QString text)
+// A stored text on one line of the listing: tabs, line breaks and other control characters
+// become blanks, so every statement stays one row of tab-separated columns.
+QString withoutControlCharacters(QString text)
 {
     for (QChar &c : text)
         if (c.category() == QChar::Other_Control)
@@ -248,55 +247,71 @@ QString plain(QString text)
 
 void list(Tdm1 &dm, QTextStream &out)
 {
-    SQLite::Statement query(dm.db1.sql(),
-                            "SELECT c.Id, c.LastName, c.FirstName, "
-                            "(SELECT Date FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1), "
-                            "(SELECT NetWorth FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1) "
-                            "FROM Client c ORDER BY c.LastName COLLATE NOCASE, c.Id");
+    Query query(dm.db1, "SELECT c.Id, c.LastName, c.FirstName, "
+                        "(SELECT Date FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1), "
+                        "(SELECT NetWorth FROM FSPro WHERE ClientId = CAST(c.Id AS TEXT) ORDER BY rowid LIMIT 1) "
+                        "FROM Client c ORDER BY c.LastName COLLATE NOCASE, c.Id");
     out << "Id\tLast name\tFirst name\tDate\tNet worth\n";
-    while (query.executeStep()) {
-        const SQLite::Column netWorth = query.getColumn(4);
-        out << query.getColumn(0).getInt64() << '\t' << plain(QString::fromUtf8(query.getColumn(1).getText())) << '\t'
-            << plain(QString::fromUtf8(query.getColumn(2).getText())) << '\t'
-            << plain(QString::fromUtf8(query.getColumn(3).getText())) << '\t'
-            << (netWorth.isNull() ? QString() : FormatMoney(netWorth.getDouble())) << '\n';
-    }
+    while (query.next())
+        out << query.integer(0) << '\t' << withoutControlCharacters(query.text(1)) << '\t' << withoutControlCharacters(query.text(2)) << '\t'
+            << withoutControlCharacters(query.text(3)) << '\t' << (query.isNull(4) ? QString() : FormatMoney(query.real(4))) << '\n';
+}
+
+const std::vector<Verb> &verbs()
+{
+    static const std::vector<Verb> table{
+        {"--help", "", "this text", Needs::Nothing, false,
+         [](Tdm1 *, const QStringList &, QTextStream &out) { out << UsageLine << '\n' << usageText(); }},
+        {"--version", "", "the program's version", Needs::Nothing, false,
+         [](Tdm1 *, const QStringList &, QTextStream &out) { out << "Worthsheet " << GetProgramVersion() << '\n'; }},
+        {"--list", "", "every statement: id, last name, first name, date, net worth", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &, QTextStream &out) { list(*dm, out); }},
+        {"--export-json", "ID FILE", "statement ID as a statement file (JSON)", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &operands, QTextStream &) { exportStatementJson(*dm, operands[0], operands[1]); }},
+        {"--import-json", "FILE", "a statement file as a new statement; prints its id", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &operands, QTextStream &out) {
+             out << importStatementJson(*dm, operands[0]) << '\n';
+         }},
+        {"--export-csv", "ID FOLDER", "statement ID as one CSV file per table in FOLDER", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &operands, QTextStream &) { exportStatementCsv(*dm, operands[0], operands[1]); }},
+        {"--merge", "FILE", "every statement of another statement database, as new ones", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &operands, QTextStream &out) {
+             out << mergeResultText(mergeStatementFile(*dm, operands[0]), operands[0]) << '\n';
+         }},
+        {"--pdf", "ID FILE", "statement ID printed to a PDF file, as the print window prints it", Needs::OpenDatabase,
+         true,
+         [](Tdm1 *dm, const QStringList &operands, QTextStream &) {
+             selectStatement(*dm, operands[0]);
+             writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1]);
+         }},
+        {"--blank-form", "FILE", "the blank statement form as a PDF file", Needs::KeptDatabase, true,
+         [](Tdm1 *, const QStringList &operands, QTextStream &) {
+             Tdm1 unconnected;
+             writeRunPdf(PrintRun::Blank, unconnected, QStringLiteral("Blank Financial Statement"), operands[0]);
+         }},
+    };
+    return table;
+}
+
+const Verb *findVerb(const QString &name)
+{
+    for (const Verb &verb : verbs())
+        if (name == QLatin1String(verb.name))
+            return &verb;
+    return nullptr;
 }
 
 int perform(const Request &request, QTextStream &out)
 {
-    const QString verb = QLatin1String(request.verb->name);
-    const QStringList &operands = request.operands;
-    if (verb == QLatin1String("--help")) {
-        out << UsageLine << '\n' << UsageText;
-        return Done;
-    }
-    if (verb == QLatin1String("--version")) {
-        out << "Worthsheet " << GetProgramVersion() << '\n';
+    const Verb &verb = *request.verb;
+    if (verb.needs == Needs::Nothing) {
+        verb.perform(nullptr, request.operands, out);
         return Done;
     }
     // The database is kept from every output, also by a verb that does not open it.
     const ProtectedFile statementDatabase(Tdm1::LocateDatabaseFile());
-    if (verb == QLatin1String("--blank-form")) {
-        Tdm1 unconnected;
-        writeRunPdf(PrintRun::Blank, unconnected, QStringLiteral("Blank Financial Statement"), operands[0]);
-        return Done;
-    }
-    const std::unique_ptr<Tdm1> dm = openDatabase(request);
-    if (verb == QLatin1String("--list")) {
-        list(*dm, out);
-    } else if (verb == QLatin1String("--export-json")) {
-        exportStatementJson(*dm, operands[0], operands[1]);
-    } else if (verb == QLatin1String("--import-json")) {
-        out << importStatementJson(*dm, operands[0]) << '\n';
-    } else if (verb == QLatin1String("--export-csv")) {
-        exportStatementCsv(*dm, operands[0], operands[1]);
-    } else if (verb == QLatin1String("--merge")) {
-        out << mergeResultText(mergeStatementFile(*dm, operands[0]), operands[0]) << '\n';
-    } else if (verb == QLatin1String("--pdf")) {
-        selectStatement(*dm, operands[0]);
-        writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1]);
-    }
+    const std::unique_ptr<Tdm1> dm = verb.needs == Needs::OpenDatabase ? openDatabase(request) : nullptr;
+    verb.perform(dm.get(), request.operands, out);
     return Done;
 }
 

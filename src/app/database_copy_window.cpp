@@ -11,10 +11,10 @@
 #include "base/messages.h"
 #include "base/pending_messages.h"
 #include "data/tdm1.h"
-#include "maintenance_windows.h"
 #include "shell.h"
 #include "ui/navigator.h"
 #include "ui/typed_control.h"
+#include "window_parts.h"
 
 const QString DatabaseCopyWindow::FileName = QStringLiteral("wks.ABS");
 

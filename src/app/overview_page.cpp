@@ -5,9 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
+#include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/engine/table.h"
 #include "data/tdm1.h"
 #include "app/statement_exchange_menu.h"
@@ -47,30 +46,6 @@ QString placeholders(int count)
     for (int i = 0; i < count; ++i)
         marks << QStringLiteral("?");
     return marks.join(QStringLiteral(", "));
-}
-
-// A read leaves no statement open, whatever ends it.
-struct ResetOnExit
-{
-    SQLite::Statement &query;
-    ~ResetOnExit()
-    {
-        try {
-            query.reset();
-        } catch (const SQLite::Exception &) {
-        }
-    }
-};
-
-QVariant columnValue(const SQLite::Column &column)
-{
-    if (column.isNull())
-        return QVariant();
-    if (column.isInteger())
-        return QVariant(qint64(column.getInt64()));
-    if (column.isFloat())
-        return QVariant(column.getDouble());
-    return QVariant(QString::fromUtf8(column.getText()));
 }
 
 // The statement list: the Client rows with each statement's date, kind and net worth.
@@ -178,15 +153,14 @@ std::vector<qint64> StatementListModel::sortedKeys() const
     else if (field == KindColumn)
         key = QStringLiteral("(JointStatement = 'Yes')");
     else
-        key = QStringLiteral("\"%1\" COLLATE NOCASE").arg(field);
+        key = quoteIdentifier(field) + QStringLiteral(" COLLATE NOCASE");
     const QString text = QStringLiteral("SELECT rowid FROM Client ORDER BY %1 %2, LastName COLLATE NOCASE, "
                                         "FirstName COLLATE NOCASE, rowid")
                              .arg(key, m_order == Qt::DescendingOrder ? QStringLiteral("DESC") : QStringLiteral("ASC"));
     std::vector<qint64> keys;
-    const auto statement = m_dm.db1.statement(text.toStdString());
-    const ResetOnExit reset{*statement};
-    while (statement->executeStep())
-        keys.push_back(statement->getColumn(0).getInt64());
+    Query query(m_dm.db1, text.toStdString());
+    while (query.next())
+        keys.push_back(query.integer(0));
     return keys;
 }
 
@@ -196,27 +170,21 @@ std::vector<TableRow> StatementListModel::readSorted(size_t from, int limit) con
     const size_t to = std::min(m_sorted.size(), from + size_t(limit));
     QStringList names;
     for (int i = 0; i < client.FieldCount(); ++i)
-        names << QStringLiteral("\"%1\"").arg(client.column(i).name);
+        names << quoteIdentifier(client.column(i).name);
     const std::string text = QStringLiteral("SELECT rowid, %1 FROM Client WHERE rowid IN (%2)")
                                  .arg(names.join(QStringLiteral(", ")), placeholders(LookupBatch))
                                  .toStdString();
     QHash<qint64, TableRow> read;
     for (size_t first = from; first < to; first += LookupBatch) {
-        const auto statement = m_dm.db1.statement(text);
-        SQLite::Statement &query = *statement;
-        const ResetOnExit reset{query};
-        for (int i = 0; i < LookupBatch; ++i) {
-            if (first + size_t(i) < to)
-                query.bind(i + 1, static_cast<int64_t>(m_sorted[first + size_t(i)]));
-            else
-                query.bind(i + 1);
-        }
-        while (query.executeStep()) {
+        Query query(m_dm.db1, text);
+        for (int i = 0; i < LookupBatch; ++i)
+            query.bind(i + 1, first + size_t(i) < to ? QVariant(m_sorted[first + size_t(i)]) : QVariant());
+        while (query.next()) {
             TableRow row;
-            row.rowid = query.getColumn(0).getInt64();
+            row.rowid = query.integer(0);
             row.values.resize(client.FieldCount());
             for (int c = 0; c < client.FieldCount(); ++c)
-                row.values[c] = columnValue(query.getColumn(c + 1));
+                row.values[c] = query.value(c + 1);
             read.insert(row.rowid, std::move(row));
         }
     }
@@ -240,23 +208,20 @@ void StatementListModel::readTotals(const std::vector<TableRow> &rows)
             .toStdString();
     for (size_t first = 0; first < rows.size(); first += LookupBatch) {
         QHash<QString, qint64> rowOfId;
-        const auto statement = m_dm.db1.statement(text);
-        SQLite::Statement &query = *statement;
-        const ResetOnExit reset{query};
+        Query query(m_dm.db1, text);
         for (int i = 0; i < LookupBatch; ++i) {
             if (first + size_t(i) < rows.size()) {
                 const TableRow &row = rows[first + size_t(i)];
                 const QString clientId = row.values[id].toString();
                 rowOfId.insert(clientId, row.rowid);
-                query.bind(i + 1, clientId.toStdString());
+                query.bind(i + 1, clientId);
             } else {
-                query.bind(i + 1);
+                query.bind(i + 1, QVariant());
             }
         }
         // The lowest rowid of a ClientId comes last and wins.
-        while (query.executeStep())
-            m_totals.insert(rowOfId.value(QString::fromUtf8(query.getColumn(0).getText())),
-                            {QString::fromUtf8(query.getColumn(1).getText()), columnValue(query.getColumn(2))});
+        while (query.next())
+            m_totals.insert(rowOfId.value(query.text(0)), {query.text(1), query.value(2)});
     }
 }
 

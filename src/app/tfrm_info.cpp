@@ -6,9 +6,9 @@
 
 #include "base/guarded.h"
 #include "base/product.h"
-#include "maintenance_windows.h"
 #include "shell.h"
 #include "ui/navigator.h"
+#include "window_parts.h"
 
 namespace {
 

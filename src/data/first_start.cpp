@@ -3,19 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
+#include "base/whole_file.h"
 #include "data/engine/file_copy.h"
 #include "schema.h"
 #include "tdm1.h"
 
 namespace {
-
-constexpr QFile::Permissions PrivateFile = QFile::ReadOwner | QFile::WriteOwner;
 
 bool fail(QString *error, const QString &why)
 {
@@ -36,9 +30,8 @@ QString folderFailure(const QString &path)
     return QStringLiteral("Cannot create the folder %1").arg(path);
 }
 
-// Copies source to target as a new file of the user's alone: the bytes go into a file beside
-// target that only the user may read, reach the disk, and the file then takes target's name,
-// which never replaces a file that is there.
+// Copies source to target as a new file of the user's alone (see writeFileWhole), which never
+// replaces a file that is there.
 bool copyPrivately(const QString &source, const QString &target, QString *error)
 {
     QFile in(source);
@@ -47,33 +40,11 @@ bool copyPrivately(const QString &source, const QString &target, QString *error)
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
-
-    QFile out;
-    bool opened = false;
-    for (int attempt = 0; attempt < 16 && !opened; ++attempt) {
-        out.setFileName(target + QStringLiteral(".first-start-")
-                        + QString::number(QRandomGenerator::global()->generate(), 16));
-        opened = out.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFile);
-    }
-    if (!opened)
-        return fail(error, QStringLiteral("Cannot write beside %1: %2").arg(target, out.errorString()));
-    bool written = out.write(bytes) == bytes.size() && out.flush();
-#ifdef Q_OS_UNIX
-    written = written && ::fsync(out.handle()) == 0;
-#endif
-    out.close();
-    if (!written) {
-        out.remove();
-        return fail(error, QStringLiteral("Cannot write beside %1").arg(target));
-    }
-    if (!QFile::rename(out.fileName(), target)) {
-        out.remove();
-        // A file that appeared there meanwhile is the user's and is kept.
-        if (!QFileInfo::exists(target))
-            return fail(error, QStringLiteral("Cannot put the database file at %1").arg(target));
-    }
-    syncFolder(QFileInfo(target).path());
-    return true;
+    const auto write = [&bytes](QFile &out, QString *) { return out.write(bytes) == bytes.size(); };
+    // A file that appeared there meanwhile is the user's and is kept.
+    if (QFileInfo::exists(target))
+        return true;
+    return writeFileWhole(target, write, error, AtTarget::Keep);
 }
 
 } // namespace

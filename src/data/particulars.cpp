@@ -50,6 +50,11 @@ std::optional<QString> yearsEmployedPhrase(const QString &years)
     return std::nullopt;
 }
 
+bool isJoint(const QString &spouseFirstName, const QString &spouseLastName)
+{
+    return !spouseFirstName.isEmpty() && !spouseLastName.isEmpty();
+}
+
 QString fieldName(Side side, const char *field)
 {
     // Field names match whatever their case: "S" + "marrieddependants" is smarrieddependants.

@@ -26,6 +26,10 @@ QString maritalStatusWithDependants(const QString &status, const QString &depend
 // text: "10" and "1.5" are more than "1", "05" and "0.5" are not.
 std::optional<QString> yearsEmployedPhrase(const QString &years);
 
+// Whether a statement is joint: both of the spouse's names are filled in. A joint statement
+// prints the joint pages, and its spouse's particulars are checked as the holder's are.
+bool isJoint(const QString &spouseFirstName, const QString &spouseLastName);
+
 // Which set of the Client row's fields: the person's, or the spouse's (prefixed "S").
 enum class Side { Person, Spouse };
 QString fieldName(Side side, const char *field);

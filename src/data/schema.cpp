@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
+#include "base/whole_file.h"
+#include "engine/connection.h"
 #include "engine/database.h"
+#include "engine/engine_error.h"
 #include "engine/file_copy.h"
 #include "engine/integrity_check.h"
 #include "schema_text.h"
@@ -30,30 +31,22 @@ bool createDatabaseFile(const QString &path, QString *error)
     if (!makePrivateFolders(info.absolutePath()))
         return fail(QStringLiteral("Cannot create the folder %1").arg(info.absolutePath()));
 
-    const QString partial = path + QStringLiteral(".partial");
-    QFile::remove(partial);
-    {
-        // SQLite keeps the mode of a file that exists, and gives its journal the same.
-        QFile created(partial);
-        if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner))
-            return fail(QStringLiteral("Cannot write in %1: %2").arg(info.absolutePath(), created.errorString()));
-    }
-    try {
-        SQLite::Database db(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        db.exec("PRAGMA journal_mode = DELETE");
-        SQLite::Transaction transaction(db);
-        db.exec(schemaSql());
-        transaction.commit();
-    } catch (const SQLite::Exception &e) {
-        QFile::remove(partial);
-        return fail(QString::fromUtf8(e.what()));
-    }
-    // rename() does not replace an existing file, so a file that appeared meanwhile stays.
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return fail(QStringLiteral("Cannot put the database file at %1").arg(path));
-    }
-    return true;
+    // SQLite writes the schema into the private temporary file by its name; it keeps the
+    // file's mode, and gives its journal the same.
+    const auto writeSchema = [](QFile &file, QString *why) {
+        try {
+            Connection db = Connection::writable(file.fileName());
+            db.exec("PRAGMA journal_mode = DELETE");
+            db.exec("BEGIN");
+            db.exec(schemaSql());
+            db.exec("COMMIT");
+            return true;
+        } catch (const EngineError &e) {
+            *why = e.message();
+            return false;
+        }
+    };
+    return writeFileWhole(path, writeSchema, error, AtTarget::Keep);
 }
 
 QString checkStatementDatabase(const QString &path)
@@ -67,14 +60,14 @@ QString checkStatementDatabase(const QString &path)
         return header;
     try {
         // immutable: the connection neither writes nor plays back a journal.
-        const auto file = Database::openImmutable(path);
-        if (const QString difference = Database::compareSchema(*file, schemaSql()); !difference.isEmpty())
+        Connection file = Connection::immutable(path);
+        if (const QString difference = Database::compareSchema(file, schemaSql()); !difference.isEmpty())
             return difference;
         // The full check: it also finds an index that disagrees with its table.
-        if (!IntegrityCheck::problemOf(*file).isEmpty())
+        if (!IntegrityCheck::problemOf(file).isEmpty())
             return QStringLiteral("The database file is damaged");
-    } catch (const SQLite::Exception &e) {
-        return QStringLiteral("The database file cannot be read: ") + QString::fromUtf8(e.what());
+    } catch (const EngineError &e) {
+        return QStringLiteral("The database file cannot be read: ") + e.message();
     }
     return {};
 }

@@ -1,8 +1,6 @@
 #include "statement_name.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "engine/database.h"
+#include "engine/query.h"
 #include "engine/table.h"
 #include "particulars.h"
 #include "tdm1.h"
@@ -25,11 +23,10 @@ StatementName currentStatementName(Tdm1 &dm)
     const QString id = text("Id");
     if (id.isEmpty())
         return name;
-    const auto query = dm.db1.statement("SELECT Date FROM FSPro WHERE ClientId = ? ORDER BY rowid LIMIT 1");
-    query->bind(1, id.toStdString());
-    if (query->executeStep())
-        name.date = QString::fromUtf8(query->getColumn(0).getText()).trimmed();
-    query->reset();
+    Query query(dm.db1, "SELECT Date FROM FSPro WHERE ClientId = :id ORDER BY rowid LIMIT 1");
+    query.bind(":id", id);
+    if (query.next())
+        name.date = query.text(0).trimmed();
     return name;
 }
 

@@ -142,11 +142,18 @@ QStringList exportStatementCsv(Tdm1 &dm, const QString &id, const QString &folde
     QStringList written;
     try {
         for (const auto &[path, content] : files) {
+            // A write whose last step failed may have left its file in place: it is removed
+            // with the others, unless something (a link) had that name before.
+            const QFileInfo entry(path);
+            const bool newName = !entry.exists() && !entry.isSymLink();
+            if (newName)
+                written << path;
             writePrivateFile(path, content);
-            written << path;
+            if (!newName)
+                written << path;
         }
     } catch (...) {
-        // A full disk half-way leaves no half set of files behind.
+        // A full disk half-way leaves no half set of files behind; none of them was there before.
         for (const QString &path : written)
             QFile::remove(path);
         throw;

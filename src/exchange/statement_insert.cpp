@@ -1,13 +1,12 @@
 #include "statement_insert.h"
 
 #include <algorithm>
-#include <memory>
 
 #include <QHash>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
+#include "data/engine/engine_error.h"
+#include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "totals/totals.h"
@@ -20,53 +19,53 @@ std::string insertText(const ExchangeTable &table, bool withClientId)
     QStringList columns;
     QStringList marks;
     for (const ExchangeField &field : table.fields) {
-        columns << u'"' + field.name + u'"';
+        columns << quoteIdentifier(field.name);
         marks << QStringLiteral("?");
     }
     if (withClientId) {
-        columns << QStringLiteral("\"ClientId\"");
+        columns << quoteIdentifier(QStringLiteral("ClientId"));
         marks << QStringLiteral("?");
     }
-    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-        .arg(table.name, columns.join(u','), marks.join(u','))
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quoteIdentifier(table.name), columns.join(u','), marks.join(u','))
         .toStdString();
 }
 
-void insertRow(Database &db, const ExchangeTable &table, const RecordRow &row, const QString *clientId,
-               const std::vector<QString> &skipped = {})
+// Returns the new row's rowid.
+qint64 insertRow(Database &db, const ExchangeTable &table, const RecordRow &row, const QString *clientId,
+                 const std::vector<QString> &skipped = {})
 {
     QHash<QString, QVariant> values;
     for (const auto &[name, value] : row)
         values.insert(name, value);
-    const std::shared_ptr<SQLite::Statement> insert = db.statement(insertText(table, clientId != nullptr));
-    int index = 1;
-    for (const ExchangeField &field : table.fields) {
-        const QVariant value = std::find(skipped.begin(), skipped.end(), field.name) == skipped.end()
-            ? values.value(field.name)
-            : QVariant();
-        switch (field.kind) {
-        case FieldKind::Text:
-            insert->bind(index, value.toString().toStdString());
-            break;
-        case FieldKind::Float:
-            if (value.isValid())
-                insert->bind(index, value.toDouble());
-            else
-                insert->bind(index);
-            break;
-        case FieldKind::Currency:
-        case FieldKind::Key:
-            if (value.isValid())
-                insert->bind(index, static_cast<int64_t>(value.toLongLong()));
-            else
-                insert->bind(index);
-            break;
+    try {
+        Query insert(db, insertText(table, clientId != nullptr));
+        int index = 1;
+        for (const ExchangeField &field : table.fields) {
+            const QVariant value = std::find(skipped.begin(), skipped.end(), field.name) == skipped.end()
+                ? values.value(field.name)
+                : QVariant();
+            switch (field.kind) {
+            case FieldKind::Text:
+                insert.bind(index, value.toString());
+                break;
+            case FieldKind::Float:
+                insert.bind(index, value.isValid() ? QVariant(value.toDouble()) : QVariant());
+                break;
+            case FieldKind::Currency:
+            case FieldKind::Key:
+                insert.bind(index, value.isValid() ? QVariant(value.toLongLong()) : QVariant());
+                break;
+            }
+            ++index;
         }
-        ++index;
+        if (clientId)
+            insert.bind(index, *clientId);
+        insert.exec();
+        return insert.insertedRowid();
+    } catch (const EngineError &e) {
+        throw ExchangeError(QStringLiteral("The statements could not be stored: %1").arg(e.message()));
     }
-    if (clientId)
-        insert->bind(index, clientId->toStdString());
-    insert->exec();
 }
 
 // The totals row keeps the record's texts (date, description); its amounts are formed anew.
@@ -95,11 +94,10 @@ std::vector<QString> insertStatements(Tdm1 &dm, const std::vector<StatementRecor
     std::vector<QString> ids;
     StatementListReset listReset(dm);
     FrozenControls frozen(dm.openOrder());
-    try {
+    {
         Database::Transaction transaction(dm.db1);
         for (const StatementRecord &record : records) {
-            insertRow(dm.db1, statementClientTable(), record.client, nullptr);
-            const QString id = QString::number(dm.db1.sql().getLastInsertRowid());
+            const QString id = QString::number(insertRow(dm.db1, statementClientTable(), record.client, nullptr));
             if (!record.totals.empty())
                 insertRow(dm.db1, statementTotalsTable(), record.totals, &id, amounts);
             for (const auto &[tableName, rows] : record.details) {
@@ -115,8 +113,6 @@ std::vector<QString> insertStatements(Tdm1 &dm, const std::vector<StatementRecor
             ids.push_back(id);
         }
         transaction.Commit();
-    } catch (const SQLite::Exception &e) {
-        throw ExchangeError(QStringLiteral("The statements could not be stored: %1").arg(QString::fromUtf8(e.what())));
     }
     listReset.reset();
     return ids;

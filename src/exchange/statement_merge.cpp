@@ -1,12 +1,9 @@
 #include "statement_merge.h"
 
-#include <memory>
-
 #include <QFileInfo>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
-#include "data/engine/database.h"
+#include "data/engine/connection.h"
+#include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
@@ -54,13 +51,13 @@ MergeResult mergeStatementFile(Tdm1 &dm, const QString &path)
         // immutable: the connection neither writes the other file nor creates anything
         // beside it (no journal, no -wal or -shm of a file in WAL mode); the check above
         // made sure no journal lies beside it whose changes it would miss.
-        const std::unique_ptr<SQLite::Database> other = Database::openImmutable(info.absoluteFilePath());
-        for (const qint64 id : statementIds(*other)) {
-            records.push_back(readStatement(*other, id));
+        Connection other = Connection::immutable(info.absoluteFilePath());
+        for (const qint64 id : statementIds(other)) {
+            records.push_back(readStatement(other, id));
             checkRecord(records.back(), id);
         }
-    } catch (const SQLite::Exception &e) {
-        throw ExchangeError(QStringLiteral("%1 cannot be read: %2").arg(path, QString::fromUtf8(e.what())));
+    } catch (const EngineError &e) {
+        throw ExchangeError(QStringLiteral("%1 cannot be read: %2").arg(path, e.message()));
     } catch (const ExchangeError &e) {
         throw ExchangeError(QStringLiteral("%1: %2; nothing was added").arg(path, e.message()));
     }

@@ -2,8 +2,11 @@
 
 #include <cmath>
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
+#include "data/engine/connection.h"
+#include "data/engine/engine_error.h"
+#include "data/engine/field.h"
+#include "data/engine/query.h"
+#include "data/engine/sql_identifier.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
@@ -17,26 +20,14 @@ struct StatementTables
     std::vector<ExchangeTable> details;
 };
 
-FieldKind kindOf(const QString &declaredType, bool key)
-{
-    // The same reading of a column's type as the table engine's.
-    const QString type = declaredType.toUpper();
-    if (type.contains(QStringLiteral("INT")))
-        return key ? FieldKind::Key : FieldKind::Currency;
-    if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
-        || type.contains(QStringLiteral("DOUB")))
-        return FieldKind::Float;
-    return FieldKind::Text;
-}
-
-ExchangeTable readTable(SQLite::Database &schema, const QString &name)
+ExchangeTable readTable(Connection &schema, const QString &name)
 {
     ExchangeTable table{name, {}};
-    SQLite::Statement info(schema, "SELECT name, type, pk FROM pragma_table_info(?)");
-    info.bind(1, name.toStdString());
-    while (info.executeStep()) {
-        const QString field = QString::fromUtf8(info.getColumn(0).getText());
-        const FieldKind kind = kindOf(QString::fromUtf8(info.getColumn(1).getText()), info.getColumn(2).getInt() != 0);
+    Query info(schema, "SELECT name, type, pk FROM pragma_table_info(:table)");
+    info.bind(":table", name);
+    while (info.next()) {
+        const QString field = info.text(0);
+        const FieldKind kind = fieldKindOfDeclaredType(info.text(1), info.integer(2) != 0);
         if (kind == FieldKind::Key || field.compare(QLatin1String("ClientId"), Qt::CaseInsensitive) == 0)
             continue;
         table.fields.push_back({field, kind});
@@ -47,15 +38,15 @@ ExchangeTable readTable(SQLite::Database &schema, const QString &name)
 const StatementTables &tables()
 {
     static const StatementTables built = [] {
-        SQLite::Database schema(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        Connection schema = Connection::memory();
         schema.exec(schemaSql());
         StatementTables result;
         result.client = readTable(schema, QStringLiteral("Client"));
         result.totals = readTable(schema, QStringLiteral("FSPro"));
-        SQLite::Statement names(schema, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
-                                        "AND name NOT IN ('User', 'Client', 'FSPro') ORDER BY rowid");
-        while (names.executeStep())
-            result.details.push_back(readTable(schema, QString::fromUtf8(names.getColumn(0).getText())));
+        Query names(schema, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
+                            "AND name NOT IN ('User', 'Client', 'FSPro') ORDER BY rowid");
+        while (names.next())
+            result.details.push_back(readTable(schema, names.text(0)));
         return result;
     }();
     return built;
@@ -65,36 +56,32 @@ std::string selectText(const ExchangeTable &table, const char *where)
 {
     QStringList columns;
     for (const ExchangeField &field : table.fields)
-        columns << u'"' + field.name + u'"';
-    return QStringLiteral("SELECT %1 FROM \"%2\" WHERE %3 ORDER BY rowid")
-        .arg(columns.join(u','), table.name, QLatin1String(where))
+        columns << quoteIdentifier(field.name);
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid")
+        .arg(columns.join(u','), quoteIdentifier(table.name), QLatin1String(where))
         .toStdString();
 }
 
 // A stored value as a record holds it; throws ExchangeError saying what is wrong with it.
-QVariant readValue(SQLite::Statement &query, int column, const ExchangeField &field)
+QVariant readValue(const Query &query, int column, const ExchangeField &field)
 {
-    const SQLite::Column value = query.getColumn(column);
     switch (field.kind) {
-    case FieldKind::Text: {
-        if (value.isNull())
-            return QString();
+    case FieldKind::Text:
         // Whole, a NUL inside included: what the file holds is what is carried.
-        const char *text = value.getText();
-        return QString::fromUtf8(text, value.getBytes());
-    }
+        return query.text(column);
     case FieldKind::Float:
     case FieldKind::Currency:
     case FieldKind::Key:
         break;
     }
-    if (value.isNull())
+    const QVariant value = query.value(column);
+    if (!value.isValid())
         return {};
-    if (value.getType() == SQLite::TEXT) {
+    if (value.typeId() == QMetaType::QString) {
         // An amount stored as text by another program: a number is kept, anything else is
         // not an amount and cannot be carried over.
         double parsed = 0;
-        const QString text = QString::fromUtf8(value.getText());
+        const QString text = value.toString();
         if (text.trimmed().isEmpty())
             return {};
         // Currency holds whole ten-thousandths in 64 bits.
@@ -104,24 +91,23 @@ QVariant readValue(SQLite::Statement &query, int column, const ExchangeField &fi
         return field.kind == FieldKind::Currency ? QVariant(qint64(std::llround(parsed))) : QVariant(parsed);
     }
     if (field.kind == FieldKind::Currency)
-        return QVariant(qint64(value.getInt64()));
+        return QVariant(query.integer(column));
     // Another program may have stored an infinity; it is no amount and has no JSON form.
-    const double amount = value.getDouble();
+    const double amount = query.real(column);
     if (!std::isfinite(amount))
         throw ExchangeError(QStringLiteral("holds a value that is not a finite number"));
     return QVariant(amount);
 }
 
-std::vector<RecordRow> readRows(SQLite::Database &db, const ExchangeTable &table, const char *where, qint64 id,
-                                bool asText, bool single)
+// On the program's database or a connection to another file.
+template <class File>
+std::vector<RecordRow> readRows(File &db, const ExchangeTable &table, const char *where, qint64 id, bool asText,
+                                bool single)
 {
-    SQLite::Statement query(db, selectText(table, where));
-    if (asText)
-        query.bind(1, std::to_string(id));
-    else
-        query.bind(1, static_cast<int64_t>(id));
+    Query query(db, selectText(table, where));
+    query.bind(1, asText ? QVariant(QString::number(id)) : QVariant(id));
     std::vector<RecordRow> rows;
-    while (query.executeStep()) {
+    while (query.next()) {
         RecordRow row;
         row.reserve(table.fields.size());
         for (size_t i = 0; i < table.fields.size(); ++i) {
@@ -189,7 +175,8 @@ const ExchangeTable *statementTable(const QString &name)
     return nullptr;
 }
 
-StatementRecord readStatement(SQLite::Database &db, qint64 id)
+template <class File>
+StatementRecord readStatementOf(File &db, qint64 id)
 {
     try {
         StatementRecord record;
@@ -205,9 +192,14 @@ StatementRecord readStatement(SQLite::Database &db, qint64 id)
         for (const ExchangeTable &table : statementDetailTables())
             record.details.emplace_back(table.name, readRows(db, table, "\"ClientId\" = ?", id, true, false));
         return record;
-    } catch (const SQLite::Exception &e) {
-        throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    } catch (const EngineError &e) {
+        throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(e.message()));
     }
+}
+
+StatementRecord readStatement(Connection &file, qint64 id)
+{
+    return readStatementOf(file, id);
 }
 
 StatementRecord readStatement(Tdm1 &dm, const QString &id)
@@ -216,18 +208,18 @@ StatementRecord readStatement(Tdm1 &dm, const QString &id)
     const qint64 key = id.toLongLong(&ok);
     if (!ok)
         throw ExchangeError(QStringLiteral("There is no statement %1").arg(id));
-    return readStatement(dm.db1.sql(), key);
+    return readStatementOf(dm.db1, key);
 }
 
-std::vector<qint64> statementIds(SQLite::Database &db)
+std::vector<qint64> statementIds(Connection &file)
 {
     try {
         std::vector<qint64> ids;
-        SQLite::Statement query(db, "SELECT \"Id\" FROM \"Client\" ORDER BY \"Id\"");
-        while (query.executeStep())
-            ids.push_back(query.getColumn(0).getInt64());
+        Query query(file, "SELECT \"Id\" FROM \"Client\" ORDER BY \"Id\"");
+        while (query.next())
+            ids.push_back(query.integer(0));
         return ids;
-    } catch (const SQLite::Exception &e) {
-        throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    } catch (const EngineError &e) {
+        throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(e.message()));
     }
 }

@@ -8,11 +8,8 @@
 
 #include "data/engine/field.h"
 
+class Connection;
 class Tdm1;
-
-namespace SQLite {
-class Database;
-}
 
 // One statement as it travels between files: its Client row, its totals row and the rows of
 // every detail table, without keys (Client.Id, ClientId). Text fields hold a QString, float
@@ -58,11 +55,11 @@ const ExchangeTable *statementTable(const QString &name);
 // stored, and is 0 for Client and FSPro (one row each).
 QString valuePlace(qint64 statement, const QString &table, qsizetype row, const QString &field);
 
-// Reads statement id of the database (any connection: the program's own or a read-only
-// one on another file). Throws ExchangeError when there is no such statement or a stored
-// amount is not a number, naming its place (valuePlace).
-StatementRecord readStatement(SQLite::Database &db, qint64 id);
+// Reads statement id of another file through a connection of its own. Throws ExchangeError
+// when there is no such statement or a stored amount is not a number, naming its place
+// (valuePlace).
+StatementRecord readStatement(Connection &file, qint64 id);
 // The same on the data module's file, the Id given as text.
 StatementRecord readStatement(Tdm1 &dm, const QString &id);
 // The Ids of every statement of the file, in the order they were created.
-std::vector<qint64> statementIds(SQLite::Database &db);
+std::vector<qint64> statementIds(Connection &file);

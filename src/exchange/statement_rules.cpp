@@ -3,9 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include <QDate>
-#include <QRegularExpression>
-
+#include "base/amount_limits.h"
+#include "base/dates.h"
 #include "data/entry_lists.h"
 
 namespace StatementRules {
@@ -77,11 +76,7 @@ QString beyond(double limit)
 
 bool isDate(const QString &text)
 {
-    static const QRegularExpression form(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{2})/([0-9]{2})/([0-9]{4})")));
-    const QRegularExpressionMatch match = form.match(text);
-    return match.hasMatch()
-        && QDate(match.captured(3).toInt(), match.captured(1).toInt(), match.captured(2).toInt()).isValid();
+    return Dates::parseExact(text).has_value();
 }
 
 } // namespace

@@ -11,11 +11,6 @@
 // for the user (empty when the value may be stored).
 namespace StatementRules {
 
-// What an amount control accepts; the monthly (currency) amounts must also fit their
-// ten-thousandths into 64 bits.
-inline constexpr double MaxAmount = 1e15;
-inline constexpr double MaxMonthlyAmount = 1e14;
-
 // The fixed entries a drop-down field of the windows offers, or null when it offers none.
 // An empty text is always allowed besides them.
 const QStringList *fixedEntries(const QString &table, const QString &field);

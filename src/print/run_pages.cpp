@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "data/particulars.h"
 #include "data/tdm1.h"
 #include "pages/tqr_blank_cont.h"
 #include "pages/tqr_blank_cont_assets_a.h"
@@ -72,8 +73,7 @@ PrintRun statementRun(Tdm1 &dm)
 
 PrintRun statementRun(const HolderNames &names)
 {
-    const bool joint = !names.spouseFirstName.isEmpty() && !names.spouseLastName.isEmpty();
-    return joint ? PrintRun::Joint : PrintRun::Personal;
+    return Particulars::isJoint(names.spouseFirstName, names.spouseLastName) ? PrintRun::Joint : PrintRun::Personal;
 }
 
 QString sheetHolder(PrintRun run, const HolderNames &names)

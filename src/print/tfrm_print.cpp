@@ -13,7 +13,6 @@
 #include "data/tdm1.h"
 #include "print/engine/report_page.h"
 #include "print_dialogs.h"
-#include "readiness_window.h"
 #include "run_printing.h"
 #include "system_print_dialogs.h"
 #include "ui/db_text.h"
@@ -179,15 +178,15 @@ void TfrmPrint::imPrintMouseMove()
 
 void TfrmPrint::imPreview_UpClick()
 {
-    // A statement is checked first; "Print anyway" goes on from the findings.
-    if (m_rbFS->isChecked() && ReadinessPanel::interpose(this, m_dm, m_navigator, [this] { PreviewStatement(); }))
+    // A statement is checked first; the check goes on by itself when the user asks it to.
+    if (m_rbFS->isChecked() && m_statementCheck && m_statementCheck([this] { PreviewStatement(); }))
         return;
     PreviewStatement();
 }
 
 void TfrmPrint::imPrint_UpClick()
 {
-    if (m_rbFS->isChecked() && ReadinessPanel::interpose(this, m_dm, m_navigator, [this] { PrintStatement(); }))
+    if (m_rbFS->isChecked() && m_statementCheck && m_statementCheck([this] { PrintStatement(); }))
         return;
     PrintStatement();
 }
@@ -197,6 +196,11 @@ void TfrmPrint::btnCloseClick()
     m_dm.ClearStatementFilters();
     m_navigator.returnToOverview();
     close();
+}
+
+void TfrmPrint::setStatementCheck(StatementCheck check)
+{
+    m_statementCheck = std::move(check);
 }
 
 bool TfrmPrint::printsAsJoint() const

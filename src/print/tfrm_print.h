@@ -68,6 +68,12 @@ public:
     // How many report page objects exist: none outside a run.
     int pageObjectCount() const;
 
+    // What runs before a statement is previewed or printed: true when it holds the run
+    // back, calling proceed itself to go on. The program sets the readiness check here;
+    // without one, a statement goes straight on.
+    using StatementCheck = std::function<bool(std::function<void()> proceed)>;
+    void setStatementCheck(StatementCheck check);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -83,6 +89,7 @@ private:
     Navigator &m_navigator;
     std::unique_ptr<PrintDialogs> m_ownDialogs;
     PrintDialogs &m_dialogs;
+    StatementCheck m_statementCheck;
 
     Report::CompositeReport m_qrComp;
     Report::CompositeReport m_qrCompJoint;

@@ -28,17 +28,21 @@ constexpr int QuestionPitch = 62;
 
 } // namespace
 
-LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *parent)
-    : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_last(first > 0)
+LegalWindow::LegalWindow(StatementWindow window, Tdm1 &dm, Navigator &navigator, QWidget *parent)
+    : SectionFrame(parent), m_dm(dm), m_navigator(navigator), m_last(window == StatementWindow::SecondLegal)
 {
     showStatement(currentStatementName(m_dm));
 
     std::vector<QWidget *> chain;
-    for (int i = 0; i < 5; ++i) {
-        const LegalQuestion &q = legalQuestions()[size_t(first + i)];
+    int i = 0; // the question's place on this window
+    const auto &questions = legalQuestions();
+    for (size_t number = 0; number < questions.size(); ++number) {
+        const LegalQuestion &q = questions[number];
+        if (q.window != window)
+            continue;
         const int y = QuestionsTop + i * QuestionPitch;
         auto *question = new QLabel(QString::fromLatin1(q.text), this);
-        question->setObjectName(QStringLiteral("lblQuestion%1").arg(first + i + 1));
+        question->setObjectName(QStringLiteral("lblQuestion%1").arg(number + 1));
         question->setGeometry(30, y, 493, 18);
 
         auto *answer = new DBComboBox(this);
@@ -49,7 +53,7 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
         answer->setGeometry(30, y + 22, 70, 20);
 
         auto *caption = new QLabel(QString::fromLatin1(q.explanationCaption), this);
-        caption->setObjectName(QStringLiteral("lblExplanation%1").arg(first + i + 1));
+        caption->setObjectName(QStringLiteral("lblExplanation%1").arg(number + 1));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(108, y + 22, 60, 20);
 
@@ -62,10 +66,11 @@ LegalWindow::LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *par
         question->setBuddy(answer);
         chain.push_back(answer);
         chain.push_back(explanation);
+        ++i;
     }
     auto *note = new QLabel(Note, this);
     note->setObjectName(QStringLiteral("lblNote"));
-    note->setGeometry(30, QuestionsTop + 5 * QuestionPitch - 4, 493, 18);
+    note->setGeometry(30, QuestionsTop + i * QuestionPitch - 4, 493, 18);
 
     QPushButton *closeButton = addButton("btnClose", QStringLiteral("Close"), {197, ButtonRow});
     QPushButton *previous = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
@@ -137,13 +142,15 @@ void LegalWindow::CloseToMain()
     leaveFor(QString());
 }
 
-TfrmLegal::TfrmLegal(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(0, dm, navigator, parent)
+TfrmLegal::TfrmLegal(Tdm1 &dm, Navigator &navigator, QWidget *parent)
+    : LegalWindow(StatementWindow::FirstLegal, dm, navigator, parent)
 {
     setObjectName(QStringLiteral("frmLegal"));
     takeCatalogueCaption();
 }
 
-TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent) : LegalWindow(5, dm, navigator, parent)
+TfrmLegal2::TfrmLegal2(Tdm1 &dm, Navigator &navigator, QWidget *parent)
+    : LegalWindow(StatementWindow::SecondLegal, dm, navigator, parent)
 {
     setObjectName(QStringLiteral("frmLegal2"));
     takeCatalogueCaption();

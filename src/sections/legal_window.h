@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/statement_window.h"
 #include "ui/section_frame.h"
 
 class Navigator;
@@ -14,8 +15,8 @@ class LegalWindow : public SectionFrame
 public:
     static const QString Note;
 
-    // Shows the five questions from `first` on.
-    LegalWindow(int first, Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
+    // Shows the questions the legal questions' table puts on this window.
+    LegalWindow(StatementWindow window, Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
 
     // Stores the row when something was answered, with the statement's key.
     void UpdateLegal();

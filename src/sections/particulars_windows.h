@@ -1,6 +1,6 @@
 #pragma once
 
-#include "particulars_window.h"
+#include "particulars_editor.h"
 
 class WindowRegistry;
 

@@ -9,7 +9,7 @@
 #include "data/engine/table.h"
 #include "data/statement_name.h"
 #include "data/tdm1.h"
-#include "totals/readiness.h"
+#include "readiness/readiness.h"
 #include "totals/statement_actions.h"
 #include "ui/db_edit.h"
 #include "ui/navigator.h"

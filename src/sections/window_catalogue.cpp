@@ -1,88 +1,93 @@
 #include "window_catalogue.h"
 
-namespace {
-
-CatalogueEntry section(const char *className, const char *caption, WindowFamily family, const char *link,
-                       const char *linkCaption, int linkRow, QStringList totals, const char *previous,
-                       const char *next)
-{
-    CatalogueEntry entry{className, caption, family, link, linkCaption, linkRow, std::move(totals)};
-    entry.previous = previous;
-    entry.next = next;
-    return entry;
-}
-
-} // namespace
-
 const std::vector<CatalogueEntry> &windowCatalogue()
 {
     using F = WindowFamily;
-    static const std::vector<CatalogueEntry> entries = [] {
-        std::vector<CatalogueEntry> e = {
-            section("TfrmPersonalInfo", "Personal Information", F::PersonalInformation, "lblPersonalInformation",
-                    "Information", 0, {}, nullptr, "TfrmPersonalEmployment"),
-            section("TfrmPersonalEmployment", "Personal Employment", F::Particulars, "lblPersonalEmployment",
-                    "Employment", 0, {}, "TfrmPersonalInfo", "TfrmPersonalContacts"),
-            section("TfrmPersonalContacts", "Personal Contacts", F::Particulars, "lblContacts", "Contacts", 0, {},
-                    "TfrmPersonalEmployment", "TfrmCash"),
-            section("TfrmSpouseInfo", "Spouse's Information", F::Spouse, "lblSpouseInfo", "Information", 0, {},
-                    "TfrmPersonalContacts", "TfrmSpouseEmployment"),
-            section("TfrmSpouseEmployment", "Spouse's Employment", F::Spouse, "lblSpouseEmployment", "Employment", 0,
-                    {}, "TfrmSpouseInfo", "TfrmSpouseContacts"),
-            section("TfrmSpouseContacts", "Spouse's Contacts", F::Spouse, "lblSpouseContacts", "Contacts", 0, {},
-                    "TfrmSpouseEmployment", "TfrmCash"),
-            section("TfrmCash", "Assets - Cash", F::List, "lblCash", "Cash", 1, {"dbE1"}, "TfrmPersonalContacts",
-                    "TfrmInvestments"),
-            section("TfrmInvestments", "Assets - Investments", F::List, "lblInvestments", "Investments", 1, {"dbE3"},
-                    "TfrmCash", "TfrmRealEstate"),
-            section("TfrmRealEstate", "Assets - Real Estate", F::List, "lblRealEstate", "Real Estate", 1, {"dbE2"},
-                    "TfrmInvestments", "TfrmAutos"),
-            section("TfrmAutos", "Assets - Autos", F::List, "lblAutos", "Autos", 1, {"dbE4"}, "TfrmRealEstate",
-                    "TfrmLifeInsurance"),
-            section("TfrmLifeInsurance", "Assets - Life Insurance", F::List, "lblLifeInsurance", "Life Insurance", 1,
-                    {"dbE5"}, "TfrmAutos", "TfrmPersonal"),
-            section("TfrmPersonal", "Assets - Personal", F::List, "lblPersonal", "Personal", 1, {"dbE6"},
-                    "TfrmLifeInsurance", "TfrmBusiness"),
-            section("TfrmBusiness", "Assets - Business", F::List, "lblBusiness", "Business", 1, {"dbE7"},
-                    "TfrmPersonal", "TfrmOther"),
-            section("TfrmOther", "Assets - Other", F::List, "lblOther", "Other", 1, {"dbE8", "dbE9", "dbE10"},
-                    "TfrmBusiness", "TfrmBank_Liabilities"),
-            section("TfrmBank_Liabilities", "Liabilities - Bank", F::List, "lblBank_Liability", "Bank", 2, {"dbE11"},
-                    "TfrmOther", "TfrmRealEstate_Liabilities"),
-            section("TfrmRealEstate_Liabilities", "Liabilities - Real Estate", F::List, "lblMortgages_Liability",
-                    "Mortgages", 2, {"dbE12"}, "TfrmBank_Liabilities", "TfrmCreditCard_Liabilities"),
-            section("TfrmCreditCard_Liabilities", "Liabilities - Credit Cards", F::List, "lblCreditCard_Liability",
-                    "Credit Cards", 2, {"dbE13"}, "TfrmRealEstate_Liabilities", "TfrmAutos_Liabilities"),
-            section("TfrmAutos_Liabilities", "Liabilities - Autos", F::List, "lblAuto_Liability", "Autos", 2,
-                    {"dbE14"}, "TfrmCreditCard_Liabilities", "TfrmTax_Liabilities"),
-            section("TfrmTax_Liabilities", "Liabilities - Taxes", F::List, "lblTaxes_Liability", "Taxes", 2,
-                    {"dbE15"}, "TfrmAutos_Liabilities", "TfrmOther_Liabilities"),
-            section("TfrmOther_Liabilities", "Liabilities - Other", F::List, "lblOther_Liability", "Other", 2,
-                    {"dbE16"}, "TfrmTax_Liabilities", "TfrmContingent_Liabilities"),
-            section("TfrmContingent_Liabilities", "Liabilities - Contingent", F::List, "lblContingent_Liability",
-                    "Contingent", 2, {"dbE17"}, "TfrmOther_Liabilities", "TfrmIncome"),
-            section("TfrmIncome", "Income", F::List, "lblIncome", "Income", 3, {}, "TfrmContingent_Liabilities",
-                    "TfrmExpenses"),
-            section("TfrmExpenses", "Expenses", F::List, "lblExpenses", "Expenses", 3, {}, "TfrmIncome", "TfrmLegal"),
-            section("TfrmLegal", "Legal", F::Legal, "lblLegal1", "Legal 1", 4, {}, "TfrmExpenses", "TfrmLegal2"),
-            section("TfrmLegal2", "Legal", F::Legal, "lblLegal2", "Legal 2", 4, {}, "TfrmLegal", nullptr),
-            {"TfrmPrint", "Print Financial Statement", F::Other},
-            {"TfrmInfo", "Information", F::Other},
-            {"TfrmReadiness", "Ready for the Lender?", F::Other},
-            {"TfrmCompare", "Compare Statements", F::Other},
-            {"TfrmStatementDate", "Statement Date", F::Other},
-            {"TfrmBackup", "Backup Financial Data", F::Other},
-            {"TfrmRestore", "Restore Financial Data", F::Other},
-        };
-        // The joint branch: the spouse's windows lie between the person's contacts and cash.
-        for (CatalogueEntry &entry : e) {
-            if (QLatin1String(entry.className) == QLatin1String("TfrmPersonalContacts"))
-                entry.nextJoint = "TfrmSpouseInfo";
-            if (QLatin1String(entry.className) == QLatin1String("TfrmCash"))
-                entry.previousJoint = "TfrmSpouseContacts";
-        }
-        return e;
-    }();
+    using W = StatementWindow;
+    static const std::vector<CatalogueEntry> entries = {
+        {.className = "TfrmPersonalInfo", .caption = "Personal Information", .family = F::PersonalInformation,
+         .window = W::PersonalInformation, .link = "lblPersonalInformation", .linkCaption = "Information",
+         .linkRow = 0, .next = "TfrmPersonalEmployment"},
+        {.className = "TfrmPersonalEmployment", .caption = "Personal Employment", .family = F::Particulars,
+         .link = "lblPersonalEmployment", .linkCaption = "Employment", .linkRow = 0, .next = "TfrmPersonalContacts",
+         .previous = "TfrmPersonalInfo"},
+        // On a joint statement the spouse's windows lie between the person's contacts and cash.
+        {.className = "TfrmPersonalContacts", .caption = "Personal Contacts", .family = F::Particulars,
+         .link = "lblContacts", .linkCaption = "Contacts", .linkRow = 0, .next = "TfrmCash",
+         .previous = "TfrmPersonalEmployment", .nextJoint = "TfrmSpouseInfo"},
+        {.className = "TfrmSpouseInfo", .caption = "Spouse's Information", .family = F::Spouse,
+         .window = W::SpouseInformation, .link = "lblSpouseInfo", .linkCaption = "Information", .linkRow = 0,
+         .next = "TfrmSpouseEmployment", .previous = "TfrmPersonalContacts"},
+        {.className = "TfrmSpouseEmployment", .caption = "Spouse's Employment", .family = F::Spouse,
+         .link = "lblSpouseEmployment", .linkCaption = "Employment", .linkRow = 0, .next = "TfrmSpouseContacts",
+         .previous = "TfrmSpouseInfo"},
+        {.className = "TfrmSpouseContacts", .caption = "Spouse's Contacts", .family = F::Spouse,
+         .link = "lblSpouseContacts", .linkCaption = "Contacts", .linkRow = 0, .next = "TfrmCash",
+         .previous = "TfrmSpouseEmployment"},
+        {.className = "TfrmCash", .caption = "Assets - Cash", .family = F::List, .window = W::Cash, .link = "lblCash",
+         .linkCaption = "Cash", .linkRow = 1, .totals = {"dbE1"}, .next = "TfrmInvestments",
+         .previous = "TfrmPersonalContacts", .previousJoint = "TfrmSpouseContacts"},
+        {.className = "TfrmInvestments", .caption = "Assets - Investments", .family = F::List,
+         .window = W::Investments, .link = "lblInvestments", .linkCaption = "Investments", .linkRow = 1,
+         .totals = {"dbE3"}, .next = "TfrmRealEstate", .previous = "TfrmCash"},
+        {.className = "TfrmRealEstate", .caption = "Assets - Real Estate", .family = F::List, .window = W::RealEstate,
+         .link = "lblRealEstate", .linkCaption = "Real Estate", .linkRow = 1, .totals = {"dbE2"}, .next = "TfrmAutos",
+         .previous = "TfrmInvestments"},
+        {.className = "TfrmAutos", .caption = "Assets - Autos", .family = F::List, .window = W::Autos,
+         .link = "lblAutos", .linkCaption = "Autos", .linkRow = 1, .totals = {"dbE4"}, .next = "TfrmLifeInsurance",
+         .previous = "TfrmRealEstate"},
+        {.className = "TfrmLifeInsurance", .caption = "Assets - Life Insurance", .family = F::List,
+         .window = W::LifeInsurance, .link = "lblLifeInsurance", .linkCaption = "Life Insurance", .linkRow = 1,
+         .totals = {"dbE5"}, .next = "TfrmPersonal", .previous = "TfrmAutos"},
+        {.className = "TfrmPersonal", .caption = "Assets - Personal", .family = F::List, .window = W::PersonalAssets,
+         .link = "lblPersonal", .linkCaption = "Personal", .linkRow = 1, .totals = {"dbE6"}, .next = "TfrmBusiness",
+         .previous = "TfrmLifeInsurance"},
+        {.className = "TfrmBusiness", .caption = "Assets - Business", .family = F::List, .window = W::BusinessAssets,
+         .link = "lblBusiness", .linkCaption = "Business", .linkRow = 1, .totals = {"dbE7"}, .next = "TfrmOther",
+         .previous = "TfrmPersonal"},
+        {.className = "TfrmOther", .caption = "Assets - Other", .family = F::List, .window = W::OtherAssets,
+         .link = "lblOther", .linkCaption = "Other", .linkRow = 1, .totals = {"dbE8", "dbE9", "dbE10"},
+         .next = "TfrmBank_Liabilities", .previous = "TfrmBusiness"},
+        {.className = "TfrmBank_Liabilities", .caption = "Liabilities - Bank", .family = F::List,
+         .window = W::BankNotes, .link = "lblBank_Liability", .linkCaption = "Bank", .linkRow = 2,
+         .totals = {"dbE11"}, .next = "TfrmRealEstate_Liabilities", .previous = "TfrmOther"},
+        {.className = "TfrmRealEstate_Liabilities", .caption = "Liabilities - Real Estate", .family = F::List,
+         .window = W::Mortgages, .link = "lblMortgages_Liability", .linkCaption = "Mortgages", .linkRow = 2,
+         .totals = {"dbE12"}, .next = "TfrmCreditCard_Liabilities", .previous = "TfrmBank_Liabilities"},
+        {.className = "TfrmCreditCard_Liabilities", .caption = "Liabilities - Credit Cards", .family = F::List,
+         .window = W::CreditCards, .link = "lblCreditCard_Liability", .linkCaption = "Credit Cards", .linkRow = 2,
+         .totals = {"dbE13"}, .next = "TfrmAutos_Liabilities", .previous = "TfrmRealEstate_Liabilities"},
+        {.className = "TfrmAutos_Liabilities", .caption = "Liabilities - Autos", .family = F::List,
+         .window = W::AutoLoans, .link = "lblAuto_Liability", .linkCaption = "Autos", .linkRow = 2,
+         .totals = {"dbE14"}, .next = "TfrmTax_Liabilities", .previous = "TfrmCreditCard_Liabilities"},
+        {.className = "TfrmTax_Liabilities", .caption = "Liabilities - Taxes", .family = F::List, .window = W::Taxes,
+         .link = "lblTaxes_Liability", .linkCaption = "Taxes", .linkRow = 2, .totals = {"dbE15"},
+         .next = "TfrmOther_Liabilities", .previous = "TfrmAutos_Liabilities"},
+        {.className = "TfrmOther_Liabilities", .caption = "Liabilities - Other", .family = F::List,
+         .window = W::OtherLiabilities, .link = "lblOther_Liability", .linkCaption = "Other", .linkRow = 2,
+         .totals = {"dbE16"}, .next = "TfrmContingent_Liabilities", .previous = "TfrmTax_Liabilities"},
+        {.className = "TfrmContingent_Liabilities", .caption = "Liabilities - Contingent", .family = F::List,
+         .window = W::Contingent, .link = "lblContingent_Liability", .linkCaption = "Contingent", .linkRow = 2,
+         .totals = {"dbE17"}, .next = "TfrmIncome", .previous = "TfrmOther_Liabilities"},
+        {.className = "TfrmIncome", .caption = "Income", .family = F::List, .window = W::Income, .link = "lblIncome",
+         .linkCaption = "Income", .linkRow = 3, .next = "TfrmExpenses", .previous = "TfrmContingent_Liabilities"},
+        {.className = "TfrmExpenses", .caption = "Expenses", .family = F::List, .window = W::Expenses,
+         .link = "lblExpenses", .linkCaption = "Expenses", .linkRow = 3, .next = "TfrmLegal",
+         .previous = "TfrmIncome"},
+        {.className = "TfrmLegal", .caption = "Legal", .family = F::Legal, .window = W::FirstLegal,
+         .link = "lblLegal1", .linkCaption = "Legal 1", .linkRow = 4, .next = "TfrmLegal2",
+         .previous = "TfrmExpenses"},
+        {.className = "TfrmLegal2", .caption = "Legal", .family = F::Legal, .window = W::SecondLegal,
+         .link = "lblLegal2", .linkCaption = "Legal 2", .linkRow = 4, .previous = "TfrmLegal"},
+        {.className = "TfrmPrint", .caption = "Print Financial Statement", .family = F::Other},
+        {.className = "TfrmInfo", .caption = "Information", .family = F::Other},
+        {.className = "TfrmReadiness", .caption = "Ready for the Lender?", .family = F::Other},
+        {.className = "TfrmCompare", .caption = "Compare Statements", .family = F::Other},
+        {.className = "TfrmStatementDate", .caption = "Statement Date", .family = F::Other,
+         .window = W::StatementDate},
+        {.className = "TfrmBackup", .caption = "Backup Financial Data", .family = F::Other},
+        {.className = "TfrmRestore", .caption = "Restore Financial Data", .family = F::Other},
+    };
     return entries;
 }
 
@@ -93,6 +98,14 @@ const CatalogueEntry *findWindow(const QString &name)
             || entry.totals.contains(name))
             return &entry;
     }
+    return nullptr;
+}
+
+const CatalogueEntry *findWindow(StatementWindow window)
+{
+    for (const CatalogueEntry &entry : windowCatalogue())
+        if (window != StatementWindow::None && entry.window == window)
+            return &entry;
     return nullptr;
 }
 

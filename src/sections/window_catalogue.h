@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/statement_window.h"
+
 // Every secondary window, once: its class, caption and family, the link of the main
 // window's Financial Statement page and the clickable totals of its Overview that open it,
 // and its neighbours in the walk of Next and Previous. The main window's links, totals and
@@ -23,6 +25,7 @@ struct CatalogueEntry
     const char *className;
     const char *caption;
     WindowFamily family;
+    StatementWindow window = StatementWindow::None; // how the layers below name it
     const char *link = nullptr;        // the Financial Statement page's link control
     const char *linkCaption = nullptr; // its text
     int linkRow = -1;                  // its row on the page, from the top
@@ -37,6 +40,8 @@ struct CatalogueEntry
 const std::vector<CatalogueEntry> &windowCatalogue();
 // The entry of a window class, a page link or a clickable total; null for any other name.
 const CatalogueEntry *findWindow(const QString &name);
+// The entry of a window named by the layers below the windows; null for None.
+const CatalogueEntry *findWindow(StatementWindow window);
 // The window Next (Previous) opens from this one; empty text where there is none.
 QString nextWindow(const CatalogueEntry &entry, bool joint);
 QString previousWindow(const CatalogueEntry &entry, bool joint);

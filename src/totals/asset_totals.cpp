@@ -5,23 +5,13 @@
 #include <QVariant>
 
 #include "data/engine/database.h"
+#include "data/engine/field.h"
 #include "data/tdm1.h"
 #include "totals/category_sum.h"
 #include "totals/liability_totals.h"
 #include "totals/totals_support.h"
 
 namespace {
-
-// The share of a whole held by the statement's people. Percentages are stored as percents;
-// one that cannot be read counts as the whole, and a share that cannot be formed as none.
-double shareOf(double whole, const Field &percent)
-{
-    double factor = tryReadFloat(percent).value_or(100.0) * 0.01;
-    if (!std::isfinite(factor))
-        factor = 1.0;
-    const double share = whole * factor;
-    return std::isfinite(share) ? share : 0.0;
-}
 
 bool holds(const Field &field, double value)
 {
@@ -30,6 +20,34 @@ bool holds(const Field &field, double value)
 }
 
 } // namespace
+
+double propertyShare(double whole, const QVariant &percent)
+{
+    double stored = 0.0;
+    if (percent.isValid() && !percent.isNull()) {
+        if (percent.typeId() == QMetaType::Double || percent.typeId() == QMetaType::LongLong)
+            stored = percent.toDouble();
+        else if (const QString text = percent.toString(); !text.trimmed().isEmpty() && !Field::parseNumber(text, &stored))
+            stored = 100.0;
+    }
+    double factor = stored * 0.01;
+    if (!std::isfinite(factor))
+        factor = 1.0;
+    const double share = whole * factor;
+    return std::isfinite(share) ? share : 0.0;
+}
+
+const std::array<PropertyShareRule, 2> &propertyShareRules()
+{
+    static const std::array<PropertyShareRule, 2> rules = {{
+        {"MarketValue", "PercentOwned", "TMarketValue", "RealEstateTotalsAsset", "RealEstateTotals",
+         StatementWindow::RealEstate, "owned value", "a property's market value", "a property's percentage owned"},
+        {"CurrentBalance", "PercentLiability", "TCurrentLiability", "TMortgageLiabilitiesTotals",
+         "MortgageLiabilitiesTotals", StatementWindow::Mortgages, "owed balance", "a mortgage balance",
+         "a mortgage's percentage owed"},
+    }};
+    return rules;
+}
 
 void RecalcCashTotals(Tdm1 &dm)
 {
@@ -72,41 +90,45 @@ void RecalcRealEstateTotals(Tdm1 &dm)
     FrozenControls frozen({&table, &dm.tblFSPro});
     Database::Transaction transaction(dm.db1);
 
-    const Field marketValue = table.FieldByName(QStringLiteral("MarketValue"));
-    const Field percentOwned = table.FieldByName(QStringLiteral("PercentOwned"));
-    const Field currentBalance = table.FieldByName(QStringLiteral("CurrentBalance"));
-    const Field percentLiability = table.FieldByName(QStringLiteral("PercentLiability"));
-    Field ownedValue = table.FieldByName(QStringLiteral("TMarketValue"));
-    Field owedBalance = table.FieldByName(QStringLiteral("TCurrentLiability"));
+    struct Bound
+    {
+        const PropertyShareRule &rule;
+        Field whole, percent, share;
+        double shares = 0.0, wholes = 0.0;
+    };
+    std::vector<Bound> bound;
+    for (const PropertyShareRule &rule : propertyShareRules())
+        bound.push_back({rule, table.FieldByName(QLatin1String(rule.whole)),
+                         table.FieldByName(QLatin1String(rule.percent)), table.FieldByName(QLatin1String(rule.share))});
 
-    // One walk forms all four sums: the full values are independent of the shares, and the
+    // One walk forms all four sums: the wholes are independent of the shares, and the
     // transaction makes the result the same as separate passes.
-    double owned = 0.0, owed = 0.0, fullValue = 0.0, fullBalance = 0.0;
     for (table.First(); !table.Eof(); table.Next()) {
-        const double value = marketValue.AsFloat();
-        const double ownedShare = shareOf(value, percentOwned);
-        addPlain(owned, ownedShare, QStringLiteral("RealEstateTotals"));
-        const double balance = currentBalance.AsFloat();
-        const double owedShare = shareOf(balance, percentLiability);
-        addPlain(owed, owedShare, QStringLiteral("MortgageLiabilitiesTotals"));
-        addGuarded(fullValue, value);
-        addGuarded(fullBalance, balance);
-
+        std::array<double, 2> shares{};
+        bool current = true;
+        for (size_t i = 0; i < bound.size(); ++i) {
+            Bound &b = bound[i];
+            const double whole = b.whole.AsFloat();
+            shares[i] = propertyShare(whole, b.percent.Value());
+            addPlain(b.shares, shares[i], QLatin1String(b.rule.shareTotal));
+            addGuarded(b.wholes, whole);
+            current = current && holds(b.share, shares[i]);
+        }
         // Rows whose shares are already current are not rewritten.
-        if (!holds(ownedValue, ownedShare) || !holds(owedBalance, owedShare)) {
+        if (!current) {
             table.Edit();
-            ownedValue.SetAsFloat(ownedShare);
-            owedBalance.SetAsFloat(owedShare);
+            for (size_t i = 0; i < bound.size(); ++i)
+                bound[i].share.SetAsFloat(shares[i]);
             table.Post();
         }
     }
     table.First();
 
     Table &totals = editTotalsRow(dm);
-    totals.FieldByName(QStringLiteral("RealEstateTotalsAsset")).SetAsFloat(fullValue);
-    totals.FieldByName(QStringLiteral("TMortgageLiabilitiesTotals")).SetAsFloat(fullBalance);
-    totals.FieldByName(QStringLiteral("RealEstateTotals")).SetAsFloat(owned);
-    totals.FieldByName(QStringLiteral("MortgageLiabilitiesTotals")).SetAsFloat(owed);
+    for (const Bound &b : bound) {
+        totals.FieldByName(QLatin1String(b.rule.wholeTotal)).SetAsFloat(b.wholes);
+        totals.FieldByName(QLatin1String(b.rule.shareTotal)).SetAsFloat(b.shares);
+    }
     totals.Post();
 
     RecalcTotalAssets(dm);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "data/statement_window.h"
+
 class Table;
 class Tdm1;
 
@@ -15,6 +17,9 @@ struct SummedField
     const char *typeField = nullptr; // null: every row counts
     const char *typeText = nullptr;
     bool guarded = true;             // false: a result that is not finite ends the operation
+    // The row's amount as the user is told of it when it is below zero, where that is never
+    // sound (an overdrawn account may be); set on one sum of each such field.
+    const char *positive = nullptr;
 };
 
 // A category recomputation as data: the table walked, its sums and what is re-formed after.
@@ -23,6 +28,7 @@ struct CategorySum
     Table Tdm1::*table;
     std::vector<SummedField> fields;
     std::vector<void (*)(Tdm1 &)> then;
+    StatementWindow window; // where the rows are entered
 };
 
 enum class Category {

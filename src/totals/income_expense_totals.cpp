@@ -21,11 +21,17 @@ const ItemTotals &incomeTotals()
             {IncomeType::SalarySpouse, "Salary_Spouse", "MSalary_Spouse"},
             {IncomeType::Bonus, "Bonus", "MBonus"},
             {IncomeType::Dividends, "Dividends", "MDividends"},
-            {IncomeType::RealEstate, "RealEstateIncome", "MRealEstateIncome"},
+            // A property's net income may be a loss.
+            {.type = IncomeType::RealEstate,
+             .yearly = "RealEstateIncome",
+             .monthly = "MRealEstateIncome",
+             .mayBeNegative = true},
             {IncomeType::Oil, "OilIncome", "MOilIncome"},
             {IncomeType::AllOther, "OtherIncome", "MOtherIncome"},
         },
         RecalcTotalAssets,
+        StatementWindow::Income,
+        "an income",
     };
     return totals;
 }
@@ -38,14 +44,16 @@ const ItemTotals &expenseTotals()
         {
             {ExpenseType::Alimony, "Alimony_Exp", "MAlimony_Exp"},
             {ExpenseType::Insurance, "Insurance_Exp", "MInsurance_Exp"},
-            {ExpenseType::Installment, "Installment_Exp", "MInstallment_Exp"},
-            {ExpenseType::Lease, "Lease_Exp", "MLease_Exp"},
-            {ExpenseType::Mortgage, "Mortgage_Exp", "MMortgage_Exp"},
-            {ExpenseType::OtherDebt, "OtherDebt_Exp", "MOtherDebt_Exp"},
+            {.type = ExpenseType::Installment, .yearly = "Installment_Exp", .monthly = "MInstallment_Exp", .debtService = true},
+            {.type = ExpenseType::Lease, .yearly = "Lease_Exp", .monthly = "MLease_Exp", .debtService = true},
+            {.type = ExpenseType::Mortgage, .yearly = "Mortgage_Exp", .monthly = "MMortgage_Exp", .debtService = true},
+            {.type = ExpenseType::OtherDebt, .yearly = "OtherDebt_Exp", .monthly = "MOtherDebt_Exp", .debtService = true},
             {ExpenseType::Rental, "Rental_Exp", "MRental_Exp"},
             {ExpenseType::AllOther, "Other_Exp", "MOther_Exp"},
         },
         nullptr,
+        StatementWindow::Expenses,
+        "an expense",
     };
     return totals;
 }

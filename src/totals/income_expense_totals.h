@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "data/statement_window.h"
+
 class Table;
 class Tdm1;
 
@@ -11,6 +13,10 @@ struct TypeTotal
     const char *type; // the Type text, compared exactly
     const char *yearly;
     const char *monthly;
+    bool mayBeNegative = false; // its items may be below zero on a sound statement (a loss)
+    // Its monthly figure is debt service: installments, mortgage payments, lease obligations
+    // and other debt service, as the debt-to-income ratio counts them.
+    bool debtService = false;
 };
 
 // An item recomputation as data: its table, the all-rows pair and the pairs of each type.
@@ -20,6 +26,9 @@ struct ItemTotals
     TypeTotal all; // type unused: every row of the statement
     std::vector<TypeTotal> types;
     void (*then)(Tdm1 &);
+    StatementWindow window; // where the items are entered
+    // An item's amount as the user is told of it when it is below zero where that is not sound.
+    const char *positive;
 };
 
 const ItemTotals &incomeTotals();

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include <QDate>
 #include <QString>
 
+#include "base/dates.h"
 #include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/statement_name.h"
@@ -39,11 +39,9 @@ void deleteVisibleRows(Tdm1 &dm, const std::vector<Table *> &tables)
     }
     FrozenControls frozen(tables);
     Database::Transaction transaction(dm.db1);
-    for (Table *table : tables) {
-        table->First();
-        while (!table->Eof())
-            table->Delete();
-    }
+    // The rows the walk from First to the end would delete one by one, in one statement each.
+    for (Table *table : tables)
+        table->DeleteVisibleRows();
     transaction.Commit();
 }
 
@@ -67,7 +65,7 @@ void CreateTotalsRow(Tdm1 &dm)
     Database::Transaction transaction(dm.db1);
     totals.Append();
     totals.FieldByName(QStringLiteral("ClientId")).SetAsString(dm.CurrentClientId);
-    totals.FieldByName(QStringLiteral("Date")).SetAsString(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+    totals.FieldByName(QStringLiteral("Date")).SetAsString(Dates::format(Dates::today()));
     totals.FieldByName(QStringLiteral("Description")).SetAsString(description);
     totals.Post();
     transaction.Commit();

@@ -4,6 +4,8 @@
 
 #include <QFocusEvent>
 
+#include "base/amount_limits.h"
+#include "base/dates.h"
 #include "base/guarded.h"
 #include "typed_values.h"
 #include "upper_case_validator.h"
@@ -86,11 +88,11 @@ std::optional<QString> DBEdit::storedForm(const QString &text) const
     case Rule::Date:
     case Rule::PastDate:
     case Rule::UpToToday: {
-        const auto date = TypedValues::parseDate(text);
-        const QDate today = QDate::currentDate();
+        const auto date = Dates::parse(text);
+        const QDate today = Dates::today();
         if (!date || (m_rule == Rule::PastDate && *date >= today) || (m_rule == Rule::UpToToday && *date > today))
             return std::nullopt;
-        return TypedValues::formatDate(*date);
+        return Dates::format(*date);
     }
     case Rule::Initial: {
         const QString t = text.trimmed();
@@ -120,7 +122,7 @@ QString DBEdit::refusal() const
     case Rule::Date:
     case Rule::PastDate:
     case Rule::UpToToday:
-        if (m_rule == Rule::Date || !TypedValues::parseDate(text()))
+        if (m_rule == Rule::Date || !Dates::parse(text()))
             return QStringLiteral("Please enter \"%1\" as a date in the form mm/dd/yyyy.").arg(fieldName());
         return m_rule == Rule::PastDate
             ? QStringLiteral("Please enter \"%1\" as a date in the past.").arg(fieldName())

@@ -23,7 +23,6 @@ public:
     // otherwise). PastDate: before today; UpToToday: today or before.
     enum class Rule { Free, Percent, Date, PastDate, UpToToday, Initial };
 
-    static constexpr double MaxAmount = 1e15;
     static const QString AmountRangeMessage;
     static const QString AmountMessage;
 

@@ -56,21 +56,4 @@ std::optional<double> parsePercent(const QString &text)
     return parseAmount(t);
 }
 
-std::optional<QDate> parseDate(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)"));
-    const QRegularExpressionMatch match = form.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(3).toInt(), match.captured(1).toInt(), match.captured(2).toInt());
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-QString formatDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
-}
-
 } // namespace TypedValues

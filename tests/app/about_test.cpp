@@ -1,4 +1,5 @@
 // The about window, the web-site link and the update check, with the browser recorded.
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,10 +29,16 @@ protected:
     }
 };
 
-TEST(ProgramVersion, IsTheBuildsFourPartVersion)
+TEST(ProgramVersion, IsTheNewestReleaseThePackageAnnounces)
 {
-    EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(GetProgramVersion()).hasMatch())
-        << GetProgramVersion().toStdString();
+    // The software centres show the package's newest release; the program says the same,
+    // with the build number after it.
+    QFile metainfo(QStringLiteral(WORTHSHEET_PACKAGING_DIR "/com.norvale.Worthsheet.metainfo.xml"));
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    const QRegularExpressionMatch release =
+        QRegularExpression(QStringLiteral("<release version=\"([^\"]+)\"")).match(QString::fromUtf8(metainfo.readAll()));
+    ASSERT_TRUE(release.hasMatch());
+    EXPECT_EQ(GetProgramVersion(), release.captured(1) + QStringLiteral(".0"));
 }
 
 TEST(UpdateCheckAddress, AppendsTheVersionToTheUpdateQueryOfTheSite)

@@ -138,6 +138,9 @@ TEST_F(CommandLineTest, ArgumentsNotUnderstoodExitWithTwo)
 {
     expectError(run({QStringLiteral("--frobnicate")}), CommandLine::Usage, QStringLiteral("unknown argument --frobnicate"));
     expectError(run({QStringLiteral("--pdf"), QStringLiteral("1")}), CommandLine::Usage, QStringLiteral("--pdf needs 2"));
+    // An option is never taken for an operand.
+    expectError(run({QStringLiteral("--export-json"), QStringLiteral("1"), QStringLiteral("--user"), QStringLiteral("ada")}),
+                CommandLine::Usage, QStringLiteral("--export-json needs 2"));
     expectError(run({QStringLiteral("--list"), QStringLiteral("--help")}), CommandLine::Usage, QStringLiteral("one verb"));
     expectError(run({QStringLiteral("--list"), QStringLiteral("--password"), QStringLiteral("secret")}), CommandLine::Usage,
                 QStringLiteral("never given as an argument"));
@@ -376,6 +379,11 @@ TEST_F(CommandLineTest, AStoredLoginIsPassedOnlyWithItsUserAndPasswordFile)
                     QStringLiteral("the password file %1 is open to others (permissions %2); make it private with chmod 600 %1")
                         .arg(passwordFile, shown));
         EXPECT_FALSE(refused.err.contains(QStringLiteral("s3cret")));
+    }
+    // The last line may end as a Windows editor ends it, or not at all.
+    for (const QByteArray &content : {QByteArray("s3cret pass\r\n"), QByteArray("s3cret pass")}) {
+        writePassword(content);
+        EXPECT_EQ(run(withLogin).code, CommandLine::Done) << content.toStdString();
     }
     writePassword("s3cret pass\n", QFile::ReadOwner);
     EXPECT_EQ(run(withLogin).code, CommandLine::Done);

@@ -7,6 +7,7 @@
 
 #include "recording_shell.h"
 #include "support/app/main_window_fixture.h"
+#include "support/file_mode.h"
 
 // The real main window with a recording shell, on its Settings page after the login, from
 // which the about, backup and restore windows are opened and driven.
@@ -38,5 +39,3 @@ protected:
     bool programEnded = false;
 };
 
-QByteArray fileBytes(const QString &path);
-void writeFile(const QString &path, const QByteArray &bytes);

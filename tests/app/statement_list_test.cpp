@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "base/dates.h"
 #include "data/tdm1.h"
 #include "print/engine/composite_report.h"
 #include "print/run_pages.h"
@@ -38,7 +39,9 @@ void keepPicture(QWidget *widget, const char *name)
         widget->grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
 }
 
-const QString Today = QDate::currentDate().toString("MM/dd/yyyy");
+// The day the tests run on, whatever the system's date.
+const QDate Day(2027, 6, 30);
+const QString Today = Dates::format(Day);
 
 // Where two listings part; empty when they are the same.
 std::string difference(const std::vector<QStringList> &got, const std::vector<QStringList> &wanted)
@@ -55,6 +58,7 @@ std::string difference(const std::vector<QStringList> &got, const std::vector<QS
 class StatementListTest : public MainWindowTest
 {
 protected:
+    const Dates::FixedToday fixedToday{Day};
     DBGrid *grid() { return child<DBGrid>("DBGrid1"); }
     // Every row of the list as it shows them, read to its end.
     std::vector<QStringList> listed()
@@ -346,7 +350,7 @@ TEST_F(StatementListTest, TheDateIsSetBesideTheListAndShowsInEveryWindowAndOnEve
 
     // Refused: a date to come, a date that is none, nothing at all. The typing stays,
     // selected, and the file keeps its date.
-    const QString tomorrow = QDate::currentDate().addDays(1).toString("MM/dd/yyyy");
+    const QString tomorrow = Dates::format(Day.addDays(1));
     const std::vector<std::pair<QString, QString>> refused = {
         {tomorrow, "Please enter \"As of\" as a date no later than today."},
         {"2/30/2025", "Please enter \"As of\" as a date in the form mm/dd/yyyy."},

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
+#include "data/engine/query.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "support/child_process.h"
@@ -499,23 +500,18 @@ TEST_F(TransactionTest, ANestedReadOfTheSameQueryLeavesTheOuterOneWhereItWas)
     for (int i = 0; i < 3; ++i)
         addClient("Ann", QString("Name%1").arg(i));
     const std::string text = "SELECT LastName FROM Client ORDER BY LastName";
-    auto outer = dm->db1.statement(text);
-    ASSERT_TRUE(outer->executeStep());
-    EXPECT_EQ(outer->getColumn(0).getString(), "Name0");
+    Query outer(dm->db1, text);
+    ASSERT_TRUE(outer.next());
+    EXPECT_EQ(outer.text(0), "Name0");
     {
-        const auto inner = dm->db1.statement(text);
-        EXPECT_NE(inner.get(), outer.get());
+        Query inner(dm->db1, text);
         int rows = 0;
-        while (inner->executeStep())
+        while (inner.next())
             ++rows;
         EXPECT_EQ(rows, 3);
     }
-    ASSERT_TRUE(outer->executeStep());
-    EXPECT_EQ(outer->getColumn(0).getString(), "Name1");
-    // Once the holder lets go, the prepared one is handed out again.
-    const SQLite::Statement *cached = outer.get();
-    outer.reset();
-    EXPECT_EQ(dm->db1.statement(text).get(), cached);
+    ASSERT_TRUE(outer.next());
+    EXPECT_EQ(outer.text(0), "Name1");
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 // The first start: the user's private data folder and the copy of the empty database.
 #include <sys/stat.h>
 
+#include <vector>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "base/whole_file.h"
+#include <SQLiteCpp/SQLiteCpp.h>
 
 #include "data/first_start.h"
 #include "data/schema.h"
@@ -91,6 +96,51 @@ TEST_F(FirstStartTest, CopiesTheTemplateIntoNewPrivateFoldersWhateverTheMask)
               QStringList{"wks.ABS"});
 }
 
+TEST_F(FirstStartTest, TheCopyReachesTheDiskBeforeItTakesTheDatabasesName)
+{
+    // Each sync notes whether the database's name was taken then.
+    std::vector<bool> targetThere;
+    {
+        ScopedFileSystemCalls watched({.sync = [&](int) {
+                                           targetThere.push_back(QFileInfo::exists(target));
+                                           return true;
+                                       },
+                                       .bytesAvailable = {}});
+        ASSERT_EQ(provideDatabaseFile({templatePath}), target);
+    }
+    EXPECT_EQ(targetThere, (std::vector<bool>{false, true})) << "the copy is synced, renamed, then its folder";
+
+    // A disk that does not write the copy through: nothing takes the name, nothing is left.
+    ASSERT_TRUE(QFile::remove(target));
+    QString error;
+    {
+        ScopedFileSystemCalls failing({.sync = [](int) { return false; }, .bytesAvailable = {}});
+        EXPECT_EQ(provideDatabaseFile({templatePath}, &error), QString());
+    }
+    EXPECT_TRUE(error.contains(target)) << error.toStdString();
+    EXPECT_TRUE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(CreateDatabaseFile, IsPrivateAndLeavesNothingWhenTheDiskDoesNotConfirmIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new/wks.ABS");
+    {
+        ScopedFileSystemCalls failing({.sync = [](int) { return false; }, .bytesAvailable = {}});
+        QString error;
+        EXPECT_FALSE(createDatabaseFile(path, &error));
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.filePath("new")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    QString error;
+    ASSERT_TRUE(createDatabaseFile(path, &error)) << error.toStdString();
+    EXPECT_EQ(modeOf(path), 0600u);
+    EXPECT_EQ(checkStatementDatabase(path), QString());
+    EXPECT_EQ(QDir(dir.filePath("new")).entryList(QDir::Files | QDir::Hidden), QStringList{"wks.ABS"});
+    EXPECT_FALSE(createDatabaseFile(path, &error)) << "an existing file is never replaced";
+}
+
 TEST_F(FirstStartTest, LeavesFoldersAndFilesThatExistAsTheyAre)
 {
     ASSERT_TRUE(QDir().mkpath(dataHomePath));
@@ -115,8 +165,17 @@ TEST_F(FirstStartTest, TakesTheFirstTemplateThatIsACompleteDatabase)
 {
     const QString damaged = root.path() + "/damaged/wks.ABS";
     writeBytes(damaged, "not a database at all");
+    // A usable template after it, told apart by a statement it holds.
+    const QString later = root.path() + "/later/wks.ABS";
+    ASSERT_TRUE(QDir().mkpath(root.path() + "/later"));
+    ASSERT_TRUE(createDatabaseFile(later));
+    {
+        SQLite::Database file(later.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("INSERT INTO Client (LastName) VALUES ('Later')");
+    }
+    ASSERT_NE(bytesOf(later), bytesOf(templatePath));
     QString error;
-    ASSERT_EQ(provideDatabaseFile({root.path() + "/missing/wks.ABS", damaged, templatePath}, &error), target)
+    ASSERT_EQ(provideDatabaseFile({root.path() + "/missing/wks.ABS", damaged, templatePath, later}, &error), target)
         << error.toStdString();
     EXPECT_EQ(bytesOf(target), bytesOf(templatePath));
 }

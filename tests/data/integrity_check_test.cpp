@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
+#include "data/engine/query.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "support/crafted_files.h"
@@ -62,7 +63,7 @@ protected:
             },
             [this] {
                 Database::Transaction transaction(dm->db1);
-                dm->db1.statement("UPDATE Client SET FirstName = 'Bea'")->exec();
+                Query(dm->db1, "UPDATE Client SET FirstName = 'Bea'").exec();
                 transaction.Commit();
             },
         };

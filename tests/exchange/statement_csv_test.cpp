@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/whole_file.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_csv.h"
 #include "exchange_fixture.h"
@@ -136,6 +137,8 @@ TEST_F(StatementCsvTest, NoTextStartsAFormulaAndEveryAmountIsAPlainDecimalToTheC
         {"Cash", "RegisteredName", QStringLiteral("'Tis mine"), "'Tis mine"},
         {"Cash", "RegisteredName", QStringLiteral("'"), "'"},
         {"Cash", "RegisteredName", QStringLiteral("A=B-C"), "A=B-C"},
+        // A carriage return alone ends a line to a spreadsheet as much as one before a line feed.
+        {"Cash", "RegisteredName", QStringLiteral("first\rsecond"), "first\rsecond"},
         {"Cash", "Balance", 1e13 + 0.01, "10000000000000.01"},
         {"Cash", "Balance", 1e13 + 0.99, "10000000000000.99"},
         {"Cash", "Balance", 1e15, "1000000000000000.00"},
@@ -222,6 +225,29 @@ TEST_F(StatementCsvTest, AFolderThatAlreadyHoldsOneOfTheFilesGetsNone)
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{QStringLiteral("Taxes.csv")});
     ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
     EXPECT_EQ(mine.readAll(), QByteArray("my own figures"));
+}
+
+TEST_F(StatementCsvTest, AnExportFailingHalfWayLeavesNoneOfItsFiles)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    // Two syncs per file (the file, then its folder): a failure of the first file, of one half
+    // way through (its data, or its name) and of the last one's name.
+    int syncs = 0;
+    {
+        ScopedFileSystemCalls counting({.sync = [&](int) { return ++syncs > 0; }, .bytesAvailable = {}});
+        exportStatementCsv(*dm, fullId, folder());
+    }
+    ASSERT_GE(syncs, 6);
+    for (const QString &name : QDir(folder()).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::remove(folder() + '/' + name));
+    const int half = (syncs / 4) * 2;
+    for (const int failing : {1, half + 1, half + 2, syncs}) {
+        SCOPED_TRACE(failing);
+        int seen = 0;
+        ScopedFileSystemCalls disk({.sync = [&](int) { return ++seen != failing; }, .bytesAvailable = {}});
+        EXPECT_THROW(exportStatementCsv(*dm, fullId, folder()), ExchangeError);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 } // namespace

@@ -83,7 +83,9 @@ TEST_F(StatementJsonTest, ImportedTotalsAreTheSumsOfTheImportedRowsNotTheFilesTo
     QJsonObject file = QJsonDocument::fromJson(exportedText()).object();
     QJsonObject statement = file.value(QStringLiteral("statement")).toObject();
     QJsonObject totals = statement.value(QStringLiteral("FSPro")).toObject();
-    totals.insert(QStringLiteral("CashOnHand"), 1.5);
+    for (const QString &field : totals.keys())
+        if (totals.value(field).isDouble())
+            totals.insert(field, 1.5);
     totals.insert(QStringLiteral("NetWorth"), -7);
     statement.insert(QStringLiteral("FSPro"), totals);
     file.insert(QStringLiteral("statement"), statement);
@@ -310,12 +312,39 @@ TEST_F(StatementJsonTest, AMinimalFileMakesAStatementWithItsTotalsRow)
     const QString id = importStatementJson(
         *dm, writeFile(QStringLiteral("minimal.json"),
                        R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {"FirstName": "Iris", "LastName": "Vale"},
-                          "Cash": [{"Balance": 250}, {"Balance": null, "Bank": null}]}})"));
+                          "Cash": [{"Balance": 250}, {"Balance": null, "Bank": null}],
+                          "Incomes": [{"MAmount": 2.00009}, {"MAmount": -2.00009}, {"MAmount": 0.00004}]}})"));
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(id)), 1);
     EXPECT_EQ(db.text(QStringLiteral("SELECT Description FROM FSPro WHERE ClientId = '%1'").arg(id)), QStringLiteral("Iris Vale"));
     EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("CashOnHand")), 250);
     EXPECT_DOUBLE_EQ(storedTotal(id, QStringLiteral("TotalAssets")), 250);
+    // Totals the file claims for categories it has no rows of are not kept either: every
+    // amount of the totals row is the one the program forms without any claim.
+    QJsonObject claims = QJsonDocument::fromJson(exportedText()).object().value(QStringLiteral("statement")).toObject()
+                             .value(QStringLiteral("FSPro")).toObject();
+    QStringList amounts;
+    for (const QString &field : claims.keys())
+        if (claims.value(field).isDouble()) {
+            claims.insert(field, 7);
+            amounts << field;
+        }
+    ASSERT_FALSE(amounts.isEmpty());
+    QFile minimal(db.folder() + QStringLiteral("/minimal.json"));
+    ASSERT_TRUE(minimal.open(QIODevice::ReadOnly));
+    QJsonObject file = QJsonDocument::fromJson(minimal.readAll()).object();
+    QJsonObject statement = file.value(QStringLiteral("statement")).toObject();
+    statement.insert(QStringLiteral("FSPro"), claims);
+    file.insert(QStringLiteral("statement"), statement);
+    const QString claimed = importStatementJson(*dm, writeFile(QStringLiteral("claims.json"), QJsonDocument(file).toJson()));
+    const QString row = QStringLiteral("SELECT quote(\"%1\") FROM FSPro WHERE ClientId = '%2'")
+                            .arg(amounts.join(QStringLiteral("\") || '/' || quote(\"")));
+    EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(claimed)), 1);
+    EXPECT_EQ(db.text(row.arg(claimed)), db.text(row.arg(id)));
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash WHERE ClientId = '%1' AND Balance IS NULL").arg(id)), 1);
+    // Monthly amounts are kept to the nearest ten-thousandth, not cut off.
+    EXPECT_EQ(db.text(QStringLiteral("SELECT group_concat(MAmount, ' ') FROM (SELECT MAmount FROM Incomes "
+                                     "WHERE ClientId = '%1' ORDER BY rowid)").arg(id)),
+              QStringLiteral("20001 -20001 0"));
 }
 
 TEST_F(StatementJsonTest, ACashTypeInEitherSpellingIsImportedAndReadsAsTheEntry)

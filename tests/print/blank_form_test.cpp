@@ -5,7 +5,7 @@
 #include "print/engine/report_page.h"
 #include "print/engine/text_metrics.h"
 #include "print/run_pages.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 
 using namespace Report;
 

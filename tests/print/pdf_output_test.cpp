@@ -16,7 +16,7 @@
 #include "print/pages/tqr_cont_single.h"
 #include "print/run_pages.h"
 #include "support/pdf_reader.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 #include "version.h"
 
 using namespace Report;

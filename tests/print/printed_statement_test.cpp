@@ -13,7 +13,7 @@
 #include "print/engine/pdf_export.h"
 #include "print/engine/text_metrics.h"
 #include "support/pdf_reader.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 
 using namespace Report;
 

@@ -8,7 +8,7 @@
 #include "print/pages/tqr_cont_joint_details.h"
 #include "print/pages/tqr_cont_joint_details_inc.h"
 #include "print/pages/tqr_cont_joint_details_l.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 
 using namespace Report;
 

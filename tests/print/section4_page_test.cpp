@@ -8,7 +8,7 @@
 #include "print/engine/text_metrics.h"
 #include "print/pages/tqr_cont_joint_sect4.h"
 #include "print/pages/tqr_cont_single_sect4.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 
 using namespace Report;
 

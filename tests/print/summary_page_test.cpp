@@ -2,12 +2,12 @@
 // place with its value and font.
 #include <gtest/gtest.h>
 
+#include "base/product.h"
 #include "data/tdm1.h"
 #include "print/engine/composite_report.h"
 #include "print/pages/tqr_cont_joint.h"
 #include "print/pages/tqr_cont_single.h"
-#include "base/product.h"
-#include "statement_fixture.h"
+#include "support/print/statement_fixture.h"
 
 using namespace Report;
 

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "data/tdm1.h"
-#include "support/pdf_reader.h"
 #include "print/system_print_dialogs.h"
-#include "print_window_fixture.h"
+#include "support/pdf_reader.h"
+#include "support/print/print_window_fixture.h"
 #include "support/temp_database.h"
 
 namespace {

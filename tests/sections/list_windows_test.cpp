@@ -1,6 +1,7 @@
 // The seventeen list windows driven as a user does: through the main window's links,
 // typing and clicking, with the exact texts of each window written out here as the oracle.
 #include <map>
+#include <set>
 
 #include <QApplication>
 #include <QComboBox>
@@ -333,5 +334,18 @@ INSTANTIATE_TEST_SUITE_P(Members, EveryListWindow, ::testing::Range(size_t(0), s
                          [](const ::testing::TestParamInfo<size_t> &info) {
                              return std::string(oracles()[info.param].className);
                          });
+
+// Every window the layers below the windows name (a finding's fix, a legal question's
+// window) opens one window of the catalogue, each a window of its own.
+TEST(WindowCatalogueTest, EveryWindowNamedBelowTheWindowsIsOneEntryOfItsOwn)
+{
+    std::set<std::string> classes;
+    for (int w = int(StatementWindow::None) + 1; w <= int(StatementWindow::StatementDate); ++w) {
+        const CatalogueEntry *entry = findWindow(StatementWindow(w));
+        ASSERT_NE(entry, nullptr) << w;
+        EXPECT_TRUE(classes.insert(entry->className).second) << entry->className;
+    }
+    EXPECT_EQ(findWindow(StatementWindow::None), nullptr);
+}
 
 } // namespace

@@ -10,13 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "base/dates.h"
 #include "data/tdm1.h"
 #include "list_window_fixture.h"
 #include "print/engine/composite_report.h"
 #include "print/run_pages.h"
 #include "support/pdf_reader.h"
 #include "sections/legal_window.h"
-#include "sections/particulars_window.h"
+#include "sections/particulars_editor.h"
 #include "sections/window_catalogue.h"
 #include "ui/db_grid.h"
 #include "ui/format_money.h"
@@ -26,6 +27,7 @@ namespace {
 class ParticularsTest : public ListWindowTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     void typeField(const QString &field, const QString &text)
     {
         QWidget *c = control(field);
@@ -96,7 +98,7 @@ TEST_F(ParticularsTest, ANewStatementIsStoredWithItsTotalsRowAndCancelLeavesNone
     EXPECT_EQ(client("marrieddependants", id), "Single with 0 dependants.");
     EXPECT_EQ(count(QString("SELECT COUNT(*) FROM FSPro WHERE ClientId = '%1'").arg(id)), 1);
     EXPECT_EQ(text(QString("SELECT Date FROM FSPro WHERE ClientId = '%1'").arg(id)),
-              QDate::currentDate().toString("MM/dd/yyyy"));
+              "06/30/2027");
     EXPECT_EQ(text(QString("SELECT Description FROM FSPro WHERE ClientId = '%1'").arg(id)), "Cy D. Brown");
     EXPECT_TRUE(main->isVisible());
 }
@@ -136,7 +138,7 @@ TEST_F(ParticularsTest, TheChecksReportTheFirstMissingFieldWithItsFocus)
 TEST_F(ParticularsTest, BirthDatesAndInitialsArePlausibleOrSaySoWithTheTypingKept)
 {
     makeJoint();
-    const QString future = QDate::currentDate().addDays(1).toString("M/d/yyyy");
+    const QString future = "7/1/2027";
     for (const char *window : {"lblPersonalInformation", "lblSpouseInfo"}) {
         SCOPED_TRACE(window);
         const QString prefix = QString(window) == "lblSpouseInfo" ? "S" : "";

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "base/dates.h"
 #include "data/engine/table.h"
 #include "data/entry_lists.h"
 #include "data/legal_questions.h"
@@ -82,6 +83,7 @@ QString shortestPrefix(const QStringList &entries, const QString &entry)
 class RefusedInputTest : public ListWindowTest
 {
 protected:
+    const Dates::FixedToday fixedToday{QDate(2027, 6, 30)};
     void SetUp() override
     {
         ListWindowTest::SetUp();
@@ -302,7 +304,7 @@ TEST_F(RefusedInputTest, AfterEveryRefusalTheFocusStaysOnTheRefusedText)
         QString accepted;
         QString stored;
     };
-    const QString future = QDate::currentDate().addDays(3).toString("MM/dd/yyyy");
+    const QString future = Dates::format(Dates::today().addDays(3));
     const std::vector<Case> cases = {
         {"lblCash", "Balance", "12o0", "Please enter an amount, for example 1,234.50.", "28,300.00", "28300"},
         {"lblCash", "Pledged", "28,300.00", "Please choose \"Pledged?\" from its list.", "yes", "Yes"},

@@ -8,6 +8,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "data/engine/database.h"
+#include "data/engine/query.h"
 #include "data/tdm1.h"
 
 namespace {
@@ -18,13 +19,13 @@ struct Column
     QString type;
 };
 
-std::vector<Column> columnsOf(SQLite::Database &db, const QString &table)
+std::vector<Column> columnsOf(Database &db, const QString &table)
 {
     std::vector<Column> columns;
-    SQLite::Statement info(db, "SELECT name, type FROM pragma_table_info(?)");
-    info.bind(1, table.toStdString());
-    while (info.executeStep())
-        columns.push_back({QString::fromUtf8(info.getColumn(0).getText()), QString::fromUtf8(info.getColumn(1).getText())});
+    Query info(db, "SELECT name, type FROM pragma_table_info(:table)");
+    info.bind(":table", table);
+    while (info.next())
+        columns.push_back({info.text(0), info.text(1)});
     return columns;
 }
 
@@ -68,7 +69,8 @@ bool isYesNo(const QString &table, const QString &field)
     return field == QLatin1String("Pledged") || (table == QLatin1String("Legal") && !field.endsWith(QLatin1String("Explanation")));
 }
 
-void insertRow(SQLite::Database &db, const QString &table, const QString &clientId, int row, int tableIndex)
+// Returns the new row's rowid.
+qint64 insertRow(Database &db, const QString &table, const QString &clientId, int row, int tableIndex)
 {
     QStringList names;
     QStringList marks;
@@ -80,50 +82,50 @@ void insertRow(SQLite::Database &db, const QString &table, const QString &client
         names << u'"' + column.name + u'"';
         marks << QStringLiteral("?");
     }
-    SQLite::Statement insert(db, QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                     .arg(table, names.join(u','), marks.join(u','))
-                                     .toStdString());
+    Query insert(db, QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                         .arg(table, names.join(u','), marks.join(u','))
+                         .toStdString());
     const double amount = 1000.25 * (row + 1) + 37.5 * tableIndex;
     int index = 1;
     for (const Column &column : columns) {
         const QString key = table + u'.' + column.name;
         if (column.name == QLatin1String("ClientId"))
-            insert.bind(index, clientId.toStdString());
+            insert.bind(index, clientId);
         else if (column.type == QLatin1String("REAL"))
             insert.bind(index, column.name.startsWith(QLatin1String("Percent")) ? 50.0 + row : amount);
         else if (column.type == QLatin1String("INTEGER"))
-            insert.bind(index, static_cast<int64_t>(std::llround(amount / 12 * 10000)));
+            insert.bind(index, qint64(std::llround(amount / 12 * 10000)));
         else if (typeTexts().contains(key))
-            insert.bind(index, typeTexts()[key][row % typeTexts()[key].size()].toStdString());
+            insert.bind(index, typeTexts()[key][row % typeTexts()[key].size()]);
         else if (isYesNo(table, column.name))
-            insert.bind(index, (row + tableIndex) % 2 ? "No" : "Yes");
+            insert.bind(index, QString::fromLatin1((row + tableIndex) % 2 ? "No" : "Yes"));
         else if (column.name == QLatin1String("JointStatement"))
-            insert.bind(index, "Yes");
+            insert.bind(index, QStringLiteral("Yes"));
         else if (row == 0 && (column.name == QLatin1String("Description") || column.name == QLatin1String("Address")))
-            insert.bind(index, TrickyText.toStdString());
+            insert.bind(index, TrickyText);
         else
-            insert.bind(index, QStringLiteral("%1 %2").arg(column.name).arg(row + 1).toStdString());
+            insert.bind(index, QStringLiteral("%1 %2").arg(column.name).arg(row + 1));
         ++index;
     }
     insert.exec();
+    return insert.insertedRowid();
 }
 
 } // namespace
 
 QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
 {
-    SQLite::Database &db = dm.db1.sql();
+    Database &db = dm.db1;
     Database::Transaction transaction(dm.db1); // one sync, not one per row
-    insertRow(db, QStringLiteral("Client"), {}, 0, 0);
-    const QString id = QString::number(db.getLastInsertRowid());
-    SQLite::Statement names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', "
-                                "FullName2 = 'Ada ' || ?1, SFullName2 = 'Ben ' || ?1, FullName = ?1 || ' Ada', "
-                                "SFullName = ?1 || ' Ben' WHERE Id = ?2");
-    names.bind(1, lastName.toStdString());
-    names.bind(2, id.toStdString());
+    const QString id = QString::number(insertRow(db, QStringLiteral("Client"), {}, 0, 0));
+    Query names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', "
+                    "FullName2 = 'Ada ' || ?1, SFullName2 = 'Ben ' || ?1, FullName = ?1 || ' Ada', "
+                    "SFullName = ?1 || ' Ben' WHERE Id = ?2");
+    names.bind(1, lastName);
+    names.bind(2, id);
     names.exec();
-    SQLite::Statement totals(db, "INSERT INTO FSPro (ClientId, Date, Description) VALUES (?, '03/14/2026', 'Ada Okafor')");
-    totals.bind(1, id.toStdString());
+    Query totals(db, "INSERT INTO FSPro (ClientId, Date, Description) VALUES (?, '03/14/2026', 'Ada Okafor')");
+    totals.bind(1, id);
     totals.exec();
     int tableIndex = 0;
     for (const Table *table : dm.openOrder()) {

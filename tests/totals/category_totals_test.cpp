@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

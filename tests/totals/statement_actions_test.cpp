@@ -11,9 +11,9 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/table.h"
 #include "support/child_process.h"
+#include "support/totals_fixture.h"
 #include "totals/statement_actions.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/dates.h"
 #include "data/engine/engine_error.h"
 #include "support/recording_messages.h"
+#include "support/totals_fixture.h"
 #include "totals/totals.h"
-#include "totals_fixture.h"
 
 namespace {
 
@@ -19,11 +20,11 @@ using CreateTotalsRowTest = TotalsTest;
 
 TEST_F(CreateTotalsRowTest, TheFirstSaveCreatesOneTotalsRowThatLaterSavesKeep)
 {
+    const Dates::FixedToday today(QDate(2027, 6, 30));
     const QString id = addClient("John", "Public", "Q");
     select(id);
     CreateTotalsRow(*dm);
-    EXPECT_EQ(db.text("SELECT ClientId || '/' || Description || '/' || Date FROM FSPro"),
-              id + "/John Q. Public/" + QDate::currentDate().toString("MM/dd/yyyy"));
+    EXPECT_EQ(db.text("SELECT ClientId || '/' || Description || '/' || Date FROM FSPro"), id + "/John Q. Public/06/30/2027");
     EXPECT_TRUE(storedIsEmpty(id, "TotalAssets"));
 
     execBehindEngine("UPDATE FSPro SET Date = '01/02/2003'");

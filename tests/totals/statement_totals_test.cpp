@@ -4,9 +4,9 @@
 
 #include "data/engine/engine_error.h"
 #include "data/engine/table.h"
-#include "totals/totals.h"
+#include "support/totals_fixture.h"
 #include "support/totals_oracle.h"
-#include "totals_fixture.h"
+#include "totals/totals.h"
 
 namespace {
 

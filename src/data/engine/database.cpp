@@ -8,15 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
 
+#include "connection.h"
 #include "engine_error.h"
 #include "file_copy.h"
 #include "file_identity.h"
 #include "integrity_check.h"
+#include "sqlite_support.h"
 #include "table.h"
 
 namespace {
@@ -137,41 +138,15 @@ bool Database::hasHotJournal(const QString &path)
     return !first.isEmpty() && first.at(0) != 0;
 }
 
-std::unique_ptr<SQLite::Database> Database::openImmutable(const QString &path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    // SQLite takes paths of up to 512 bytes; a longer one is reached through the open
-    // descriptor of a file of the same name.
-    constexpr qsizetype LongestPath = 480;
-    if (QFile::encodeName(absolute).size() <= LongestPath) {
-        const QByteArray uri = QUrl::fromLocalFile(absolute).toEncoded() + QByteArrayLiteral("?immutable=1");
-        return std::make_unique<SQLite::Database>(uri.toStdString(), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
-    }
-    // SQLite resolves every name of the file to its full path; a longer one is read whole
-    // into memory and looked at there.
-    QFile file(absolute);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SQLite::Exception("The database file cannot be opened", SQLITE_CANTOPEN);
-    const qint64 size = file.size();
-    auto *bytes = static_cast<char *>(sqlite3_malloc64(sqlite3_uint64(qMax<qint64>(size, 1))));
-    if (!bytes)
-        throw SQLite::Exception("Not enough memory to read the database file", SQLITE_NOMEM);
-    if (file.read(bytes, size) != size) {
-        sqlite3_free(bytes);
-        throw SQLite::Exception("The database file cannot be read", SQLITE_IOERR);
-    }
-    auto db = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
-    const int result = sqlite3_deserialize(db->getHandle(), "main", reinterpret_cast<unsigned char *>(bytes), size,
-                                           size, SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
-    if (result != SQLITE_OK)
-        throw SQLite::Exception("The database file cannot be read", result);
-    return db;
-}
-
-QString Database::compareSchema(SQLite::Database &file, const char *schemaSql)
+QString Database::compareSchema(Connection &file, const char *schemaSql)
 {
     const Schema &ours = referenceSchema(schemaSql);
-    const Schema found = readSchema(file);
+    Schema found;
+    try {
+        found = readSchema(file.sql());
+    } catch (const SQLite::Exception &e) {
+        throw engineError(e);
+    }
     for (const auto &[key, entry] : ours) {
         const auto it = found.find(key);
         if (it == found.end())
@@ -209,6 +184,7 @@ void Database::connect()
             throw EngineError(QStringLiteral("The database file cannot be written: ") + m_fileName);
         m_sql->exec("BEGIN IMMEDIATE");
         m_sql->exec("ROLLBACK");
+        sqlite3_update_hook(m_sql->getHandle(), &Database::noteWrite, this);
         m_protected = std::make_unique<ProtectedFile>(m_fileName);
     } catch (const SQLite::Exception &e) {
         clearStatements();
@@ -225,8 +201,13 @@ void Database::checkSchema() const
 {
     if (!m_schemaSql)
         return;
-    const auto reader = openImmutable(m_fileName);
-    const QString difference = compareSchema(*reader, m_schemaSql);
+    QString difference;
+    try {
+        Connection reader = Connection::immutable(m_fileName);
+        difference = compareSchema(reader, m_schemaSql);
+    } catch (const EngineError &e) {
+        throw EngineError(e.message() + QStringLiteral(": ") + m_fileName);
+    }
     if (!difference.isEmpty())
         throw EngineError(difference + QStringLiteral(": ") + m_fileName);
 }
@@ -248,14 +229,17 @@ void Database::recoverFromJournal()
     QString problem;
     try {
         // The first read plays the journal back; the check reads every page after it.
-        SQLite::Database recovering(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
-        recovering.setBusyTimeout(BusyTimeoutMs);
+        auto sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        sql->setBusyTimeout(BusyTimeoutMs);
+        Connection recovering(std::move(sql));
         if (!IntegrityCheck::problemOf(recovering).isEmpty())
             problem = QStringLiteral("The database file is damaged");
         if (problem.isEmpty() && m_schemaSql)
             problem = compareSchema(recovering, m_schemaSql);
     } catch (const SQLite::Exception &e) {
         problem = QString::fromUtf8(e.what());
+    } catch (const EngineError &e) {
+        problem = e.message();
     }
     if (problem.isEmpty() && QFileInfo::exists(journal))
         problem = QStringLiteral("The journal was not played back");
@@ -322,7 +306,7 @@ std::shared_ptr<SQLite::Statement> Database::statement(const std::string &text)
         try {
             return std::make_shared<SQLite::Statement>(sql(), text);
         } catch (const SQLite::Exception &e) {
-            throw EngineError(QString::fromUtf8(e.what()));
+            throw engineError(e);
         }
     }
     if (it != m_statements.end()) {
@@ -332,7 +316,7 @@ std::shared_ptr<SQLite::Statement> Database::statement(const std::string &text)
         try {
             stmt = std::make_shared<SQLite::Statement>(sql(), text);
         } catch (const SQLite::Exception &e) {
-            throw EngineError(QString::fromUtf8(e.what()));
+            throw engineError(e);
         }
         m_recentStatements.emplace_front(text, stmt);
         m_statements[text] = m_recentStatements.begin();
@@ -413,17 +397,55 @@ void Database::rollback()
     // The cursors are right again at once; their listeners (windows) hear of it only once
     // the failed action has ended, never while its exception is on its way.
     for (Table *table : m_tables) {
-        if (std::find(m_unnotified.begin(), m_unnotified.end(), table) == m_unnotified.end()) {
-            table->DisableControls();
-            m_unnotified.push_back(table);
-        }
+        holdNotifications(table);
         table->discardAfterRollback();
     }
-    if (QCoreApplication::instance()) {
-        if (!m_notifier)
-            m_notifier = std::make_unique<QObject>();
-        QMetaObject::invokeMethod(m_notifier.get(), [this] { deliverNotifications(); }, Qt::QueuedConnection);
+    scheduleDelivery();
+}
+
+void Database::rowsChanged(const QString &tableName)
+{
+    bool held = false;
+    for (Table *table : m_tables) {
+        if (!table->Active() || (!tableName.isEmpty() && table->TableName().compare(tableName, Qt::CaseInsensitive) != 0))
+            continue;
+        holdNotifications(table);
+        table->reread();
+        held = true;
     }
+    if (held)
+        scheduleDelivery();
+}
+
+void Database::noteWrite(void *database, int, const char *, const char *table, long long)
+{
+    std::vector<std::string> *written = static_cast<Database *>(database)->m_written;
+    if (written && std::find(written->begin(), written->end(), table) == written->end())
+        written->emplace_back(table);
+}
+
+void Database::holdNotifications(Table *table)
+{
+    if (std::find(m_unnotified.begin(), m_unnotified.end(), table) == m_unnotified.end()) {
+        table->DisableControls();
+        m_unnotified.push_back(table);
+    }
+}
+
+void Database::scheduleDelivery()
+{
+    if (!QCoreApplication::instance() || m_deliveryScheduled)
+        return;
+    if (!m_notifier)
+        m_notifier = std::make_unique<QObject>();
+    m_deliveryScheduled = true;
+    QMetaObject::invokeMethod(
+        m_notifier.get(),
+        [this] {
+            m_deliveryScheduled = false;
+            deliverNotifications();
+        },
+        Qt::QueuedConnection);
 }
 
 void Database::deliverNotifications()
@@ -443,7 +465,7 @@ Database::Transaction::Transaction(Database &db) : m_db(db)
         try {
             m_db.sql().exec(readOnly ? "BEGIN" : "BEGIN IMMEDIATE");
         } catch (const SQLite::Exception &e) {
-            throw EngineError(QString::fromUtf8(e.what()));
+            throw engineError(e);
         }
         m_db.m_doomed = false;
     }
@@ -477,6 +499,8 @@ void Database::Transaction::Commit()
         m_db.sql().exec("COMMIT");
     } catch (const SQLite::Exception &e) {
         m_db.rollback();
-        throw EngineError(QString::fromUtf8(e.what()));
+        throw engineError(e);
     }
+    // The action is done: its listeners hear now what its writes changed.
+    m_db.deliverNotifications();
 }

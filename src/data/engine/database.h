@@ -10,6 +10,7 @@
 
 #include <QString>
 
+class Connection;
 class IntegrityCheck;
 class ProtectedFile;
 class QObject;
@@ -91,13 +92,7 @@ public:
     // Throws the refusal when writes are refused.
     void requireWritable();
 
-    // Engine internals used by Table.
-    SQLite::Database &sql();
-    // A prepared statement for the text, reset and without bindings, for the caller alone:
-    // while one caller holds it, another asking for the same text gets a statement of its
-    // own, so a nested read never resets an outer one. The most recently used ones are kept
-    // prepared.
-    std::shared_ptr<SQLite::Statement> statement(const std::string &text);
+    // The most recently used prepared statements are kept (see Query).
     static constexpr size_t StatementCacheSize = 96;
     size_t cachedStatements() const { return m_statements.size(); }
     void registerTable(Table *table);
@@ -112,18 +107,36 @@ public:
     // Compares the schema of an open file (sqlite_master: every table, index, trigger and
     // view) with the one schemaSql creates; empty text when they are the same, else the
     // first difference.
-    static QString compareSchema(SQLite::Database &file, const char *schemaSql);
-    // A read-only connection to the file that neither writes nor plays back a journal, for
-    // a path of any length.
-    static std::unique_ptr<SQLite::Database> openImmutable(const QString &path);
+    static QString compareSchema(Connection &file, const char *schemaSql);
     // Whether SQLite would play back the journal beside the file when it opens it.
     static bool hasHotJournal(const QString &path);
 
-    // Tells the tables' listeners what a rollback changed; runs on its own once the action
-    // that failed has ended.
+    // Rows of the table (of every table when the name is empty) were written by other means
+    // than its Table objects: each open one re-reads its rows at its place, and its
+    // listeners hear of it once the action has ended, as after a rollback.
+    void rowsChanged(const QString &tableName);
+
+    // Tells the tables' listeners what a rollback or a write changed; runs on its own once
+    // the action has ended (at its commit, or from the event loop).
     void deliverNotifications();
 
 private:
+    friend class Query;
+    friend class Table;
+
+    // Engine internals used by Table and Query.
+    SQLite::Database &sql();
+    // A prepared statement for the text, reset and without bindings, for the caller alone:
+    // while one caller holds it, another asking for the same text gets a statement of its
+    // own, so a nested read never resets an outer one.
+    std::shared_ptr<SQLite::Statement> statement(const std::string &text);
+    // While a Query writes, the tables it writes rows of are noted here (SQLite's update
+    // hook); nothing is noted otherwise.
+    std::vector<std::string> *m_written = nullptr;
+    static void noteWrite(void *database, int operation, const char *schema, const char *table, long long rowid);
+
+    void holdNotifications(Table *table);
+    void scheduleDelivery();
     void connect();
     void disconnect();
     void rollback();
@@ -145,6 +158,7 @@ private:
     // Tables whose listeners have not yet heard of a rollback.
     std::vector<Table *> m_unnotified;
     std::unique_ptr<QObject> m_notifier;
+    bool m_deliveryScheduled = false;
     const char *m_schemaSql = nullptr;
     std::unique_ptr<IntegrityCheck> m_integrity;
     QString m_writeRefusal;

@@ -22,6 +22,17 @@ qint64 toTenThousandths(double value, const QString &fieldName)
 
 } // namespace
 
+FieldKind fieldKindOfDeclaredType(const QString &declaredType, bool primaryKey)
+{
+    const QString type = declaredType.toUpper();
+    if (type.contains(QStringLiteral("INT")))
+        return primaryKey ? FieldKind::Key : FieldKind::Currency;
+    if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
+        || type.contains(QStringLiteral("DOUB")))
+        return FieldKind::Float;
+    return FieldKind::Text;
+}
+
 QString Field::FieldName() const
 {
     return m_table->column(m_index).name;

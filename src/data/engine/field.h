@@ -12,6 +12,11 @@ enum class FieldKind {
     Key,      // the auto-increment INTEGER PRIMARY KEY; read only
 };
 
+// The kind of a column by the type its table declares for it (pragma table_info's type and
+// pk): a type naming INT is an amount in ten-thousandths, or the key when it is the primary
+// key; REAL, FLOA or DOUB a float; any other a text.
+FieldKind fieldKindOfDeclaredType(const QString &declaredType, bool primaryKey);
+
 // A handle on one field of a table's current row (or of its edit buffer while the table
 // is in Edit or Insert state). Cheap to copy; valid as long as its table is open.
 class Field

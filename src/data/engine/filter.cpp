@@ -1,6 +1,7 @@
 #include "filter.h"
 
 #include "engine_error.h"
+#include "sql_identifier.h"
 #include "table.h"
 
 namespace {
@@ -102,11 +103,6 @@ const ColumnInfo *findColumn(const std::vector<ColumnInfo> &columns, const QStri
         if (c.lowerName == lower)
             return &c;
     return nullptr;
-}
-
-QString quoteIdentifier(const QString &name)
-{
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "integrity_check.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
-#include <sqlite3.h>
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
-#include "database.h"
+#include "connection.h"
+#include "engine_error.h"
+#include "query.h"
 
 IntegrityCheck::IntegrityCheck(const QString &path) : m_path(path) {}
 
@@ -19,35 +23,38 @@ IntegrityCheck::~IntegrityCheck()
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_stopped = true;
         if (m_connection)
-            sqlite3_interrupt(m_connection);
+            m_connection->interrupt();
     }
     if (m_thread.joinable())
         m_thread.join();
 }
 
-QString IntegrityCheck::problemOf(SQLite::Database &db)
+QString IntegrityCheck::problemOf(Connection &db)
 {
     // The first problem is enough to know; a whole file still has every page read.
-    SQLite::Statement check(db, "PRAGMA integrity_check(1)");
-    if (!check.executeStep())
+    Query check(db, "PRAGMA integrity_check(1)");
+    if (!check.next())
         return QStringLiteral("The integrity check gave no answer");
-    const std::string answer = check.getColumn(0).getString();
-    return answer == "ok" ? QString() : QString::fromStdString(answer);
+    const QString answer = check.text(0);
+    return answer == QLatin1String("ok") ? QString() : answer;
 }
 
 void IntegrityCheck::run()
 {
+#ifdef __linux__
+    // Background work: on a busy machine the windows come first.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
     QString problem;
     try {
         // Read only, with the usual locks: the file may be read beside the program's own
         // connection, which writes nothing until the check has ended.
-        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
-        db.setBusyTimeout(Database::BusyTimeoutMs);
+        Connection db = Connection::readOnly(m_path);
         bool stopped;
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
             stopped = m_stopped;
-            m_connection = db.getHandle();
+            m_connection = &db;
         }
         try {
             if (!stopped)
@@ -59,8 +66,8 @@ void IntegrityCheck::run()
         }
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_connection = nullptr;
-    } catch (const SQLite::Exception &e) {
-        problem = QStringLiteral("The file cannot be read whole: ") + QString::fromUtf8(e.what());
+    } catch (const EngineError &e) {
+        problem = QStringLiteral("The file cannot be read whole: ") + e.message();
     } catch (const std::exception &e) {
         problem = QString::fromUtf8(e.what());
     }

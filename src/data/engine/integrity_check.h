@@ -7,11 +7,7 @@
 #include <QObject>
 #include <QString>
 
-struct sqlite3;
-
-namespace SQLite {
-class Database;
-}
+class Connection;
 
 // SQLite's full check of a database file, on a worker thread over a read-only connection
 // of its own, so that a start on a large file is not held up by it.
@@ -35,8 +31,8 @@ public:
     bool done() const;
 
     // The full check on an open connection: empty when the file is whole, else the first
-    // problem SQLite reports. A file too damaged to be checked throws SQLite's exception.
-    static QString problemOf(SQLite::Database &db);
+    // problem SQLite reports. A file too damaged to be checked throws an EngineError.
+    static QString problemOf(Connection &db);
 
 signals:
     // Emitted on the worker thread when a check has ended (never when it was stopped), so
@@ -52,6 +48,6 @@ private:
     bool m_stopped = false;
     QString m_path;
     QString m_problem;
-    sqlite3 *m_connection = nullptr; // while the check reads, so that it can be interrupted
+    Connection *m_connection = nullptr; // while the check reads, so that it can be interrupted
     std::thread m_thread;
 };

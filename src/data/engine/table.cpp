@@ -3,55 +3,28 @@
 #include <algorithm>
 
 #include <SQLiteCpp/SQLiteCpp.h>
-#include <sqlite3.h>
 
 #include "database.h"
 #include "engine_error.h"
 #include "filter.h"
+#include "sqlite_support.h"
+#include "sql_identifier.h"
 
 namespace {
 
-constexpr int FirstPageRows = 16;
+// A bound control looks at one row after each move, which is read alone; a walk that goes
+// on reads a page of WalkPageRows next, and pages that double in size after it.
+constexpr int FirstPageRows = 1;
+constexpr int WalkPageRows = 32;
 constexpr int LargestPageRows = 512;
 
-QString quoteIdentifier(const QString &name)
+// Binds the values from the first parameter on; the index of the next one.
+int bindAll(SQLite::Statement &stmt, const std::vector<QVariant> &values)
 {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-void bindValue(SQLite::Statement &stmt, int index, const QVariant &value)
-{
-    if (!value.isValid() || value.isNull()) {
-        stmt.bind(index);
-        return;
-    }
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        stmt.bind(index, static_cast<int64_t>(value.toLongLong()));
-        break;
-    case QMetaType::Double:
-        stmt.bind(index, value.toDouble());
-        break;
-    default:
-        stmt.bind(index, value.toString().toStdString());
-        break;
-    }
-}
-
-QVariant readColumn(const SQLite::Column &column)
-{
-    switch (column.getType()) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(column.getInt64()));
-    case SQLITE_FLOAT:
-        return QVariant(column.getDouble());
-    case SQLITE_TEXT:
-    case SQLITE_BLOB:
-        return QVariant(QString::fromUtf8(static_cast<const char *>(column.getBlob()), column.getBytes()));
-    default:
-        return QVariant();
-    }
+    int index = 1;
+    for (const QVariant &v : values)
+        bindValue(stmt, index++, v);
+    return index;
 }
 
 // Every statement is reset when the scope ends, so no read stays open between calls.
@@ -66,11 +39,6 @@ struct ResetOnExit
         }
     }
 };
-
-[[noreturn]] void rethrow(const SQLite::Exception &e)
-{
-    throw EngineError(QString::fromUtf8(e.what()));
-}
 
 } // namespace
 
@@ -111,21 +79,17 @@ void Table::loadColumns()
     m_orderColumn = -1;
     m_orderCollation.clear();
     try {
-        SQLite::Database &sql = m_db.sql();
-        SQLite::Statement info(sql, "SELECT name, type, pk FROM pragma_table_info(?)");
+        // The same three queries serve every table: prepared once per connection.
+        const auto infoStatement = m_db.statement("SELECT name, type, pk FROM pragma_table_info(?)");
+        SQLite::Statement &info = *infoStatement;
+        ResetOnExit infoReset{info};
         info.bind(1, m_tableName.toStdString());
         while (info.executeStep()) {
             ColumnInfo column;
             column.name = QString::fromUtf8(info.getColumn(0).getText());
             column.lowerName = column.name.toLower();
-            const QString type = QString::fromUtf8(info.getColumn(1).getText()).toUpper();
-            if (type.contains(QStringLiteral("INT")))
-                column.kind = info.getColumn(2).getInt() ? FieldKind::Key : FieldKind::Currency;
-            else if (type.contains(QStringLiteral("REAL")) || type.contains(QStringLiteral("FLOA"))
-                     || type.contains(QStringLiteral("DOUB")))
-                column.kind = FieldKind::Float;
-            else
-                column.kind = FieldKind::Text;
+            column.kind = fieldKindOfDeclaredType(QString::fromUtf8(info.getColumn(1).getText()),
+                                                  info.getColumn(2).getInt() != 0);
             m_columns.push_back(column);
         }
         if (m_columns.empty())
@@ -134,7 +98,9 @@ void Table::loadColumns()
         if (!m_indexName.isEmpty()) {
             // Index names are per database in SQLite, so each is stored as <table>_<index>.
             const QString wanted = (m_tableName + u'_' + m_indexName).toLower();
-            SQLite::Statement list(sql, "SELECT name FROM pragma_index_list(?)");
+            const auto listStatement = m_db.statement("SELECT name FROM pragma_index_list(?)");
+            SQLite::Statement &list = *listStatement;
+            ResetOnExit listReset{list};
             list.bind(1, m_tableName.toStdString());
             QString found;
             while (list.executeStep()) {
@@ -144,7 +110,10 @@ void Table::loadColumns()
             }
             if (found.isEmpty())
                 throw EngineError(QStringLiteral("Index %1 not found for table %2").arg(m_indexName, m_tableName));
-            SQLite::Statement keys(sql, "SELECT name, coll FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+            const auto keysStatement =
+                m_db.statement("SELECT name, coll FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+            SQLite::Statement &keys = *keysStatement;
+            ResetOnExit keysReset{keys};
             keys.bind(1, found.toStdString());
             int keyCount = 0;
             while (keys.executeStep()) {
@@ -161,7 +130,7 @@ void Table::loadColumns()
                 throw EngineError(QStringLiteral("Index %1 of table %2 must have one column").arg(m_indexName, m_tableName));
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     for (ReadAs &readAs : m_readAs)
@@ -181,7 +150,13 @@ void Table::Open()
     m_rowsRead = 0;
     m_state = State::Browse;
     m_filterDirty = true;
-    fetchFirst();
+    // As after First: the first page is read when a row is first looked at, so a table
+    // that is filtered before anyone reads it (every detail table at the start) reads
+    // nothing in between.
+    m_page.clear();
+    m_pos = 0;
+    m_eof = true;
+    m_stale = true;
     notify(TableEvent::StateChanged);
     notify(TableEvent::RowsChanged);
 }
@@ -195,6 +170,7 @@ void Table::Close()
     m_pos = 0;
     m_eof = true;
     m_stale = false;
+    m_reread = false;
     m_modified = false;
     m_buffer = {};
     m_parsed.reset();
@@ -238,17 +214,22 @@ const ParsedFilter &Table::parsedFilter()
     return *m_parsed;
 }
 
+void Table::addFilter(QStringList &where, std::vector<QVariant> &parameters)
+{
+    if (!m_filtered)
+        return;
+    const ParsedFilter &filter = parsedFilter();
+    if (!filter.whereSql.isEmpty()) {
+        where << u'(' + filter.whereSql + u')';
+        parameters.insert(parameters.end(), filter.parameters.begin(), filter.parameters.end());
+    }
+}
+
 std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
 {
     QStringList where;
     std::vector<QVariant> parameters;
-    if (m_filtered) {
-        const ParsedFilter &filter = parsedFilter();
-        if (!filter.whereSql.isEmpty()) {
-            where << u'(' + filter.whereSql + u')';
-            parameters = filter.parameters;
-        }
-    }
+    addFilter(where, parameters);
 
     QString order;
     const bool descending = bound == KeyBound::Before;
@@ -285,22 +266,19 @@ std::vector<TableRow> Table::fetch(KeyBound bound, const RowKey *key, int limit)
         const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
         ResetOnExit guard{stmt};
-        int index = 1;
-        for (const QVariant &p : parameters)
-            bindValue(stmt, index++, p);
-        stmt.bind(index, limit);
+        stmt.bind(bindAll(stmt, parameters), limit);
         const int columns = int(m_columns.size());
         while (stmt.executeStep()) {
             TableRow row;
             row.rowid = stmt.getColumn(0).getInt64();
             row.values.resize(columns);
             for (int c = 0; c < columns; ++c)
-                row.values[c] = readColumn(stmt.getColumn(c + 1));
+                row.values[c] = columnValue(stmt.getColumn(c + 1));
             presentValues(row);
             rows.push_back(std::move(row));
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
     m_rowsRead += qint64(rows.size());
     return rows;
@@ -320,11 +298,11 @@ std::optional<TableRow> Table::readRowById(qint64 rowid)
         row.rowid = stmt.getColumn(0).getInt64();
         row.values.resize(int(m_columns.size()));
         for (int c = 0; c < int(m_columns.size()); ++c)
-            row.values[c] = readColumn(stmt.getColumn(c + 1));
+            row.values[c] = columnValue(stmt.getColumn(c + 1));
         presentValues(row);
         return row;
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 }
 
@@ -369,24 +347,45 @@ void Table::setPage(std::vector<TableRow> rows, int requested)
 void Table::fetchFirst()
 {
     m_stale = false;
-    m_nextFetch = FirstPageRows;
+    m_reread = false;
     setPage(fetch(KeyBound::None, nullptr, FirstPageRows), FirstPageRows);
-    m_nextFetch = std::min(LargestPageRows, FirstPageRows * 2);
+    m_nextFetch = WalkPageRows;
 }
 
 void Table::ensurePositioned()
 {
-    if (Active() && m_stale)
+    if (!Active())
+        return;
+    if (m_stale)
         fetchFirst();
+    else if (m_reread && m_page.empty())
+        fetchFirst();
+    else if (m_reread) {
+        const RowKey key = keyOf(m_page[m_pos]);
+        const bool atEnd = m_eof;
+        positionAt(key, true);
+        // A cursor past its last row stays there while that row is.
+        if (atEnd && !m_page.empty() && m_page[m_pos].rowid == key.rowid)
+            m_eof = true;
+    }
+}
+
+void Table::reread()
+{
+    if (!Active())
+        return;
+    m_reread = true;
+    notify(TableEvent::RowsChanged);
 }
 
 void Table::positionAt(const RowKey &key, bool inclusive)
 {
     m_stale = false;
+    m_reread = false;
     auto rows = fetch(inclusive ? KeyBound::AtOrAfter : KeyBound::After, &key, FirstPageRows);
     if (!rows.empty()) {
         setPage(std::move(rows), FirstPageRows);
-        m_nextFetch = FirstPageRows * 2;
+        m_nextFetch = WalkPageRows;
         return;
     }
     // Nothing follows: stay on the last row, at the end, as after Next past it.
@@ -535,9 +534,7 @@ void Table::Post()
             const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
-            int index = 1;
-            for (const QVariant &v : values)
-                bindValue(stmt, index++, v);
+            bindAll(stmt, values);
             stmt.exec();
             rowid = m_db.sql().getLastInsertRowid();
         } else if (!names.isEmpty()) {
@@ -549,14 +546,11 @@ void Table::Post()
             const auto statement = m_db.statement(text.toStdString());
             SQLite::Statement &stmt = *statement;
             ResetOnExit guard{stmt};
-            int index = 1;
-            for (const QVariant &v : values)
-                bindValue(stmt, index++, v);
-            stmt.bind(index, static_cast<int64_t>(rowid));
+            stmt.bind(bindAll(stmt, values), static_cast<int64_t>(rowid));
             stmt.exec();
         }
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     // The posted row stays current, even where it falls outside the filter (a new row
@@ -576,7 +570,7 @@ void Table::Post()
         m_pageHasMore = true;
         m_eof = false;
         m_stale = false;
-        m_nextFetch = FirstPageRows;
+        m_nextFetch = WalkPageRows;
     } else {
         m_stale = true;
     }
@@ -619,7 +613,7 @@ void Table::Delete()
         stmt.bind(1, static_cast<int64_t>(doomed.rowid));
         stmt.exec();
     } catch (const SQLite::Exception &e) {
-        rethrow(e);
+        throw engineError(e);
     }
 
     m_page.erase(m_page.begin() + qsizetype(m_pos));
@@ -631,6 +625,35 @@ void Table::Delete()
         m_pos = m_page.size() - 1;
         m_eof = true;
     }
+    notify(TableEvent::RowsChanged);
+}
+
+void Table::DeleteVisibleRows()
+{
+    requireActive();
+    if (m_state == State::Edit || m_state == State::Insert)
+        Cancel();
+    m_db.requireWritable();
+    QString text = QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(m_tableName));
+    QStringList where;
+    std::vector<QVariant> parameters;
+    addFilter(where, parameters);
+    if (!where.isEmpty())
+        text += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    try {
+        const auto statement = m_db.statement(text.toStdString());
+        SQLite::Statement &stmt = *statement;
+        ResetOnExit guard{stmt};
+        bindAll(stmt, parameters);
+        stmt.exec();
+    } catch (const SQLite::Exception &e) {
+        throw engineError(e);
+    }
+    m_page.clear();
+    m_pos = 0;
+    m_pageHasMore = false;
+    m_eof = true;
+    m_stale = true;
     notify(TableEvent::RowsChanged);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -91,6 +92,9 @@ public:
     void Post();
     void Cancel();
     void Delete(); // removes the current row; the next row becomes current
+    // Removes, in one statement, every row the filter lets through (every row when the
+    // table is not filtered); the table is then empty under its filter.
+    void DeleteVisibleRows();
     bool Modified() const { return m_modified; }
     // Drops cached rows and re-reads the current position from the file.
     void Refresh();
@@ -140,6 +144,9 @@ public:
 
     // Used by Database after a rolled-back transaction or when disconnecting.
     void discardAfterRollback();
+    // Used by Database when rows of the table were written by other means: the cursor
+    // re-reads its rows at its place when next looked at, keeping a row being edited.
+    void reread();
 
 private:
     enum class KeyBound { None, After, AtOrAfter, Before };
@@ -152,6 +159,8 @@ private:
     std::vector<TableRow> fetch(KeyBound bound, const RowKey *key, int limit);
     std::optional<TableRow> readRowById(qint64 rowid);
     const ParsedFilter &parsedFilter();
+    // The filter's condition and its values, when the table is filtered.
+    void addFilter(QStringList &where, std::vector<QVariant> &parameters);
     void notify(TableEvent event, int field = -1);
     void loadColumns();
     void setPage(std::vector<TableRow> rows, int requested);
@@ -177,7 +186,8 @@ private:
     bool m_pageHasMore = false;
     int m_nextFetch = 16;
     bool m_eof = true;
-    bool m_stale = false;
+    bool m_stale = false;  // to be read again from the first row
+    bool m_reread = false; // to be read again at the current row
 
     struct ReadAs
     {

@@ -10,6 +10,21 @@
 
 namespace Report {
 
+namespace {
+
+// The sheet footer's line, in 96-dpi pixels: how far below the frame it stands (clear of the
+// frame above and of the paper's unprintable edge), its size, and its three places from the
+// left margin: the holder, the statement date (centred) and "Page n of N" (to the right).
+constexpr double FooterBelowFrame = 10;
+constexpr double FooterPointSize = 7;
+constexpr double HolderLeft = 0;
+constexpr double HolderWidth = 330;
+constexpr double DateLeft = 340;
+constexpr double DateWidth = 230;
+constexpr double PageNumberWidth = 140;
+
+} // namespace
+
 Document CompositeReport::layout()
 {
     m_reports.clear();
@@ -31,30 +46,32 @@ Document CompositeReport::layout()
 
 void CompositeReport::addSheetFooters(Document &document, const SheetFooter &footer)
 {
-    // In the bottom margin, clear of the frame above and of the paper's unprintable edge.
-    const double top = document.pageSize.height() - document.margins.bottom() + 10;
+    const double top = document.pageSize.height() - document.margins.bottom() + FooterBelowFrame;
     const double left = document.margins.left();
     const double width = document.pageSize.width() - left - document.margins.right();
     ReportFont font;
-    font.pointSize = 7;
+    font.pointSize = FooterPointSize;
     auto label = [&](const QString &text, double x, double w, Qt::Alignment alignment) {
         auto item = std::make_unique<Label>(text, QRectF(x, 0, w, 0));
         item->setFont(font);
         item->setAlignment(alignment);
         return item;
     };
-    std::vector<std::unique_ptr<Label>> fixed;
+    std::vector<std::unique_ptr<Label>> onEverySheet;
     if (!footer.holder.isEmpty())
-        fixed.push_back(label(footer.holder, 0, 330, Qt::AlignLeft));
+        onEverySheet.push_back(label(footer.holder, HolderLeft, HolderWidth, Qt::AlignLeft));
     if (!footer.statementDate.isEmpty())
-        fixed.push_back(label(QStringLiteral("Statement date: ") + footer.statementDate, 340, 230, Qt::AlignHCenter));
+        onEverySheet.push_back(
+            label(QStringLiteral("Statement date: ") + footer.statementDate, DateLeft, DateWidth, Qt::AlignHCenter));
     const int count = document.pageCount();
     for (int i = 0; i < count; ++i) {
         DocumentPage &sheet = document.pages[size_t(i)];
         const ItemContext context{QPointF(left, top), {}, left, left + width};
-        for (const auto &item : fixed)
+        for (const auto &item : onEverySheet)
             item->layout(context, sheet);
-        label(QStringLiteral("Page %1 of %2").arg(i + 1).arg(count), width - 140, 140, Qt::AlignRight)->layout(context, sheet);
+        label(QStringLiteral("Page %1 of %2").arg(i + 1).arg(count), width - PageNumberWidth, PageNumberWidth,
+              Qt::AlignRight)
+            ->layout(context, sheet);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include "private_file.h"
 
@@ -243,16 +242,9 @@ std::optional<Document> Document::fromJson(const QByteArray &json, QString *erro
 
 bool Document::save(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (!openPrivately(file, error))
-        return false;
     const QByteArray json = toJson();
-    if (file.write(json) == json.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return writePrivately(
+        path, [&json](QIODevice &device, QString *) { return device.write(json) == json.size(); }, error);
 }
 
 std::optional<Document> Document::load(const QString &path, QString *error)

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "canvas.h"
 #include "document.h"
@@ -41,17 +40,8 @@ bool PdfExport::write(const Document &document, QIODevice &device, int resolutio
 
 bool PdfExport::write(const Document &document, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!openPrivately(file, error))
-        return false;
-    QString writeError;
-    if (!write(document, file, 1200, &writeError) || !file.commit()) {
-        if (error)
-            *error = writeError.isEmpty() ? file.errorString() : writeError;
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return writePrivately(
+        path, [&](QIODevice &device, QString *why) { return write(document, device, 1200, why); }, error);
 }
 
 } // namespace Report

@@ -1,29 +1,21 @@
 #include "private_file.h"
 
-#include <QSaveFile>
+#include <QFile>
 
+#include "base/whole_file.h"
 #include "data/engine/file_identity.h"
 
 namespace Report {
 
-bool openPrivately(QSaveFile &file, QString *error)
+bool writePrivately(const QString &path, const std::function<bool(QIODevice &device, QString *why)> &write,
+                    QString *error)
 {
-    const auto fail = [&](const QString &why) {
+    if (const QString refusal = outputRefusal(path); !refusal.isEmpty()) {
         if (error)
-            *error = why;
+            *error = refusal;
         return false;
-    };
-    if (const QString refusal = outputRefusal(file.fileName()); !refusal.isEmpty())
-        return fail(refusal);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    // Set on the temporary file before anything is written; the rename keeps it.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
     }
-    return true;
+    return writeFileWhole(path, [&write](QFile &file, QString *why) { return write(file, why); }, error);
 }
 
 } // namespace Report

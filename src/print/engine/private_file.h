@@ -1,14 +1,18 @@
 #pragma once
 
-class QSaveFile;
+#include <functional>
+
+class QIODevice;
 class QString;
 
 namespace Report {
 
-// Opens a file for writing that only its owner may read or write (0600), whatever the
-// umask: printed statements hold social security and account numbers. Refuses, creating
-// nothing, a file that is the statement database, its journal or a file the program holds
-// open. On failure *error (when given) says why.
-bool openPrivately(QSaveFile &file, QString *error);
+// Writes the file at path whole or not at all, readable and writable by its owner alone
+// (0600) from the moment it exists, whatever the umask (see writeFileWhole): printed
+// statements hold social security and account numbers. write fills it; false fails, with
+// *why saying why. Refuses, creating nothing, a file that is the statement database, its
+// journal or a file the program holds open. On failure *error (when given) says why.
+bool writePrivately(const QString &path, const std::function<bool(QIODevice &device, QString *why)> &write,
+                    QString *error);
 
 } // namespace Report

@@ -130,33 +130,31 @@ QStringList TextItem::breakLines(const QString &text, const ReportFont &font, do
     return lines;
 }
 
-double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) const
+TextItem::Layout TextItem::chooseLines(const QString &text, const ReportFont &baseFont, const QRectF &box,
+                                       const LayoutOptions &options)
 {
-    const QString text = printedText(context);
-    if (text.isEmpty())
-        return 0;
-    QRectF rect = geometry().translated(context.origin);
-    const double placeHeight = rect.height() > 0 ? rect.height() : TextMetrics::lineHeight(m_font);
+    QRectF rect = box;
+    const double placeHeight = rect.height() > 0 ? rect.height() : TextMetrics::lineHeight(baseFont);
     rect.setHeight(placeHeight);
-    const bool limited = context.innerRight > context.innerLeft;
+    const bool limited = options.innerRight > options.innerLeft;
 
-    ReportFont font = m_font;
+    ReportFont font = baseFont;
     QStringList lines;
     // Shrinks the text to the width when it is wider; false when even the smallest size is.
     auto shrinkTo = [&](double width) {
-        const double measured = TextMetrics::width(text, m_font);
+        const double measured = TextMetrics::width(text, baseFont);
         if (measured <= width + Tolerance)
             return true;
-        const double size = fittingSize(text, m_font, width, measured);
+        const double size = fittingSize(text, baseFont, width, measured);
         if (size > 0)
             font.pointSize = size;
         return size > 0;
     };
     // An auto-sized text takes its width from the edge its alignment names.
     auto takeWidth = [&](double width) {
-        if (m_alignment & Qt::AlignRight)
+        if (options.alignment & Qt::AlignRight)
             rect.setLeft(rect.right() - width);
-        else if (m_alignment & Qt::AlignHCenter)
+        else if (options.alignment & Qt::AlignHCenter)
             rect = QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
         else
             rect.setWidth(width);
@@ -168,33 +166,33 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
     });
     const QStringList paragraphs = hasBreaks ? text.split(lineBreaks) : QStringList{text};
     if (paragraphs.size() > 1) {
-        if (m_autoSize) {
+        if (options.autoSize) {
             double width = 0;
             for (const QString &paragraph : paragraphs)
                 width = std::max(width, TextMetrics::width(paragraph, font));
             takeWidth(width);
             if (limited) {
-                rect.setLeft(std::max(rect.left(), context.innerLeft));
-                rect.setRight(std::max(rect.left() + 1, std::min(rect.right(), context.innerRight)));
+                rect.setLeft(std::max(rect.left(), options.innerLeft));
+                rect.setRight(std::max(rect.left() + 1, std::min(rect.right(), options.innerRight)));
             }
         }
         for (const QString &paragraph : paragraphs)
             lines += breakLines(paragraph, font, rect.width());
-    } else if (m_wordWrap) {
+    } else if (options.wordWrap) {
         lines = breakLines(text, font, rect.width());
-    } else if (m_autoSize) {
+    } else if (options.autoSize) {
         takeWidth(TextMetrics::width(text, font));
         // A text running past the frame keeps inside it, from the edge it keeps.
-        if (limited && (rect.right() > context.innerRight + Tolerance || rect.left() < context.innerLeft - Tolerance)) {
-            rect.setLeft(std::max(rect.left(), context.innerLeft));
-            rect.setRight(context.innerRight);
+        if (limited && (rect.right() > options.innerRight + Tolerance || rect.left() < options.innerLeft - Tolerance)) {
+            rect.setLeft(std::max(rect.left(), options.innerLeft));
+            rect.setRight(options.innerRight);
             if (rect.width() < 1)
-                rect.setLeft(context.innerLeft);
+                rect.setLeft(options.innerLeft);
             if (!shrinkTo(rect.width()))
                 lines = breakLines(text, font, rect.width());
         }
     } else if (!shrinkTo(rect.width())) {
-        if (isAmount()) {
+        if (options.amount) {
             // An amount keeps every digit on its line: its box grows to the left.
             font.pointSize = MinimumPointSize;
             rect.setLeft(rect.right() - TextMetrics::width(text, font));
@@ -207,30 +205,58 @@ double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) c
 
     // A smaller single line keeps the baseline of its place.
     double top = rect.top();
-    if (lines.size() == 1 && font.pointSize < m_font.pointSize)
-        top += TextMetrics::ascent(m_font) - TextMetrics::ascent(font);
+    if (lines.size() == 1 && font.pointSize < baseFont.pointSize)
+        top += TextMetrics::ascent(baseFont) - TextMetrics::ascent(font);
     // Lines that would grow the band share their row instead, centred in it.
-    if (lines.size() > 1 && m_row && !isAmount()) {
-        font = m_font;
-        lines = linesWithin(paragraphs, font, rect.width(), m_row->height);
+    if (lines.size() > 1 && options.row && !options.amount) {
+        font = baseFont;
+        lines = linesWithin(paragraphs, font, rect.width(), options.row->height);
         const double used = double(lines.size()) * TextMetrics::lineHeight(font);
-        top = context.origin.y() + m_row->top + std::max(0.0, m_row->height - used) / 2;
+        top = options.row->top + std::max(0.0, options.row->height - used) / 2;
         rect.setHeight(TextMetrics::lineHeight(font));
     }
+
+    Layout layout;
+    layout.font = font;
     const double lineHeight = TextMetrics::lineHeight(font);
+    layout.lines.reserve(std::size_t(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRectF place = lines.size() == 1
+                                 ? QRectF(rect.left(), top, rect.width(), rect.height())
+                                 : QRectF(rect.left(), top + double(i) * lineHeight, rect.width(), lineHeight);
+        layout.lines.push_back({lines[i], place});
+    }
+    if (lines.size() > 1 && !options.row)
+        layout.growth = std::max(0.0, double(lines.size()) * lineHeight - placeHeight);
+    return layout;
+}
+
+double TextItem::layoutEnabled(const ItemContext &context, DocumentPage &page) const
+{
+    const QString text = printedText(context);
+    if (text.isEmpty())
+        return 0;
+    LayoutOptions options;
+    options.alignment = m_alignment;
+    options.autoSize = m_autoSize;
+    options.wordWrap = m_wordWrap;
+    options.amount = isAmount();
+    if (m_row)
+        options.row = Row{context.origin.y() + m_row->top, m_row->height};
+    options.innerLeft = context.innerLeft;
+    options.innerRight = context.innerRight;
+    Layout layout = chooseLines(text, m_font, geometry().translated(context.origin), options);
+
+    for (Line &line : layout.lines) {
         TextPrimitive primitive;
-        primitive.rect = lines.size() == 1 ? QRectF(rect.left(), top, rect.width(), rect.height())
-                                           : QRectF(rect.left(), top + double(i) * lineHeight, rect.width(), lineHeight);
-        primitive.text = lines[i];
-        primitive.font = font;
+        primitive.rect = line.rect;
+        primitive.text = std::move(line.text);
+        primitive.font = layout.font;
         primitive.alignment = m_alignment & Qt::AlignHorizontal_Mask;
         primitive.color = m_color;
         page.primitives.emplace_back(std::move(primitive));
     }
-    if (lines.size() == 1 || m_row)
-        return 0;
-    return std::max(0.0, double(lines.size()) * lineHeight - placeHeight);
+    return layout.growth;
 }
 
 } // namespace Report

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QColor>
+#include <QRectF>
 #include <QStringList>
 
 #include "report_font.h"
@@ -60,6 +62,37 @@ public:
     // of the lines.
     static QStringList breakLines(const QString &text, const ReportFont &font, double width,
                                   bool *brokeWord = nullptr);
+
+    // How a text is to be set, apart from its text, font and box.
+    struct LayoutOptions
+    {
+        Qt::Alignment alignment = Qt::AlignLeft;
+        bool autoSize = false;
+        bool wordWrap = false;
+        bool amount = false;
+        // The row the text keeps to, on the page (its top already moved by the band's).
+        std::optional<Row> row;
+        // The band's frame on the sheet, left and right; empty: no limit.
+        double innerLeft = 0;
+        double innerRight = 0;
+    };
+    struct Line
+    {
+        QString text;
+        QRectF rect;
+    };
+    // A text set into lines: the font they print in, each line's place on the page, and how
+    // far the band must grow below the text's place to hold them.
+    struct Layout
+    {
+        ReportFont font;
+        std::vector<Line> lines;
+        double growth = 0;
+    };
+    // Chooses the lines of a non-empty text whose box is already placed on the page (a box
+    // 0 high holds one line of its font), following the rules above. Touches no page.
+    static Layout chooseLines(const QString &text, const ReportFont &font, const QRectF &box,
+                              const LayoutOptions &options);
 
 protected:
     double layoutEnabled(const ItemContext &context, DocumentPage &page) const override;

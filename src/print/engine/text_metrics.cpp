@@ -41,11 +41,22 @@ const QFontMetricsF &metricsFor(const ReportFont &font)
     return *found->second;
 }
 
+using WidthKey = std::tuple<QString, double, bool, bool, QString>;
+// Far more than the texts of a joint statement with full schedules; past it the kept widths
+// start again, so a long session's memory stays bounded.
+constexpr std::size_t MostKeptWidths = 50000;
+
 } // namespace
 
 double TextMetrics::width(const QString &text, const ReportFont &font)
 {
-    return metricsFor(font).horizontalAdvance(text) * ToPixels;
+    static std::map<WidthKey, double> kept;
+    if (kept.size() >= MostKeptWidths)
+        kept.clear();
+    const auto [it, added] = kept.try_emplace(WidthKey{font.family, font.pointSize, font.bold, font.italic, text}, 0.0);
+    if (added)
+        it->second = metricsFor(font).horizontalAdvance(text) * ToPixels;
+    return it->second;
 }
 
 double TextMetrics::lineHeight(const ReportFont &font)

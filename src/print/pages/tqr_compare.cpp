@@ -1,8 +1,8 @@
 #include "tqr_compare.h"
 
-#include "print/comparison_texts.h"
-#include "print/page_builder.h"
+#include "comparison_texts.h"
 #include "print/engine/money.h"
+#include "print/page_builder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "comparison/statement_comparison.h"
 #include "print/engine/report_page.h"
 #include "print/page_spec.h"
-#include "totals/statement_comparison.h"
 
 // The comparison of two statements on one or two sheets: a header with the person and both
 // dates, the balance sheet's categories and totals, then income, expenditures and the

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/whole_file.h"
 #include "print/engine/composite_report.h"
 #include "print/engine/document_printer.h"
 #include "print/engine/label.h"
@@ -155,6 +156,12 @@ TEST_F(CompositePrintTest, AFailedPdfWriteLeavesNoPartialFile)
     EXPECT_FALSE(composite.writePdf(dir.filePath("missing/folder/summary.pdf"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    // A disk that does not write the file through.
+    ScopedFileSystemCalls failing({.sync = [](int) { return false; }, .bytesAvailable = {}});
+    error.clear();
+    EXPECT_FALSE(composite.writePdf(dir.filePath("summary.pdf"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/whole_file.h"
 #include "print/engine/document.h"
 
 using namespace Report;
@@ -104,6 +105,14 @@ TEST(DocumentFileTest, AFailedSaveOrLoadSaysWhyAndLeavesNoFileBehind)
     EXPECT_FALSE(sample().save(dir.filePath("no/such/folder/statement.wsr"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    {
+        // A disk that does not write the file through.
+        ScopedFileSystemCalls failing({.sync = [](int) { return false; }, .bytesAvailable = {}});
+        error.clear();
+        EXPECT_FALSE(sample().save(dir.filePath("statement.wsr"), &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+    }
     error.clear();
     EXPECT_FALSE(Document::load(dir.filePath("missing.wsr"), &error));
     EXPECT_FALSE(error.isEmpty());

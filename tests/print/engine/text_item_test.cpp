@@ -1,5 +1,6 @@
 // Where texts land and how bound values print.
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -297,6 +298,115 @@ TEST(TextItemTest, ADisabledOrEmptyTextPrintsNothing)
     label.setCaption({});
     label.layout({QPointF(), {}}, page);
     EXPECT_TRUE(page.primitives.empty());
+}
+
+// Whatever branch sets a text, the lines it chooses hold every printed character in order,
+// each fits the place it is given in the font taken, they stack one line apart, and the band
+// grows by exactly what they take beyond the text's place (never for a text kept to a row).
+TEST(TextItemTest, ChosenLinesKeepEveryCharacterFitTheirPlaceAndStackOnEachBranch)
+{
+    enum class Size { Own, Smaller, Minimum, BelowMinimum };
+    enum class Edge { Both, Right, Inside };
+    struct Case
+    {
+        const char *what;
+        QString text;
+        double points;
+        QRectF box;
+        TextItem::LayoutOptions options;
+        qsizetype lines; // exactly, or at least 2 when -2
+        Size size;
+        Edge edge;
+    };
+    const QString sentence = "Vanguard Total Stock Market Index Fund Admiral Shares held in the family trust";
+    TextItem::LayoutOptions plain;
+    TextItem::LayoutOptions wrap;
+    wrap.wordWrap = true;
+    TextItem::LayoutOptions autoRight;
+    autoRight.autoSize = true;
+    autoRight.alignment = Qt::AlignRight;
+    TextItem::LayoutOptions autoFramed;
+    autoFramed.autoSize = true;
+    autoFramed.innerLeft = 50;
+    autoFramed.innerRight = 766;
+    TextItem::LayoutOptions amount;
+    amount.amount = true;
+    amount.alignment = Qt::AlignRight;
+    TextItem::LayoutOptions kept;
+    kept.row = TextItem::Row{200, 20};
+    const std::vector<Case> cases = {
+        {"fits", "Name: ", 8, QRectF(290, 103, 117, 0), plain, 1, Size::Own, Edge::Both},
+        {"line breaks", "12 Long Street\r\nApartment 4\n\nSpringfield", 8, QRectF(148, 110, 200, 0), plain, 4, Size::Own, Edge::Both},
+        {"word wrap", "Held jointly with my spouse", 8, QRectF(100, 10, 200, 0), wrap, 1, Size::Own, Edge::Both},
+        {"word wrap, narrow", sentence, 8, QRectF(100, 10, 143, 30), wrap, -2, Size::Own, Edge::Both},
+        {"auto-size", "Total Assets", 10, QRectF(300, 10, 40, 0), autoRight, 1, Size::Own, Edge::Right},
+        {"auto-size past the frame", "In Dollars", 12, QRectF(699, 3, 0, 0), autoFramed, 1, Size::Smaller, Edge::Inside},
+        {"auto-size wrapping in the frame", sentence.repeated(3), 8, QRectF(128, 20, 0, 0), autoFramed, -2, Size::Own, Edge::Inside},
+        {"shrink", "Cash on hand and in banks", 10, QRectF(10, 40, 110, 0), plain, 1, Size::Smaller, Edge::Both},
+        {"too wide for the minimum", sentence, 8, QRectF(10, 40, 143, 0), plain, -2, Size::Own, Edge::Both},
+        {"amount", "-999,999,999,999,999.99", 8, QRectF(439, 103, 60, 0), amount, 1, Size::Minimum, Edge::Right},
+        {"kept to its row", sentence.repeated(2), 8, QRectF(10, 203, 143, 0), kept, -2, Size::BelowMinimum, Edge::Both},
+    };
+    const auto inked = [](const QString &text) { return QString(text).remove(QRegularExpression("[\\s\\x{2028}]")); };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const ReportFont own = arial(c.points);
+        const TextItem::Layout layout = TextItem::chooseLines(c.text, own, c.box, c.options);
+        const std::vector<TextItem::Line> &lines = layout.lines;
+        ASSERT_FALSE(lines.empty());
+        if (c.lines > 0)
+            EXPECT_EQ(qsizetype(lines.size()), c.lines);
+        else
+            EXPECT_GE(qsizetype(lines.size()), -c.lines);
+        const double size = layout.font.pointSize;
+        switch (c.size) {
+        case Size::Own: EXPECT_EQ(size, own.pointSize); break;
+        case Size::Smaller: EXPECT_TRUE(size < own.pointSize && size >= TextItem::MinimumPointSize) << size; break;
+        case Size::Minimum: EXPECT_EQ(size, TextItem::MinimumPointSize); break;
+        case Size::BelowMinimum: EXPECT_LT(size, TextItem::MinimumPointSize); break;
+        }
+
+        QString printed;
+        const double lineHeight = TextMetrics::lineHeight(layout.font);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const TextItem::Line &line = lines[i];
+            printed += line.text;
+            EXPECT_LE(TextMetrics::width(line.text, layout.font), line.rect.width() + 0.25) << line.text.toStdString();
+            EXPECT_EQ(line.rect.left(), lines.front().rect.left());
+            EXPECT_EQ(line.rect.width(), lines.front().rect.width());
+            if (lines.size() > 1) {
+                EXPECT_NEAR(line.rect.top(), lines.front().rect.top() + double(i) * lineHeight, 1e-9);
+                EXPECT_NEAR(line.rect.height(), lineHeight, 1e-9);
+            }
+            switch (c.edge) {
+            case Edge::Both:
+                EXPECT_EQ(line.rect.left(), c.box.left());
+                EXPECT_EQ(line.rect.right(), c.box.right());
+                break;
+            case Edge::Right: EXPECT_EQ(line.rect.right(), c.box.right()); break;
+            case Edge::Inside:
+                EXPECT_GE(line.rect.left(), c.options.innerLeft);
+                EXPECT_LE(line.rect.right(), c.options.innerRight);
+                break;
+            }
+        }
+        EXPECT_EQ(printed.remove(' '), inked(c.text));
+
+        const double place = c.box.height() > 0 ? c.box.height() : TextMetrics::lineHeight(own);
+        if (c.options.row) {
+            EXPECT_EQ(layout.growth, 0);
+            EXPECT_GE(lines.front().rect.top(), c.options.row->top - 1e-9);
+            EXPECT_LE(lines.back().rect.bottom(), c.options.row->top + c.options.row->height + 0.25);
+        } else if (lines.size() > 1) {
+            EXPECT_NEAR(layout.growth, std::max(0.0, double(lines.size()) * lineHeight - place), 1e-9);
+            EXPECT_EQ(lines.front().rect.top(), c.box.top());
+        } else {
+            EXPECT_EQ(layout.growth, 0);
+            // A single line keeps the baseline of its place, whatever size it prints in.
+            EXPECT_NEAR(lines.front().rect.top() + TextMetrics::ascent(layout.font), c.box.top() + TextMetrics::ascent(own), 1e-9);
+            EXPECT_NEAR(lines.front().rect.height(), place, 1e-9);
+        }
+    }
 }
 
 TEST(BoundValueTest, FloatsPrintInGeneralNotationWithoutSeparatorsOrSign)

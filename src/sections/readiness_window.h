@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QWidget>
+
+#include "readiness/readiness.h"
+#include "ui/section_frame.h"
+
+class Navigator;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+class Tdm1;
+
+// The findings of the current statement, each with the button that goes where it is put
+// right: the window of the finding, the Overview (to copy the statement as of today), or
+// a recomputation of the totals. Shown on its own (TfrmReadiness) and over the print
+// window before a statement is previewed or printed, where "Print anyway" goes on.
+class ReadinessPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // With proceed set, the panel offers "Print anyway" (which calls it) and "Back";
+    // without, it only lists.
+    ReadinessPanel(Tdm1 &dm, Navigator &navigator, QWidget *window, std::function<void()> proceed = {},
+                   QWidget *parent = nullptr);
+
+    const std::vector<ReadinessFinding> &findings() const { return m_findings; }
+    // Checks the statement again and lists what is found.
+    void refresh();
+
+    // The check a print window makes before a statement is previewed or printed: when
+    // something is found, it lays the panel over the window and answers true; proceed runs
+    // on "Print anyway".
+    static std::function<bool(std::function<void()> proceed)> checkBeforePrinting(QWidget *window, Tdm1 &dm,
+                                                                                   Navigator &navigator);
+
+private:
+    void fix(const ReadinessFinding &finding);
+
+    Tdm1 &m_dm;
+    Navigator &m_navigator;
+    QWidget *m_window;
+    std::function<void()> m_proceed;
+    std::vector<ReadinessFinding> m_findings;
+    QLabel *m_summary = nullptr;
+    QWidget *m_rows = nullptr;
+    QVBoxLayout *m_rowsLayout = nullptr;
+};
+
+// The readiness check on demand, from the Financial Statement page.
+class TfrmReadiness : public SectionFrame
+{
+    Q_OBJECT
+
+public:
+    TfrmReadiness(Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
+
+    ReadinessPanel *panel() const { return m_panel; }
+    void btnCloseClick();
+
+private:
+    Tdm1 &m_dm;
+    Navigator &m_navigator;
+    ReadinessPanel *m_panel;
+};
