@@ -1,16 +1,24 @@
 #include "main_commands.h"
 
-#include "beyond_commands.h"
+#include "statement_commands.h"
 #include "overview_page.h"
 #include "statement_exchange_menu.h"
 #include "tfrm_main.h"
 
 namespace {
 
-// The commands that change the list show it first, so the user sees what they did.
+// The commands on the list's statements show the list first, so the user sees what they
+// did. From another page the statement that page shows stays selected; on the list itself
+// nothing moves (showing the page again would select its first row).
+void toOverview(TfrmMain &main)
+{
+    if (!main.OnOverview())
+        main.ShowOverviewPage();
+}
+
 void onOverview(TfrmMain &main, void (StatementExchangeMenu::*command)())
 {
-    main.ShowOverviewPage();
+    toOverview(main);
     (main.overview().exchange().*command)();
 }
 
@@ -44,7 +52,7 @@ const std::vector<MainCommand> &mainCommands()
 
         {"actCopyStatement", "&Statement", "Copy as of Today", QKeySequence(Qt::CTRL | Qt::Key_D), N::Statement,
          [](TfrmMain &m) {
-             m.ShowOverviewPage();
+             toOverview(m);
              copyStatement(m);
          },
          true},

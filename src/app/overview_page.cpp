@@ -266,6 +266,8 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
 {
     setObjectName(QStringLiteral("tsOverview"));
     setMouseTracking(true);
+    // Hidden pages of the page control keep their own size until shown: start at the default.
+    resize(527, 440);
     m_anchors = new Anchors(this, {527, 440});
 
     m_grid = new DBGrid(this, new StatementListModel(m_dm));
