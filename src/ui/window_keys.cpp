@@ -1,7 +1,9 @@
 #include "window_keys.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 WindowKeys::WindowKeys(QWidget *scope, Choice escape, Choice enter)
@@ -33,9 +35,15 @@ bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
         choice = &m_escape;
     else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         choice = &m_enter;
-    if (!choice || !*choice)
-        return QObject::eventFilter(watched, event);
-    if (!press((*choice)()))
+    // Enter on a button presses that button, never the default one behind it: the user
+    // who tabbed to Close and pressed Enter means Close.
+    QAbstractButton *target = nullptr;
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (choice == &m_enter && focused && m_scope->isAncestorOf(focused))
+        target = focused;
+    else if (choice && *choice)
+        target = (*choice)();
+    if (!press(target))
         return QObject::eventFilter(watched, event);
     key->accept();
     return true;

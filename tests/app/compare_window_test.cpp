@@ -1,6 +1,9 @@
 // The comparison of two statements through the real window, with figures computed by hand,
 // and the printed comparison read back from its PDF.
+#include <functional>
+
 #include <QComboBox>
+#include <QPointer>
 #include <QDir>
 #include <QProcess>
 #include <QHeaderView>
@@ -309,13 +312,41 @@ TEST_F(CompareWindowTest, ACopyMadeTodayWithARaisedFigureReadsForwardOnScreenAnd
         QFile::copy(QDir(db.folder()).filePath("copy.pdf"), QString::fromLocal8Bit(keep) + ".copy.pdf");
 }
 
-TEST_F(CompareWindowTest, CloseGoesBackToTheOverview)
+TEST_F(CompareWindowTest, CloseAndEscGoBackToTheOverviewAndEnterLeavesItOpen)
 {
     addStatements();
-    open();
-    QTest::mouseClick(window->findChild<QWidget *>("btnClose"), Qt::LeftButton);
-    EXPECT_EQ(navigator.calls, QStringList({"overview"}));
-    EXPECT_FALSE(dm->tblClient.Filtered());
+    struct Way
+    {
+        const char *what;
+        std::function<void(TfrmCompare &)> act;
+        bool leaves;
+    };
+    const Way ways[] = {
+        {"Close", [](TfrmCompare &w) { QTest::mouseClick(w.findChild<QWidget *>("btnClose"), Qt::LeftButton); }, true},
+        {"Esc in the list of statements",
+         [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("cbOther"), Qt::Key_Escape); }, true},
+        {"Esc in the figures", [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("sgFigures"), Qt::Key_Escape); },
+         true},
+        // The window has no default button: Enter presses nothing.
+        {"Enter in the figures", [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("sgFigures"), Qt::Key_Return); },
+         false},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.what);
+        navigator.calls.clear();
+        dm->tblClient.SetFilter("Id = " + earlier);
+        dm->tblClient.SetFiltered(true);
+        dm->tblClient.First();
+        dm->SelectStatement();
+        QPointer<TfrmCompare> w = &open();
+        way.act(*w);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(navigator.calls, way.leaves ? QStringList({"overview"}) : QStringList());
+        EXPECT_EQ(dm->tblClient.Filtered(), !way.leaves);
+        EXPECT_EQ(w.isNull(), way.leaves);
+        delete w;
+        window = nullptr;
+    }
 }
 
 } // namespace
