@@ -1,5 +1,6 @@
 // Esc and Enter in the windows of a statement: Esc does what Cancel does (Close where there
-// is no Cancel), Enter in a field presses the default button, Enter on a button that button.
+// is no Cancel), Enter in a field presses the default button, Enter on a button that button;
+// and the focus shows wherever it is.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +75,13 @@ TEST_F(WindowKeysTest, InTheParticularsWalkEnterIsNextAndEscIsCancel)
     press(Qt::Key_Escape);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(count("SELECT COUNT(*) FROM Client WHERE Employer = 'typed then given up'"), 0);
+}
+
+TEST_F(WindowKeysTest, EveryControlOfAListWindowShowsTheFocus)
+{
+    ASSERT_TRUE(openFromLink("lblCash"));
+    ASSERT_TRUE(activate(window()));
+    EXPECT_EQ(unmarkedFocus(window()).join(", ").toStdString(), "");
 }
 
 } // namespace
