@@ -25,7 +25,7 @@ BEGIN {
     rules["sections"] = "base data totals readiness ui sections"
     rules["print/engine"] = "base data print/engine"
     rules["print"] = "base data totals comparison ui print"
-    rules["exchange"] = "base data totals exchange"
+    rules["exchange"] = "base crypt data totals exchange"
     rules["tools"] = "base data"
     layers = "|base|crypt|data|totals|copy|comparison|readiness|exchange|ui|sections|print|app|tools|"
     status = 0

@@ -25,6 +25,7 @@
 #include "exchange/statement_merge.h"
 #include "print/engine/composite_report.h"
 #include "print/engine/pdf_export.h"
+#include "print/masked_numbers.h"
 #include "print/run_pages.h"
 #include "ui/format_money.h"
 
@@ -41,6 +42,14 @@ public:
     QString message;
 };
 
+// What the options of a verb ask of it, beyond its operands.
+struct Options
+{
+    QString pdfPasswordFile;
+    bool mask = false;
+    QString jsonPasswordFile;
+};
+
 // What a verb works on: nothing, the statement database kept from every output while the
 // verb runs, or that database opened through its login.
 enum class Needs { Nothing, KeptDatabase, OpenDatabase };
@@ -53,7 +62,7 @@ struct Verb
     Needs needs;
     bool needsFonts;
     // dm is null unless the verb needs the open database.
-    void (*perform)(Tdm1 *dm, const QStringList &operands, QTextStream &out);
+    void (*perform)(Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &out);
 };
 
 const std::vector<Verb> &verbs();
@@ -74,6 +83,13 @@ QString usageText()
         text += QStringLiteral("  ") + call.leftJustified(VerbColumn - 1) + u' ' + QLatin1String(verb.meaning) + u'\n';
     }
     return text + QStringLiteral(R"(
+Options of --pdf:
+  --pdf-password-file FILE   the PDF opens only with the password on the first line of FILE
+  --mask                     social security, licence and account numbers masked (XXX-XX-6104)
+Option of --export-json and --import-json:
+  --json-password-file FILE  the statement file encrypted with, or opened with, the password
+                             on the first line of FILE
+
 The statement database is the one the window program opens. A database with a stored login
 is opened only with --user and --password-file (a file whose first line is the password).
 Exit status: 0 done, 1 refused or failed, 2 arguments not understood.
@@ -110,6 +126,7 @@ struct Request
     QStringList operands;
     QString user;
     QString passwordFile;
+    Options options;
 };
 
 Request parse(const QStringList &arguments)
@@ -126,6 +143,12 @@ Request parse(const QStringList &arguments)
             request.user = value();
         } else if (argument == QLatin1String("--password-file")) {
             request.passwordFile = value();
+        } else if (argument == QLatin1String("--pdf-password-file")) {
+            request.options.pdfPasswordFile = value();
+        } else if (argument == QLatin1String("--mask")) {
+            request.options.mask = true;
+        } else if (argument == QLatin1String("--json-password-file")) {
+            request.options.jsonPasswordFile = value();
         } else if (argument == QLatin1String("--password") || argument.startsWith(QLatin1String("--password="))) {
             // A password on the command line is seen by every user of the machine; it is
             // not repeated either.
@@ -149,6 +172,15 @@ Request parse(const QStringList &arguments)
     }
     if (!request.verb)
         throw Refusal{Usage, QStringLiteral("no verb given")};
+    const bool pdf = QLatin1String(request.verb->name) == QLatin1String("--pdf");
+    if (!pdf && !request.options.pdfPasswordFile.isEmpty())
+        throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf")};
+    if (!pdf && request.options.mask)
+        throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf")};
+    const QLatin1String name(request.verb->name);
+    if (name != QLatin1String("--export-json") && name != QLatin1String("--import-json")
+        && !request.options.jsonPasswordFile.isEmpty())
+        throw Refusal{Usage, QStringLiteral("--json-password-file goes only with --export-json and --import-json")};
     return request;
 }
 
@@ -221,17 +253,43 @@ void selectStatement(Tdm1 &dm, const QString &id)
     dm.SelectStatement();
 }
 
-void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path)
+// A password that protects something new: read as the login's, and never empty.
+QString readNewPassword(const QString &path)
 {
+    const QString password = readPassword(path);
+    if (password.isEmpty())
+        throw Refusal{Failed, QStringLiteral("the password file %1 holds no password on its first line").arg(path)};
+    return password;
+}
+
+void exportJson(Tdm1 &dm, const QStringList &operands, const Options &options)
+{
+    const QString password = options.jsonPasswordFile.isEmpty() ? QString() : readNewPassword(options.jsonPasswordFile);
+    exportStatementJson(dm, operands[0], operands[1], password);
+}
+
+QString importJson(Tdm1 &dm, const QString &path, const Options &options)
+{
+    if (options.jsonPasswordFile.isEmpty() && StatementJson::isEncryptedFile(path))
+        throw Refusal{Failed, QStringLiteral("%1 is encrypted; give its password with --json-password-file FILE").arg(path)};
+    return importStatementJson(dm, path, options.jsonPasswordFile.isEmpty() ? QString() : readPassword(options.jsonPasswordFile));
+}
+
+void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path, const Options &options = {})
+{
+    // The password is read before anything is laid out, so a bad file costs nothing.
+    const QString password = options.pdfPasswordFile.isEmpty() ? QString() : readNewPassword(options.pdfPasswordFile);
     RunPages pages = createRunPages(run, dm);
+    if (options.mask)
+        maskRunNumbers(pages, dm);
     Report::CompositeReport composite;
     composite.setTitle(title);
     prepareComposite(composite, run, dm, pages);
     const Report::Document document = composite.layout();
     composite.clearReports();
     freeRunPages(pages);
-    writePrivateFile(path, [&document](QIODevice &device, QString *error) {
-        return Report::PdfExport::write(document, device, 1200, error);
+    writePrivateFile(path, [&document, &password](QIODevice &device, QString *error) {
+        return Report::PdfExport::write(document, device, 1200, error, password);
     });
 }
 
@@ -261,31 +319,31 @@ const std::vector<Verb> &verbs()
 {
     static const std::vector<Verb> table{
         {"--help", "", "this text", Needs::Nothing, false,
-         [](Tdm1 *, const QStringList &, QTextStream &out) { out << UsageLine << '\n' << usageText(); }},
+         [](Tdm1 *, const QStringList &, const Options &, QTextStream &out) { out << UsageLine << '\n' << usageText(); }},
         {"--version", "", "the program's version", Needs::Nothing, false,
-         [](Tdm1 *, const QStringList &, QTextStream &out) { out << "Worthsheet " << GetProgramVersion() << '\n'; }},
+         [](Tdm1 *, const QStringList &, const Options &, QTextStream &out) { out << "Worthsheet " << GetProgramVersion() << '\n'; }},
         {"--list", "", "every statement: id, last name, first name, date, net worth", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &, QTextStream &out) { list(*dm, out); }},
+         [](Tdm1 *dm, const QStringList &, const Options &, QTextStream &out) { list(*dm, out); }},
         {"--export-json", "ID FILE", "statement ID as a statement file (JSON)", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, QTextStream &) { exportStatementJson(*dm, operands[0], operands[1]); }},
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) { exportJson(*dm, operands, options); }},
         {"--import-json", "FILE", "a statement file as a new statement; prints its id", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, QTextStream &out) {
-             out << importStatementJson(*dm, operands[0]) << '\n';
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &out) {
+             out << importJson(*dm, operands[0], options) << '\n';
          }},
         {"--export-csv", "ID FOLDER", "statement ID as one CSV file per table in FOLDER", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, QTextStream &) { exportStatementCsv(*dm, operands[0], operands[1]); }},
+         [](Tdm1 *dm, const QStringList &operands, const Options &, QTextStream &) { exportStatementCsv(*dm, operands[0], operands[1]); }},
         {"--merge", "FILE", "every statement of another statement database, as new ones", Needs::OpenDatabase, false,
-         [](Tdm1 *dm, const QStringList &operands, QTextStream &out) {
+         [](Tdm1 *dm, const QStringList &operands, const Options &, QTextStream &out) {
              out << mergeResultText(mergeStatementFile(*dm, operands[0]), operands[0]) << '\n';
          }},
         {"--pdf", "ID FILE", "statement ID printed to a PDF file, as the print window prints it", Needs::OpenDatabase,
          true,
-         [](Tdm1 *dm, const QStringList &operands, QTextStream &) {
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) {
              selectStatement(*dm, operands[0]);
-             writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1]);
+             writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1], options);
          }},
         {"--blank-form", "FILE", "the blank statement form as a PDF file", Needs::KeptDatabase, true,
-         [](Tdm1 *, const QStringList &operands, QTextStream &) {
+         [](Tdm1 *, const QStringList &operands, const Options &, QTextStream &) {
              Tdm1 unconnected;
              writeRunPdf(PrintRun::Blank, unconnected, QStringLiteral("Blank Financial Statement"), operands[0]);
          }},
@@ -305,13 +363,13 @@ int perform(const Request &request, QTextStream &out)
 {
     const Verb &verb = *request.verb;
     if (verb.needs == Needs::Nothing) {
-        verb.perform(nullptr, request.operands, out);
+        verb.perform(nullptr, request.operands, request.options, out);
         return Done;
     }
     // The database is kept from every output, also by a verb that does not open it.
     const ProtectedFile statementDatabase(Tdm1::LocateDatabaseFile());
     const std::unique_ptr<Tdm1> dm = verb.needs == Needs::OpenDatabase ? openDatabase(request) : nullptr;
-    verb.perform(dm.get(), request.operands, out);
+    verb.perform(dm.get(), request.operands, request.options, out);
     return Done;
 }
 

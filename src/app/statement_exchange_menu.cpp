@@ -9,6 +9,7 @@
 #include "exchange/statement_csv.h"
 #include "exchange/statement_json.h"
 #include "exchange/statement_merge.h"
+#include "print/engine/password_dialog.h"
 #include "ui/db_grid.h"
 
 namespace {
@@ -26,6 +27,14 @@ public:
     QString openFile(const QString &title, const QString &filter) override
     {
         return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+    }
+    std::optional<QString> newPassword(const QString &title, const QString &text) override
+    {
+        return Report::askPassword(nullptr, {title, text, true, true});
+    }
+    std::optional<QString> password(const QString &title, const QString &text) override
+    {
+        return Report::askPassword(nullptr, {title, text, false, false});
     }
 };
 
@@ -67,8 +76,19 @@ void StatementExchangeMenu::exportJson()
         JsonFilter);
     if (path.isEmpty())
         return;
-    exportStatementJson(m_dm, id, path);
-    Messages::current().show(Messages::Kind::Information, QStringLiteral("The statement was written to %1.").arg(path));
+    const std::optional<QString> password = ExchangeFileChooser::current().newPassword(
+        QStringLiteral("Export Statement File"),
+        QStringLiteral("With a password the statement file is encrypted: it opens only with that password, which "
+                       "nothing can recover. Leave both fields empty to write it as plain text, which anyone who "
+                       "has the file can read."));
+    if (!password)
+        return;
+    exportStatementJson(m_dm, id, path, *password);
+    Messages::current().show(Messages::Kind::Information,
+                             password->isEmpty() ? QStringLiteral("The statement was written to %1.").arg(path)
+                                                 : QStringLiteral("The statement was written to %1, encrypted with "
+                                                                  "its password.")
+                                                       .arg(path));
 }
 
 void StatementExchangeMenu::exportCsv()
@@ -76,7 +96,10 @@ void StatementExchangeMenu::exportCsv()
     const QString id = selectedStatement();
     if (id.isEmpty())
         return;
-    const QString folder = BrowseForFolder(QStringLiteral("Choose an empty folder for the CSV files"), QString());
+    // The numbers go out unencrypted: the chooser says so before anything is written.
+    const QString folder = BrowseForFolder(QStringLiteral("Choose an empty folder for the CSV files (plain text, "
+                                                          "not encrypted: anyone who has them can read them)"),
+                                           QString());
     if (folder.isEmpty())
         return;
     const QStringList files = exportStatementCsv(m_dm, id, folder);
@@ -89,7 +112,16 @@ void StatementExchangeMenu::importJson()
     const QString path = ExchangeFileChooser::current().openFile(QStringLiteral("Import Statement File"), JsonFilter);
     if (path.isEmpty())
         return;
-    refreshingList([&] { importStatementJson(m_dm, path); });
+    QString password;
+    if (StatementJson::isEncryptedFile(path)) {
+        const std::optional<QString> typed = ExchangeFileChooser::current().password(
+            QStringLiteral("Import Statement File"),
+            QStringLiteral("%1 is encrypted. Type its password.").arg(QFileInfo(path).fileName()));
+        if (!typed)
+            return;
+        password = *typed;
+    }
+    refreshingList([&] { importStatementJson(m_dm, path, password); });
     Messages::current().show(Messages::Kind::Information,
                              QStringLiteral("The statement of %1 was added.").arg(QFileInfo(path).fileName()));
 }

@@ -117,7 +117,10 @@ bool EnvelopeSession::looksEncrypted(QByteArrayView fileStart)
 CreatedEnvelope EnvelopeSession::create(QByteArrayView payload, const QString &password)
 {
     requirePassword(password);
-    return createEnvelopeWith(payload, password, {calibrateKeyDerivation(), std::nullopt});
+    // The computer's speed does not change while the program runs: measured once, the
+    // limits serve every envelope it makes, and a second export does not wait for them.
+    static const KeyDerivationLimits limits = calibrateKeyDerivation();
+    return createEnvelopeWith(payload, password, {limits, std::nullopt});
 }
 
 CreatedEnvelope createEnvelopeWith(QByteArrayView payload, const QString &password, const EnvelopeSeam &seam)

@@ -7,6 +7,7 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/query.h"
 #include "data/engine/sql_identifier.h"
+#include "data/particulars.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
 #include "totals/totals.h"
@@ -86,6 +87,25 @@ void makeCurrent(Tdm1 &dm, const QString &id)
     dm.SelectStatement();
 }
 
+// The names, addresses and licences the pages print are formed from the particulars, as
+// the particulars windows form them when they store: a file's own texts for them are not
+// trusted, or a statement could print a name that is not the one in its fields. The
+// spouse's are formed for a joint statement only, as the windows do.
+void formDerivedParticulars(Table &client)
+{
+    using Particulars::Side;
+    client.Edit();
+    std::vector<Side> sides{Side::Person};
+    if (Particulars::isJoint(client.FieldByName(QStringLiteral("SFirstName")).AsString(),
+                             client.FieldByName(QStringLiteral("SLastName")).AsString()))
+        sides.push_back(Side::Spouse);
+    for (const Side side : sides) {
+        Particulars::writeDerived(client, side);
+        Particulars::writeEmploymentDerived(client, side);
+    }
+    client.Post();
+}
+
 } // namespace
 
 std::vector<QString> insertStatements(Tdm1 &dm, const std::vector<StatementRecord> &records)
@@ -108,6 +128,7 @@ std::vector<QString> insertStatements(Tdm1 &dm, const std::vector<StatementRecor
                     insertRow(dm.db1, *table, row, &id);
             }
             makeCurrent(dm, id);
+            formDerivedParticulars(dm.tblClient);
             CreateTotalsRow(dm);
             RecalcAllTotals(dm);
             ids.push_back(id);

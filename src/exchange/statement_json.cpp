@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "crypt/crypt_error.h"
+#include "crypt/envelope_session.h"
 #include "data/engine/database.h"
 #include "data/tdm1.h"
 #include "exchange/exchange_error.h"
@@ -212,14 +214,34 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
     return record;
 }
 
-StatementRecord readFile(const QString &path)
+bool isEncryptedFile(const QString &path)
 {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && EnvelopeSession::looksEncrypted(file.read(EnvelopeFormat::FixedBytes));
+}
+
+QByteArray fileBytes(const StatementRecord &record, const QString &password)
+{
+    const QByteArray json = toJson(record);
+    if (password.isEmpty())
+        return json;
+    try {
+        return EnvelopeSession::create(json, password).envelope;
+    } catch (const CryptError &e) {
+        throw ExchangeError(e.message());
+    }
+}
+
+StatementRecord readFile(const QString &path, const QString &password)
+{
+    // An encrypted file holds at most as much JSON as a plain one, and its envelope.
+    const qint64 largest = EnvelopeFormat::fileSize(MaxFileBytes);
     const QFileInfo info(path);
     if (!info.exists())
         throw ExchangeError(QStringLiteral("%1: no such file").arg(path));
     if (info.isDir())
         throw ExchangeError(QStringLiteral("%1: a folder, not a statement file").arg(path));
-    if (info.size() > MaxFileBytes)
+    if (info.size() > largest)
         throw ExchangeError(QStringLiteral("%1: %2 bytes, larger than a statement file can be (%3 bytes)")
                                 .arg(path)
                                 .arg(info.size())
@@ -229,7 +251,16 @@ StatementRecord readFile(const QString &path)
         throw ExchangeError(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
     // The size may have changed since it was looked at (or a device has none): read no more
     // than the limit allows.
-    const QByteArray json = file.read(MaxFileBytes + 1);
+    QByteArray json = file.read(largest + 1);
+    if (EnvelopeSession::looksEncrypted(json)) {
+        if (password.isEmpty())
+            throw ExchangeError(QStringLiteral("%1: the statement file is encrypted; it opens only with its password").arg(path));
+        try {
+            json = EnvelopeSession::open(json, password).payload;
+        } catch (const CryptError &e) {
+            throw ExchangeError(QStringLiteral("%1: %2").arg(path, e.message()));
+        }
+    }
     if (json.size() > MaxFileBytes)
         throw ExchangeError(QStringLiteral("%1: larger than a statement file can be (%2 bytes)").arg(path).arg(MaxFileBytes));
     return fromJson(json, path);
@@ -237,12 +268,12 @@ StatementRecord readFile(const QString &path)
 
 } // namespace StatementJson
 
-void exportStatementJson(Tdm1 &dm, const QString &id, const QString &path)
+void exportStatementJson(Tdm1 &dm, const QString &id, const QString &path, const QString &password)
 {
-    writePrivateFile(path, StatementJson::toJson(readStatement(dm, id)));
+    writePrivateFile(path, StatementJson::fileBytes(readStatement(dm, id), password));
 }
 
-QString importStatementJson(Tdm1 &dm, const QString &path)
+QString importStatementJson(Tdm1 &dm, const QString &path, const QString &password)
 {
-    return insertStatements(dm, {StatementJson::readFile(path)}).front();
+    return insertStatements(dm, {StatementJson::readFile(path, password)}).front();
 }

@@ -28,13 +28,22 @@ QByteArray toJson(const StatementRecord &record);
 // format, and every value by the rules of StatementRules. Throws ExchangeError naming
 // source and the JSON path of what is wrong.
 StatementRecord fromJson(const QByteArray &json, const QString &source);
-// Reads and checks the file at path (refusing a file above MaxFileBytes unread).
-StatementRecord readFile(const QString &path);
+// Whether the file at path is a statement file encrypted with a password (the envelope of
+// docs/encrypted-file.md around its JSON); false for one that cannot be read.
+bool isEncryptedFile(const QString &path);
+// The whole file: the JSON as it is, or encrypted with password. Throws ExchangeError when
+// the encryption cannot be had.
+QByteArray fileBytes(const StatementRecord &record, const QString &password = {});
+// Reads and checks the file at path (refusing a file above MaxFileBytes unread). An
+// encrypted file is opened with password first: without one, or with a wrong one, it is
+// refused with a message that says so, before any of it is used.
+StatementRecord readFile(const QString &path, const QString &password = {});
 
 } // namespace StatementJson
 
-// Writes statement id as a statement file at path (0600, whole or not at all).
-void exportStatementJson(Tdm1 &dm, const QString &id, const QString &path);
-// Reads the statement file and stores it as a new statement; returns its Id. A refused
-// file stores nothing.
-QString importStatementJson(Tdm1 &dm, const QString &path);
+// Writes statement id as a statement file at path (0600, whole or not at all), encrypted
+// when a password is given.
+void exportStatementJson(Tdm1 &dm, const QString &id, const QString &path, const QString &password = {});
+// Reads the statement file (an encrypted one with its password) and stores it as a new
+// statement; returns its Id. A refused file stores nothing.
+QString importStatementJson(Tdm1 &dm, const QString &path, const QString &password = {});

@@ -1,5 +1,6 @@
 #include "tfrm_print.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "base/pending_messages.h"
 #include "data/statement_name.h"
 #include "data/tdm1.h"
+#include "masked_numbers.h"
 #include "print/engine/report_page.h"
 #include "print_dialogs.h"
 #include "run_printing.h"
@@ -98,6 +100,12 @@ void TfrmPrint::build()
     m_rbBlank = radioButton(this, QStringLiteral("rbBlank"), QStringLiteral("Print Blank Financial Statement"),
                             {152, 183, 241, 17});
     m_rbFS->setChecked(true);
+    // A copy for anyone but the lender; the blank form has no numbers to mask.
+    m_chkMask = new QCheckBox(QStringLiteral("Mask social security, licence and account numbers"), this);
+    m_chkMask->setObjectName(QStringLiteral("chkMask"));
+    m_chkMask->setFont(pixelFont(13));
+    m_chkMask->setGeometry(172, 204, std::max(300, m_chkMask->sizeHint().width()), 18);
+    connect(m_rbFS, &QRadioButton::toggled, m_chkMask, &QCheckBox::setEnabled);
 
     m_imPreview = new ImageButton(this, {369, 228}, QStringLiteral("imPreview"), QStringLiteral("imPreview_Up"));
     m_imPrint = new ImageButton(this, {440, 228}, QStringLiteral("imPrint"), QStringLiteral("imPrint_Up"));
@@ -203,6 +211,11 @@ void TfrmPrint::setStatementCheck(StatementCheck check)
     m_statementCheck = std::move(check);
 }
 
+bool TfrmPrint::masksNumbers() const
+{
+    return m_chkMask->isChecked();
+}
+
 bool TfrmPrint::printsAsJoint() const
 {
     return statementRun(m_dm) == PrintRun::Joint;
@@ -252,6 +265,8 @@ void TfrmPrint::withStatementRun(const std::function<void(Report::CompositeRepor
 {
     const bool joint = printsAsJoint();
     joint ? PrintJointStatement() : PrintSingleStatement();
+    if (masksNumbers())
+        maskRunNumbers(joint ? m_jointPages : m_singlePages, m_dm);
     Report::CompositeReport &composite = joint ? m_qrCompJoint : m_qrComp;
     composite.setFileName(runFileName(joint ? PrintRun::Joint : PrintRun::Personal, m_dm));
     // The pages go when the run ends, however it ends.

@@ -12,6 +12,7 @@ class ImageButton;
 class Navigator;
 class Picture;
 class PrintDialogs;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -65,6 +66,9 @@ public:
 
     // Whether the current statement prints with the joint pages: both spouse names given.
     bool printsAsJoint() const;
+    // Whether the statement prints as a copy for anyone but the lender: its social
+    // security, licence and account numbers masked (see maskRunNumbers).
+    bool masksNumbers() const;
     // How many report page objects exist: none outside a run.
     int pageObjectCount() const;
 
@@ -105,6 +109,7 @@ private:
     QLabel *m_lblStatementDate = nullptr;
     QRadioButton *m_rbFS = nullptr;
     QRadioButton *m_rbBlank = nullptr;
+    QCheckBox *m_chkMask = nullptr;
     ImageButton *m_imPreview = nullptr;
     ImageButton *m_imPrint = nullptr;
     QPushButton *m_btnClose = nullptr;

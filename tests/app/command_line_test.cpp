@@ -94,12 +94,18 @@ protected:
         SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READONLY);
         return file.execAndGet("SELECT COUNT(*) FROM Client").getInt64();
     }
-    // The PDF's text, one entry per page, through poppler's pdftotext.
-    QStringList pdfPages(const QString &pdf)
+    // The PDF's text, one entry per page, through poppler's pdftotext, opened with the
+    // password when one is given; nothing when it does not open.
+    QStringList pdfPages(const QString &pdf, const QString &password = {})
     {
+        QStringList arguments{QStringLiteral("-layout")};
+        if (!password.isEmpty())
+            arguments << QStringLiteral("-upw") << password;
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
         EXPECT_TRUE(text.waitForFinished(30000));
+        if (text.exitCode() != 0)
+            return {};
         QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
         if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
             pages.removeLast();
@@ -126,7 +132,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDatabase)
     const Outcome help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     for (const char *verb : {"--list", "--export-json ID FILE", "--import-json FILE", "--pdf ID FILE", "--blank-form FILE",
-                             "--user NAME --password-file FILE"})
+                             "--user NAME --password-file FILE", "--pdf-password-file FILE", "--mask", "--json-password-file FILE"})
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
     const Outcome version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.code, 0);
@@ -188,6 +194,41 @@ TEST_F(CommandLineTest, ExportedAndImportedStatementEqualsItsSource)
     ASSERT_TRUE(QDir().mkpath(csv));
     EXPECT_EQ(run({QStringLiteral("--export-csv"), copy, csv}).code, 0);
     EXPECT_EQ(QDir(csv).entryList(QDir::Files).size(), 19);
+}
+
+TEST_F(CommandLineTest, AnEncryptedStatementFileIsWrittenAndReadWithItsPasswordFile)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"), 1);
+    const auto passwordFile = [this](const QString &name, const QByteArray &content) {
+        const QString file = path(name);
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+        EXPECT_TRUE(out.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        return file;
+    };
+    const QString right = passwordFile(QStringLiteral("right"), "Gr\xc3\xbc\xc3\x9f Gott\r\n");
+    const QString wrong = passwordFile(QStringLiteral("wrong"), "Gruss Gott\n");
+    const QString json = path(QStringLiteral("okafor.json"));
+    const Outcome exported = run({QStringLiteral("--export-json"), id, json, QStringLiteral("--json-password-file"), right});
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("Okafor"));
+
+    const QByteArray before = databaseBytes();
+    expectError(run({QStringLiteral("--import-json"), json}), CommandLine::Failed,
+                QStringLiteral("%1 is encrypted; give its password with --json-password-file FILE").arg(json));
+    expectError(run({QStringLiteral("--import-json"), json, QStringLiteral("--json-password-file"), wrong}),
+                CommandLine::Failed, QStringLiteral("Wrong password for this statement file."));
+    EXPECT_EQ(databaseBytes(), before);
+    const Outcome imported = run({QStringLiteral("--import-json"), json, QStringLiteral("--json-password-file"), right});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(statementDump(databasePath, imported.out.trimmed()), statementDump(databasePath, id));
+
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--json-password-file"), right}), CommandLine::Usage,
+                QStringLiteral("--json-password-file goes only with --export-json and --import-json"));
 }
 
 TEST_F(CommandLineTest, MergeAddsTheOtherFilesStatements)
@@ -257,6 +298,88 @@ TEST_F(CommandLineTest, PdfHoldsTheStatementRunsPages)
     const Outcome form = run({QStringLiteral("--blank-form"), blank});
     ASSERT_EQ(form.code, 0) << form.err.toStdString();
     EXPECT_EQ(pdfPages(blank).size(), 11);
+}
+
+TEST_F(CommandLineTest, PdfForTheLenderOpensOnlyWithItsPasswordAndAMaskedOneShowsNoFullNumber)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"));
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("UPDATE Client SET SSN = '123-45-6104', DriversLicense = 'D1234-5678', DriversLicense_State = 'OK', "
+                  "DriversLicenseandState = 'D1234-5678 - OK', SSSN = '987654321', SDriversLicense_State = '', "
+                  "SDriversLicenseandState = 'S530-7781-1190'");
+        file.exec("UPDATE Cash SET AccountNumber = '000123456789'");
+    }
+    const QString passwordFile = path(QStringLiteral("lender-password"));
+    {
+        QFile file(passwordFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Zo\xc3\xab's loan 2026\r\n");
+        ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
+    const QString password = QStringLiteral("Zo\u00eb's loan 2026");
+    const struct
+    {
+        const char *full;
+        const char *masked;
+    } numbers[] = {
+        {"123-45-6104", "XXX-XX-6104"},
+        {"D1234-5678 - OK", "XXXXX-5678 - OK"},
+        {"987654321", "XXX-XX-4321"},
+        {"S530-7781-1190", "XXXX-XXXX-1190"},
+        {"000123456789", "XXXXXXXX6789"},
+    };
+    const struct
+    {
+        QStringList options;
+        bool protectedPdf;
+        bool masked;
+    } runs[] = {
+        {{}, false, false},
+        {{QStringLiteral("--pdf-password-file"), passwordFile}, true, false},
+        {{QStringLiteral("--mask")}, false, true},
+        {{QStringLiteral("--mask"), QStringLiteral("--pdf-password-file"), passwordFile}, true, true},
+    };
+    for (const auto &r : runs) {
+        SCOPED_TRACE(r.options.join(u' ').toStdString());
+        const QString pdf = path(QStringLiteral("lender.pdf"));
+        const Outcome printed = run(QStringList{QStringLiteral("--pdf"), id, pdf} + r.options);
+        ASSERT_EQ(printed.code, 0) << printed.err.toStdString();
+        EXPECT_EQ(pdfPages(pdf).isEmpty(), r.protectedPdf);
+        EXPECT_TRUE(pdfPages(pdf, QStringLiteral("zo\u00eb's loan 2026")).isEmpty() || !r.protectedPdf);
+        const QString text = pdfPages(pdf, r.protectedPdf ? password : QString()).join(u'\n');
+        ASSERT_TRUE(text.contains(QStringLiteral("Okafor"))) << text.left(300).toStdString();
+        for (const auto &number : numbers) {
+            SCOPED_TRACE(number.full);
+            EXPECT_EQ(text.contains(QLatin1String(number.full)), !r.masked);
+            EXPECT_EQ(text.contains(QLatin1String(number.masked)), r.masked);
+        }
+        // The plain PDF never reached the disk beside the protected one.
+        EXPECT_EQ(QDir(work.path()).entryList(QDir::Files), QStringList({QStringLiteral("lender-password"), QStringLiteral("lender.pdf")}));
+        ASSERT_TRUE(QFile::remove(pdf));
+    }
+
+    // The options go with --pdf alone, and the password file is read as the login's is.
+    expectError(run({QStringLiteral("--list"), QStringLiteral("--mask")}), CommandLine::Usage,
+                QStringLiteral("--mask goes only with --pdf"));
+    expectError(run({QStringLiteral("--blank-form"), path(QStringLiteral("x.pdf")), QStringLiteral("--pdf-password-file"),
+                     passwordFile}),
+                CommandLine::Usage, QStringLiteral("--pdf-password-file goes only with --pdf"));
+    QFile::setPermissions(passwordFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    expectError(run({QStringLiteral("--pdf"), id, path(QStringLiteral("x.pdf")), QStringLiteral("--pdf-password-file"),
+                     passwordFile}),
+                CommandLine::Failed, QStringLiteral("is open to others"));
+    {
+        QFile empty(passwordFile);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        empty.write("\nsecond line\n");
+        ASSERT_TRUE(empty.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
+    expectError(run({QStringLiteral("--pdf"), id, path(QStringLiteral("x.pdf")), QStringLiteral("--pdf-password-file"),
+                     passwordFile}),
+                CommandLine::Failed, QStringLiteral("holds no password"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.pdf"))));
 }
 
 TEST_F(CommandLineTest, FailuresExitWithOneAndLeaveNoFileBehind)
@@ -396,6 +519,14 @@ TEST_F(CommandLineTest, TheProgramAnswersEveryArgumentWithoutADisplay)
     createDatabase();
     const QString id = addStatement(QStringLiteral("Okafor"), 1);
     const QString pdf = path(QStringLiteral("statement.pdf"));
+    const QString lenderPdf = path(QStringLiteral("lender.pdf"));
+    const QString passwordFile = path(QStringLiteral("lender-password"));
+    {
+        QFile file(passwordFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("for the bank\n");
+        ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
     const QString usage =
         QStringLiteral("\nUsage: worthsheet [VERB] [--user NAME --password-file FILE]\nTry worthsheet --help.\n");
     struct Case
@@ -422,6 +553,8 @@ TEST_F(CommandLineTest, TheProgramAnswersEveryArgumentWithoutADisplay)
         {{QStringLiteral("--export-json"), QStringLiteral("999"), path(QStringLiteral("x.json"))}, CommandLine::Failed, {},
          QStringLiteral("worthsheet: There is no statement 999\n")},
         {{QStringLiteral("--pdf"), id, pdf}, CommandLine::Done, {}, {}},
+        {{QStringLiteral("--pdf"), id, lenderPdf, QStringLiteral("--mask"), QStringLiteral("--pdf-password-file"), passwordFile},
+         CommandLine::Done, {}, {}},
     };
     // Neither an unset platform nor one that needs the missing display ends a run.
     QTemporaryDir runtime; // a login's runtime folder, so the toolkit has nothing to warn of
@@ -451,6 +584,9 @@ TEST_F(CommandLineTest, TheProgramAnswersEveryArgumentWithoutADisplay)
         }
         EXPECT_GE(pdfPages(pdf).size(), 5);
         ASSERT_TRUE(QFile::remove(pdf));
+        EXPECT_TRUE(pdfPages(lenderPdf).isEmpty());
+        EXPECT_TRUE(pdfPages(lenderPdf, QStringLiteral("for the bank")).join(u'\n').contains(QStringLiteral("XXX-XX-XXXX")));
+        ASSERT_TRUE(QFile::remove(lenderPdf));
     }
 }
 

@@ -226,7 +226,7 @@ TEST_F(MainMenuTest, EachCommandOpensWhatItNames)
         {"actExportCsv",
          [&] {
              ASSERT_EQ(shell.choosers().size(), 1u);
-             EXPECT_EQ(shell.choosers()[0].title, "Choose an empty folder for the CSV files");
+             EXPECT_TRUE(shell.choosers()[0].title.startsWith("Choose an empty folder for the CSV files"));
          }},
         {"actImportJson", [&] { EXPECT_EQ(chooser.titles.value(0), "Import Statement File"); }},
         {"actMerge", [&] { EXPECT_EQ(chooser.titles.value(0), "Add Statements from Another Database"); }},

@@ -20,3 +20,24 @@ QString ScriptedFileChooser::next()
     answers.pop_front();
     return answer;
 }
+
+std::optional<QString> ScriptedFileChooser::newPassword(const QString &title, const QString &)
+{
+    titles << QStringLiteral("new password / ") + title;
+    return nextPassword(QString());
+}
+
+std::optional<QString> ScriptedFileChooser::password(const QString &title, const QString &text)
+{
+    titles << QStringLiteral("password / ") + title + QStringLiteral(" / ") + text;
+    return nextPassword(std::nullopt);
+}
+
+std::optional<QString> ScriptedFileChooser::nextPassword(std::optional<QString> whenDry)
+{
+    if (passwords.empty())
+        return whenDry;
+    const std::optional<QString> answer = passwords.front();
+    passwords.pop_front();
+    return answer;
+}

@@ -92,6 +92,48 @@ TEST_F(StatementExchangeMenuTest, ExportedStatementComesBackAsANewStatementInThe
     EXPECT_FALSE(main->dm1().tblClient.Filtered());
 }
 
+TEST_F(StatementExchangeMenuTest, AnEncryptedStatementFileAsksForItsPasswordAndAWrongOneAddsNothing)
+{
+    grid()->selectRow(0);
+    const QString json = work(QStringLiteral("sealed.json"));
+    chooser.answers = {json};
+    chooser.passwords = {QStringLiteral("for the bank")};
+    action(QStringLiteral("actExportJson"))->trigger();
+    EXPECT_EQ(messages->last(), QStringLiteral("The statement was written to %1, encrypted with its password.").arg(json));
+    EXPECT_EQ(chooser.titles.value(1), QStringLiteral("new password / Export Statement File"));
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("Okafor"));
+
+    const struct
+    {
+        std::optional<QString> password;
+        QString message; // empty: nothing shown
+        int statements;
+    } attempts[] = {
+        {std::nullopt, {}, 1}, // the password window cancelled
+        {QStringLiteral("for the Bank"), json + QStringLiteral(": Wrong password for this statement file."), 1},
+        {QStringLiteral("for the bank"), QStringLiteral("The statement of sealed.json was added."), 2},
+    };
+    for (const auto &attempt : attempts) {
+        SCOPED_TRACE(attempt.password.value_or(QStringLiteral("(cancelled)")).toStdString());
+        messages->clear();
+        chooser.titles.clear();
+        chooser.answers = {json};
+        chooser.passwords = {attempt.password};
+        action(QStringLiteral("actImportJson"))->trigger();
+        EXPECT_EQ(chooser.titles.value(1),
+                  QStringLiteral("password / Import Statement File / sealed.json is encrypted. Type its password."));
+        EXPECT_EQ(messages->shown().empty(), attempt.message.isEmpty());
+        if (!attempt.message.isEmpty())
+            EXPECT_EQ(messages->last(), attempt.message);
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Client")), attempt.statements);
+        EXPECT_EQ(listedRows(), attempt.statements);
+    }
+    const QString copy = text(QStringLiteral("SELECT MAX(Id) FROM Client"));
+    EXPECT_EQ(statementDump(databasePath, copy), statementDump(databasePath, firstId));
+}
+
 TEST_F(StatementExchangeMenuTest, CsvFilesGoIntoTheChosenFolder)
 {
     grid()->selectRow(0);
@@ -101,6 +143,9 @@ TEST_F(StatementExchangeMenuTest, CsvFilesGoIntoTheChosenFolder)
     action(QStringLiteral("actExportCsv"))->trigger();
     EXPECT_EQ(messages->last(), QStringLiteral("19 CSV files, one per table, were written to %1.").arg(folder));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Cash.csv")));
+    // Before anything is written the chooser says the files are not protected.
+    ASSERT_EQ(shell.choosers().size(), 1u);
+    EXPECT_TRUE(shell.choosers()[0].title.contains(QStringLiteral("plain text, not encrypted")));
 }
 
 TEST_F(StatementExchangeMenuTest, MergeCountsWhatWasAddedAndTheListShowsIt)

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "data/entry_lists.h"
+#include "crypt/envelope_seam.h"
+#include "crypt/envelope_session.h" // CreatedEnvelope
 #include "exchange/exchange_error.h"
 #include "exchange/statement_json.h"
 #include "exchange_fixture.h"
@@ -38,12 +40,13 @@ protected:
         expectRefusedFile(path, fragments);
     }
     // The same with the whole message expected when one is given.
-    void expectRefusedFile(const QString &path, const QStringList &fragments, const QString &message = {})
+    void expectRefusedFile(const QString &path, const QStringList &fragments, const QString &message = {},
+                           const QString &password = {})
     {
         const QByteArray before = fileBytes();
         const qint64 statements = statementCount();
         try {
-            importStatementJson(*dm, path);
+            importStatementJson(*dm, path, password);
             ADD_FAILURE() << "imported " << path.toStdString();
         } catch (const ExchangeError &e) {
             EXPECT_TRUE(e.message().startsWith(path)) << e.message().toStdString();
@@ -347,6 +350,31 @@ TEST_F(StatementJsonTest, AMinimalFileMakesAStatementWithItsTotalsRow)
               QStringLiteral("20001 -20001 0"));
 }
 
+TEST_F(StatementJsonTest, ThePrintedNamesAndLicencesAreFormedFromTheParticularsNotTakenFromTheFile)
+{
+    // One file claims other texts than its particulars give, the other claims none; a
+    // personal statement gets none of the spouse's.
+    const char *const claims = R"("FullName2": "Somebody Else", "DriversLicenseandState": "X999 - NV", "SFullName2": "Nobody",)";
+    for (const bool joint : {true, false}) {
+        const QString file = QStringLiteral(R"({"format": "Worthsheet statement", "version": 1, "statement": {"Client": {
+            %1 "FirstName": "Iris", "MiddleInitial": "M", "LastName": "Vale", "City": "Tulsa", "State": "OK",
+            "Zip": "74103", "DriversLicense": "D123", "DriversLicense_State": "OK", "YearsEmployed": "4",
+            "SFirstName": "%2", "SLastName": "Vale", "SDriversLicense": "S77"}}})")
+                                 .arg(joint ? QString::fromLatin1(claims) : QString(), joint ? "Owen" : "");
+        const QString id = importStatementJson(*dm, writeFile(QStringLiteral("particulars.json"), file.toUtf8()));
+        const auto stored = [&](const char *field) {
+            return db.text(QStringLiteral("SELECT coalesce(\"%1\", '') FROM Client WHERE Id = %2").arg(field, id));
+        };
+        EXPECT_EQ(stored("FullName2"), QStringLiteral("Iris M. Vale")) << joint;
+        EXPECT_EQ(stored("FullName"), QStringLiteral("Vale M. Iris")) << joint;
+        EXPECT_EQ(stored("DriversLicenseandState"), QStringLiteral("D123 - OK")) << joint;
+        EXPECT_EQ(stored("CityStateZip"), QStringLiteral("Tulsa, OK  74103")) << joint;
+        EXPECT_EQ(stored("YearsEmployed2"), QStringLiteral("Employed for 4 years.")) << joint;
+        EXPECT_EQ(stored("SFullName2"), joint ? QStringLiteral("Owen Vale") : QString());
+        EXPECT_EQ(stored("SDriversLicenseandState"), joint ? QStringLiteral("S77") : QString());
+    }
+}
+
 TEST_F(StatementJsonTest, ACashTypeInEitherSpellingIsImportedAndReadsAsTheEntry)
 {
     const QString id = importStatementJson(
@@ -375,6 +403,39 @@ TEST_F(StatementJsonTest, AFailureWhileStoringStoresNothing)
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash")), rows);
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM FSPro")), 1);
     EXPECT_FALSE(dm->tblClient.Filtered());
+}
+
+TEST_F(StatementJsonTest, AnEncryptedFileWithoutItsPasswordOrDamagedImportsNothingAndSaysSo)
+{
+    // Made with the least key derivation, so that each attempt costs nothing.
+    const QByteArray json = exportedText();
+    const QString password = QStringLiteral("s3cret");
+    const QByteArray sealed = createEnvelopeWith(json, password, EnvelopeSeam{{1, 8192}, std::nullopt}).envelope;
+    const QString sealedPath = writeFile(QStringLiteral("sealed.json"), sealed);
+    EXPECT_TRUE(StatementJson::isEncryptedFile(sealedPath));
+    EXPECT_FALSE(StatementJson::isEncryptedFile(exported()));
+    EXPECT_EQ(dump(importStatementJson(*dm, sealedPath, password)), dump(fullId));
+
+    QByteArray flipped = sealed;
+    flipped[flipped.size() - 20] = char(flipped[flipped.size() - 20] ^ 0x01);
+    const struct
+    {
+        const char *name;
+        QByteArray content;
+        QString password;
+        QString fragment;
+    } cases[] = {
+        {"none.json", sealed, {}, QStringLiteral("the statement file is encrypted; it opens only with its password")},
+        {"wrong.json", sealed, QStringLiteral("s3cre"), QStringLiteral("Wrong password for this statement file.")},
+        {"case.json", sealed, QStringLiteral("S3cret"), QStringLiteral("Wrong password for this statement file.")},
+        {"flipped.json", flipped, password, QStringLiteral("damaged")},
+        {"cut.json", sealed.left(sealed.size() - 1), password, QStringLiteral("damaged")},
+        {"appended.json", sealed + '\n', password, QStringLiteral("damaged")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expectRefusedFile(writeFile(QString::fromLatin1(c.name), c.content), {c.fragment}, {}, c.password);
+    }
 }
 
 } // namespace

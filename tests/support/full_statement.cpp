@@ -9,6 +9,7 @@
 
 #include "data/engine/database.h"
 #include "data/engine/query.h"
+#include "data/particulars.h"
 #include "data/tdm1.h"
 
 namespace {
@@ -111,6 +112,27 @@ qint64 insertRow(Database &db, const QString &table, const QString &clientId, in
     return insert.insertedRowid();
 }
 
+// The names, addresses and licences the particulars windows form when they store, so that
+// the statement holds what a statement made in the windows holds.
+void formDerivedParticulars(Tdm1 &dm, const QString &id)
+{
+    Table &client = dm.tblClient;
+    const QString filter = client.Filter();
+    const bool filtered = client.Filtered();
+    client.SetFilter(QStringLiteral("Id = ") + id);
+    client.SetFiltered(true);
+    client.First();
+    client.Edit();
+    for (const Particulars::Side side : {Particulars::Side::Person, Particulars::Side::Spouse}) {
+        Particulars::writeDerived(client, side);
+        Particulars::writeEmploymentDerived(client, side);
+    }
+    client.Post();
+    client.SetFilter(filter);
+    client.SetFiltered(filtered);
+    client.First();
+}
+
 } // namespace
 
 QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
@@ -118,7 +140,7 @@ QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
     Database &db = dm.db1;
     Database::Transaction transaction(dm.db1); // one sync, not one per row
     const QString id = QString::number(insertRow(db, QStringLiteral("Client"), {}, 0, 0));
-    Query names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', "
+    Query names(db, "UPDATE Client SET LastName = ?1, SLastName = ?1, FirstName = 'Ada', SFirstName = 'Ben', MiddleInitial = '', SMiddleInitial = '', "
                     "FullName2 = 'Ada ' || ?1, SFullName2 = 'Ben ' || ?1, FullName = ?1 || ' Ada', "
                     "SFullName = ?1 || ' Ben' WHERE Id = ?2");
     names.bind(1, lastName);
@@ -138,6 +160,7 @@ QString writeFullStatement(Tdm1 &dm, int rowsPerTable, const QString &lastName)
         ++tableIndex;
     }
     transaction.Commit();
+    formDerivedParticulars(dm, id);
     return id;
 }
 

@@ -15,6 +15,11 @@ DBText::DBText(Table *dataSet, const QString &dataField, const QRectF &geometry)
 
 QString DBText::printedText(const ItemContext &context) const
 {
+    return m_shownAs ? m_shownAs(storedText(context)) : storedText(context);
+}
+
+QString DBText::storedText(const ItemContext &context) const
+{
     const Field field = m_dataSet->FieldByName(m_dataField);
     if (const TableRow *row = context.rowOf(m_dataSet))
         return printedValue(row->values[field.Index()], field.Kind(), m_amount);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "text_item.h"
 
 class Table;
@@ -27,7 +29,15 @@ public:
     // A stored value of the given kind as a bound text prints it.
     static QString printedValue(const QVariant &value, FieldKind kind, bool amount = false);
 
+    // What the value prints as instead, given the text it would print (a copy that hides
+    // part of it); unset, it prints as it is.
+    using ShownAs = std::function<QString(const QString &printed)>;
+    void setShownAs(ShownAs shownAs) { m_shownAs = std::move(shownAs); }
+
 private:
+    QString storedText(const ItemContext &context) const;
+
+    ShownAs m_shownAs;
     Table *m_dataSet;
     QString m_dataField;
     bool m_amount = false;

@@ -17,6 +17,7 @@
 #include "base/guarded.h"
 #include "base/messages.h"
 #include "canvas.h"
+#include "password_dialog.h"
 #include "pdf_export.h"
 
 namespace Report {
@@ -35,6 +36,15 @@ QString &lastFolder()
 {
     static QString folder;
     return folder;
+}
+
+std::optional<QString> choosePdfPassword(QWidget *parent)
+{
+    return askPassword(parent, {QStringLiteral("Protect the PDF"),
+                                QStringLiteral("A PDF sent to a lender can open only with a password, which you give "
+                                               "the lender apart from the file. Leave both fields empty to save the "
+                                               "PDF without one."),
+                                true, true});
 }
 
 void remember(const QString &savedPath)
@@ -59,7 +69,7 @@ void showError(const QString &what, const QString &reason)
 
 PreviewDialog::PreviewDialog(Document document, QWidget *parent)
     : QDialog(parent), m_document(std::move(document)), m_printer(new QPrinter(QPrinter::HighResolution)),
-      m_chooseFile(chooseWithDialog)
+      m_chooseFile(chooseWithDialog), m_choosePassword(choosePdfPassword)
 {
     setObjectName(QStringLiteral("PreviewDialog"));
     setWindowTitle(m_document.title.isEmpty() ? QStringLiteral("Print Preview")
@@ -195,10 +205,10 @@ QString PreviewDialog::proposedPath(const QString &suffix) const
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
-bool PreviewDialog::saveAsPdf(const QString &path)
+bool PreviewDialog::saveAsPdf(const QString &path, const QString &password)
 {
     QString error;
-    if (PdfExport::write(m_document, path, &error)) {
+    if (PdfExport::write(m_document, path, &error, password)) {
         remember(path);
         return true;
     }
@@ -234,8 +244,10 @@ void PreviewDialog::btnSavePdfClick()
     const QString path = withSuffix(m_chooseFile(this, QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"),
                                                  proposedPath(QStringLiteral("pdf")), true),
                                     QStringLiteral("pdf"));
-    if (!path.isEmpty())
-        saveAsPdf(path);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> password = m_choosePassword(this))
+        saveAsPdf(path, *password);
 }
 
 void PreviewDialog::btnSaveReportClick()

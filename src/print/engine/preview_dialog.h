@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QDialog>
 
@@ -27,6 +28,10 @@ public:
     using FileChooser = std::function<QString(QWidget *parent, const QString &caption, const QString &filter,
                                               const QString &proposed, bool save)>;
 
+    // Asks, after the file name, for the password a saved PDF opens with: empty for none,
+    // nothing when the user cancels.
+    using PasswordChooser = std::function<std::optional<QString>(QWidget *parent)>;
+
     explicit PreviewDialog(Document document, QWidget *parent = nullptr);
     ~PreviewDialog() override;
 
@@ -37,6 +42,7 @@ public:
     int pageCount() const;
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void setPasswordChooser(PasswordChooser chooser) { m_choosePassword = std::move(chooser); }
     // The name a saved PDF is proposed under ("Jane Doe 01-15-2026.pdf"); the folder is the
     // user's documents folder, then the one last saved into during this run.
     void setProposedFileName(const QString &fileName) { m_proposedName = fileName; }
@@ -45,7 +51,8 @@ public:
     static void forgetLastFolder();
 
     // What the buttons do; each shows an error message when it fails.
-    bool saveAsPdf(const QString &path);
+    // With a password the PDF opens only with it.
+    bool saveAsPdf(const QString &path, const QString &password = {});
     bool saveAsReportFile(const QString &path);
     bool openReportFile(const QString &path);
 
@@ -70,6 +77,7 @@ private:
     QPrintPreviewWidget *m_view;
     QLabel *m_pageLabel;
     FileChooser m_chooseFile;
+    PasswordChooser m_choosePassword;
     QString m_proposedName;
 };
 

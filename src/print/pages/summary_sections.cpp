@@ -1,6 +1,9 @@
 #include "summary_sections.h"
 
+#include <map>
+
 #include "data/tdm1.h"
+#include "totals/printed_figures.h"
 #include "base/product.h"
 
 namespace {
@@ -47,57 +50,66 @@ struct Note
     double left = 0;
 };
 
-// A total prints bold, its field in the wider total column.
-enum class Weight { Regular, RightTotal, Total };
-
 struct AmountRow
 {
-    AmountRow(const char *leftCaption, const char *leftField, const char *rightCaption, const char *rightField,
-              Weight weight = Weight::Regular, Note leftNote = {}, Note rightNote = {})
-        : leftCaption(leftCaption), leftField(leftField), rightCaption(rightCaption), rightField(rightField),
-          weight(weight), leftNote(leftNote), rightNote(rightNote)
-    {
-    }
-
-    const char *leftCaption;
-    const char *leftField;
-    const char *rightCaption;
-    const char *rightField;
-    Weight weight;
+    const char *leftCaption = nullptr;
+    const char *leftField = nullptr;
+    const char *rightCaption = nullptr;
+    const char *rightField = nullptr;
+    // A total prints bold, its field in the wider total column.
+    bool leftTotal = false;
+    bool rightTotal = false;
     Note leftNote;
     Note rightNote;
 };
 
-const char *const ContingentCaption = "Contingent Liabilities (O)";
+// The references beside a figure's caption.
+const std::map<QByteArray, Note> &captionNotes()
+{
+    static const std::map<QByteArray, Note> notes = {
+        {"CashOnHand", {"(Refer to Schedule A)", 36}},
+        {"BankLiability", {"(Refer to Schedule I)", 450}},
+        {"NetWorth", {"(Total Assets - Total Liabilities)", 427}},
+    };
+    return notes;
+}
+
+const char *const ContingentField = "ContingentLiability";
 const char *const ContingentNote = "(Does not affect Net Worth)";
 
-const std::vector<AmountRow> BalanceRows = {
-    {"Cash", "CashOnHand", "Notes Payable", "BankLiability", Weight::Regular, {"(Refer to Schedule A)", 36},
-     {"(Refer to Schedule I)", 450}},
-    {"Real Estate (B)", "RealEstateTotals", "Mortgages Payable (J)", "MortgageLiabilitiesTotals"},
-    {"Securities (C)", "InvestmentTotals", "Credit Card Liability (K)", "CreditCardLiability"},
-    {"Automobiles (D)", "AutoTotal", "Auto Liability (L)", "AutoLiability"},
-    {"Cash Value Life Insurance (E)", "LifeCash", "Tax Liability (M)", "TaxLiability"},
-    {"Household and Personal Assets (F)", "PersonalAssets", "All Other Liabilities (N)", "OtherLiability"},
-    {"Business Assets (G)", "BusinessAssets", nullptr, nullptr},
-    {"Accounts and Notes Receivable (H)", "NotesReceivable", ContingentCaption, "ContingentLiability"},
-    {"Restricted or Margin Accounts (H)", "MarginAccounts", "Total Liabilities", "TotalLiabilities", Weight::RightTotal},
-    {"All Other Assets (H)", "OtherAssets", "Total Liabilities & Net Worth", "TotalLiabilitiesandNetWorth",
-     Weight::RightTotal},
-    {"Total Assets", "TotalAssets", "Net Worth", "NetWorth", Weight::Total, {}, {"(Total Assets - Total Liabilities)", 427}},
-};
-
-const std::vector<AmountRow> IncomeRows = {
-    {"Salaries & Wages (Individual)", "Salary", "Installment Payments", "Installment_Exp"},
-    {"Salaries & Wages (Spouse)", "Salary_Spouse", "Lease Obligations", "Lease_Exp"},
-    {"Bonuses & Commissions", "Bonus", "Mortgage Payments", "Mortgage_Exp"},
-    {"Dividends & Interest Income", "Dividends", "Other Debt Service", "OtherDebt_Exp"},
-    {"Net Real Estate Income", "RealEstateIncome", "Alimony, Child Support, etc", "Alimony_Exp"},
-    {"Oil & Gas Income/Royalties", "OilIncome", "Auto, Life & Health Insurance Premiums", "Insurance_Exp"},
-    {"All Other Income", "OtherIncome", "All Other Expenditures", "Other_Exp"},
-    {nullptr, nullptr, "Rental Payments", "Rental_Exp"},
-};
-const AmountRow IncomeTotals = {"Total Income", "IncomeTotal", "Total Expenditures", "ExpenseTotal", Weight::Total};
+// An amount table's rows, laid out from the printed figures: the left column holds one
+// group, the right column the other, each figure in its summary row.
+std::vector<AmountRow> amountRows(const char *leftGroup, const char *rightGroup)
+{
+    std::vector<AmountRow> rows;
+    const auto place = [&rows](const PrintedFigureGroup &group, bool right) {
+        for (const PrintedFigure &figure : group.figures) {
+            if (figure.summaryRow == PrintedFigure::NotOnSummary)
+                continue;
+            if (rows.size() <= size_t(figure.summaryRow))
+                rows.resize(size_t(figure.summaryRow) + 1);
+            AmountRow &row = rows[size_t(figure.summaryRow)];
+            Q_ASSERT_X(!(right ? row.rightField : row.leftField), "amountRows", "two figures in one summary row");
+            const char *caption = figure.summaryCaption ? figure.summaryCaption : figure.caption;
+            const auto note = captionNotes().find(figure.field);
+            const Note noted = note == captionNotes().end() ? Note{} : note->second;
+            if (right) {
+                row.rightCaption = caption;
+                row.rightField = figure.field;
+                row.rightTotal = figure.total;
+                row.rightNote = noted;
+            } else {
+                row.leftCaption = caption;
+                row.leftField = figure.field;
+                row.leftTotal = figure.total;
+                row.leftNote = noted;
+            }
+        }
+    };
+    place(printedFigureGroup(leftGroup), false);
+    place(printedFigureGroup(rightGroup), true);
+    return rows;
+}
 
 constexpr FieldPlace LeftField{242, 117};
 constexpr FieldPlace LeftTotal{232, 127};
@@ -128,14 +140,12 @@ void amountCell(std::vector<ItemSpec> &items, const char *text, double captionLe
 void amountRow(std::vector<ItemSpec> &items, const AmountRow &row, double top, const AmountTablePlaces &places,
                const std::vector<ItemSpec> &rightNote = {})
 {
-    const bool leftTotal = row.weight == Weight::Total;
-    const bool rightTotal = row.weight != Weight::Regular;
     if (row.leftCaption)
-        amountCell(items, row.leftCaption, LeftCaption, row.leftNote, row.leftField, leftTotal ? LeftTotal : LeftField,
-                   leftTotal, top, places.withFields);
+        amountCell(items, row.leftCaption, LeftCaption, row.leftNote, row.leftField,
+                   row.leftTotal ? LeftTotal : LeftField, row.leftTotal, top, places.withFields);
     if (row.rightCaption) {
         amountCell(items, row.rightCaption, RightCaption, row.rightNote, row.rightField,
-                   rightTotal ? RightTotal : places.rightField, rightTotal, top, places.withFields);
+                   row.rightTotal ? RightTotal : places.rightField, row.rightTotal, top, places.withFields);
         items << rightNote;
     }
 }
@@ -211,11 +221,12 @@ std::vector<ItemSpec> balanceSheet(const AmountTablePlaces &places)
     std::vector<ItemSpec> items;
     tableHead(items, "Statement of Financial Condition (Balance Sheet)", {"Assets", "In Dollars", "Liabilities", "In Dollars"},
               places);
-    for (size_t i = 0; i < BalanceRows.size(); ++i) {
-        AmountRow row = BalanceRows[i];
+    static const std::vector<AmountRow> balanceRows = amountRows("Assets", "Liabilities");
+    for (size_t i = 0; i < balanceRows.size(); ++i) {
+        AmountRow row = balanceRows[i];
         const double top = places.firstRowTop + RowPitch * double(i);
         std::vector<ItemSpec> note;
-        if (row.rightCaption && qstrcmp(row.rightCaption, ContingentCaption) == 0) {
+        if (row.rightField && qstrcmp(row.rightField, ContingentField) == 0) {
             if (places.contingentTrailingBlank)
                 row.rightCaption = "Contingent Liabilities (O) ";
             note.push_back(caption(ContingentNote, places.contingentNoteLeft, top + places.contingentNoteDrop, 0,
@@ -223,10 +234,10 @@ std::vector<ItemSpec> balanceSheet(const AmountTablePlaces &places)
         }
         amountRow(items, row, top, places, note);
         // The rule under row 10 and the closing rule are heavier.
-        const double pen = i == 9 ? 3 : i == BalanceRows.size() - 1 ? 2 : 1;
+        const double pen = i == 9 ? 3 : i == balanceRows.size() - 1 ? 2 : 1;
         items.push_back(hrule(0, top + RuleDrop, BandWidth, pen));
     }
-    const double bottom = places.firstRowTop + RowPitch * double(BalanceRows.size() - 1) + RuleDrop + 2;
+    const double bottom = places.firstRowTop + RowPitch * double(balanceRows.size() - 1) + RuleDrop + 2;
     columnRules(items, places.greyTop + 25, bottom, 3);
     return items;
 }
@@ -236,13 +247,16 @@ std::vector<ItemSpec> incomeAndExpenditures(const AmountTablePlaces &places)
     std::vector<ItemSpec> items;
     tableHead(items, "Annual Income and Expenditures",
               {"Annual Income", "In Dollars", "Annual Expenditures", "In Dollars"}, places);
-    for (size_t i = 0; i < IncomeRows.size(); ++i) {
+    // The last row is the totals row, which stands apart from the others.
+    static const std::vector<AmountRow> incomeRows = amountRows("Annual Income", "Annual Expenditures");
+    const size_t totalsRow = incomeRows.size() - 1;
+    for (size_t i = 0; i < totalsRow; ++i) {
         const double top = places.firstRowTop + RowPitch * double(i);
-        amountRow(items, IncomeRows[i], top, places);
+        amountRow(items, incomeRows[i], top, places);
         // Four-pixel rules enclose the totals row.
-        items.push_back(hrule(0, top + RuleDrop, BandWidth, i + 1 == IncomeRows.size() ? 4 : 1));
+        items.push_back(hrule(0, top + RuleDrop, BandWidth, i + 1 == totalsRow ? 4 : 1));
     }
-    amountRow(items, IncomeTotals, places.totalsTop, places);
+    amountRow(items, incomeRows[totalsRow], places.totalsTop, places);
     items.push_back(hrule(0, places.totalsTop + RuleDrop, BandWidth, 4));
     columnRules(items, places.greyTop + 25, places.totalsTop + RuleDrop + 4, 4);
     return items;

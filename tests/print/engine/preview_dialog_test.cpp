@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QLabel>
 #include <QPrintPreviewWidget>
@@ -48,6 +49,7 @@ protected:
             proposals << proposed;
             return chosen;
         });
+        dialog->setPasswordChooser([this](QWidget *) { return pdfPassword; });
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     }
@@ -69,6 +71,7 @@ protected:
     QTemporaryDir dir;
     PreviewDialog *dialog = nullptr;
     QString chosen;
+    std::optional<QString> pdfPassword = QString(); // none: the PDF opens for anyone
     QStringList asked;
     QStringList proposals;
 };
@@ -131,6 +134,61 @@ TEST_F(PreviewDialogTest, ACancelledFileChoiceDoesNothingAndAFailedSaveSaysSo)
     EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Error);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The PDF file \"%1\" could not be saved.\n\r").arg(chosen)));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// The text poppler reads from a PDF, opened with the password given (none when empty), and
+// whether it could open it at all.
+std::pair<bool, QString> pdfText(const QString &pdf, const QString &password)
+{
+    QStringList arguments;
+    if (!password.isNull())
+        arguments << QStringLiteral("-upw") << password;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
+    EXPECT_TRUE(text.waitForFinished(30000));
+    return {text.exitStatus() == QProcess::NormalExit && text.exitCode() == 0, QString::fromUtf8(text.readAllStandardOutput())};
+}
+
+TEST_F(PreviewDialogTest, AProtectedPdfOpensOnlyWithItsPassword)
+{
+    chosen = dir.filePath("lender.pdf");
+    pdfPassword = QStringLiteral("for the loan officer");
+    click("btnSavePdf");
+    ASSERT_TRUE(messages.shown().empty()) << messages.last().toStdString();
+    QFile saved(chosen);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    // The file carries its encryption dictionary: qpdf encrypted every stream and string.
+    EXPECT_TRUE(bytes.contains("/Encrypt"));
+    const struct
+    {
+        QString password;
+        bool opens;
+    } attempts[] = {
+        {QString(), false},
+        {QStringLiteral("for the loan"), false},
+        {QStringLiteral("For the loan officer"), false},
+        {QStringLiteral("for the loan officer"), true},
+    };
+    for (const auto &attempt : attempts) {
+        SCOPED_TRACE(attempt.password.toStdString());
+        const auto [opened, text] = pdfText(chosen, attempt.password);
+        EXPECT_EQ(opened, attempt.opens);
+        EXPECT_EQ(text.contains(QStringLiteral("Statement sheet 3")), attempt.opens) << text.toStdString();
+    }
+    // Nothing but the protected file was left in the folder.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("lender.pdf")});
+
+    // Left empty, the PDF opens for anyone; a cancelled password window saves nothing.
+    chosen = dir.filePath("plain.pdf");
+    pdfPassword = QString();
+    click("btnSavePdf");
+    EXPECT_TRUE(pdfText(chosen, QString()).second.contains(QStringLiteral("Statement sheet 1")));
+    chosen = dir.filePath("cancelled.pdf");
+    pdfPassword.reset();
+    click("btnSavePdf");
+    EXPECT_FALSE(QFile::exists(chosen));
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PreviewDialogTest, SavesTheReportFileAndOpensOneSavedEarlier)
