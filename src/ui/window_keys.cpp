@@ -1,9 +1,7 @@
 #include "window_keys.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QWidget>
 
 WindowKeys::WindowKeys(QWidget *scope, Choice escape, Choice enter)
@@ -35,15 +33,9 @@ bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
         choice = &m_escape;
     else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         choice = &m_enter;
-    // Enter on a button presses that button, never the default one behind it: the user
-    // who tabbed to Close and pressed Enter means Close.
-    QAbstractButton *target = nullptr;
-    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
-    if (choice == &m_enter && focused && m_scope->isAncestorOf(focused))
-        target = focused;
-    else if (choice && *choice)
-        target = (*choice)();
-    if (!press(target))
+    if (!choice || !*choice)
+        return QObject::eventFilter(watched, event);
+    if (!press((*choice)()))
         return QObject::eventFilter(watched, event);
     key->accept();
     return true;
