@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -64,6 +65,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], StartupMemoryProbeOption) == 0)
         return probeStartupMemory(argc, argv);
+    // The window sizes the program keeps go to a folder of the run, not the user's settings.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

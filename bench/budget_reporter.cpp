@@ -13,6 +13,7 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"Recompute/", "a recomputation, 100 rows in its table (ms)", 5},
         {"RecomputeRealEstatePostingEveryRow", "real estate posting all 100 rows (ms)", 5},
         {"OpenListWindow/", "open a list window with 100 rows (ms)", 30},
+        {"MainWindowAndListWindow", "open the main window with its menu bar, then a list window (ms)", 60},
         {"ListWindowOK/", "OK on a list window: check, save, recompute (ms)", 20},
         {"WalkStep/", "one step of the walk (ms)", 40},
         {"StatementPdf/", "lay out and write a full statement PDF (ms)", 40},

@@ -14,6 +14,7 @@
 #include "base/pending_messages.h"
 #include "ui/picture.h"
 #include "ui/typed_control.h"
+#include "ui/window_keys.h"
 
 const QString LoginPages::NewLoginTitle = QStringLiteral("Enter a NEW Username and Password");
 const QString LoginPages::IncompleteTitle = QStringLiteral("Please Complete All Information");
@@ -152,9 +153,9 @@ void LoginPages::buildLoginPage(QWidget *page)
 
     connect(m_btnLoginOK, &QPushButton::clicked, this, guard([this] { btnLoginOKClick(); }));
     connect(m_btnLoginCancel, &QPushButton::clicked, this, guard([this] { btnLoginCancelClick(); }));
-    // Enter in any field submits the page, as on the password page.
-    for (QLineEdit *edit : {m_edLoginUser, m_edLoginPassword, m_cbHint->lineEdit(), m_edAnswer})
-        connect(edit, &QLineEdit::returnPressed, m_btnLoginOK, &QPushButton::click);
+    // Enter in any field submits the page; Esc cancels a change of the login.
+    new WindowKeys(
+        page, [this] { return m_btnLoginCancel; }, [this] { return m_btnLoginOK; });
 }
 
 void LoginPages::buildSecurePage(QWidget *page)
@@ -183,8 +184,8 @@ void LoginPages::buildSecurePage(QWidget *page)
     auto *ok = button(page, QStringLiteral("btnSecureOK"), QStringLiteral("OK"), {424, 402});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, guard([this] { btnSecureOKClick(); }));
-    connect(m_edLoginPassword1, &QLineEdit::returnPressed, ok, &QPushButton::click);
-    connect(m_edLoginUser1, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    // The login has no Cancel: Esc leaves the user where the login stands.
+    new WindowKeys(page, nullptr, [ok] { return ok; });
 }
 
 void LoginPages::buildForgotPage(QWidget *page)
@@ -215,7 +216,8 @@ void LoginPages::buildForgotPage(QWidget *page)
     connect(cancel, &QPushButton::clicked, this, guard([this] { ShowLoginPage(); }));
     connect(ok, &QPushButton::clicked, this, guard([this] { btnForgotOKClick(); }));
     connect(m_edAnswerForgot, &QLineEdit::textChanged, this, guard([this](const QString &text) { edAnswerForgotChange(text); }));
-    connect(m_edAnswerForgot, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    new WindowKeys(
+        page, [cancel] { return cancel; }, [ok] { return ok; });
 }
 
 QString LoginPages::stored(const char *field)

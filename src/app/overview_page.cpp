@@ -10,6 +10,7 @@
 #include "data/engine/table.h"
 #include "data/tdm1.h"
 #include "app/statement_exchange_menu.h"
+#include "ui/anchors.h"
 #include "ui/db_grid.h"
 #include "ui/db_text.h"
 #include "ui/format_money.h"
@@ -265,6 +266,9 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
 {
     setObjectName(QStringLiteral("tsOverview"));
     setMouseTracking(true);
+    // Hidden pages of the page control keep their own size until shown: start at the default.
+    resize(527, 440);
+    m_anchors = new Anchors(this, {527, 440});
 
     m_grid = new DBGrid(this, new StatementListModel(m_dm));
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
@@ -291,20 +295,21 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     header->setSortIndicatorClearable(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     m_grid->setSortingEnabled(true);
-    new StatementExchangeMenu(m_grid, m_dm); // the list's context menu: statements in and out
+    m_exchange = new StatementExchangeMenu(m_grid, m_dm); // statements in and out
+    m_anchors->add(m_grid, Anchors::Grows);
 
     // Assets on the left, liabilities on the right; the bold totals close each column.
-    addColumn(assetTotals(), 0, 120, 122);
-    addColumn(liabilityTotals(), 262, 145, 409);
+    addColumn(assetTotals(), 0, 120, 122, 0);
+    addColumn(liabilityTotals(), 262, 145, 409, 0.5);
 
-    m_delete = actionButton({222, 398}, QStringLiteral("imDelete"));
-    m_add = actionButton({322, 398}, QStringLiteral("imAdd"));
-    m_edit = actionButton({422, 398}, QStringLiteral("imEdit"));
-    m_print = actionButton({5, 365}, QStringLiteral("imPrint"));
-    m_delete->setName(QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete));
-    m_add->setName(QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_edit->setName(QStringLiteral("Edit"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_print->setName(QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_delete = actionButton({222, 398}, QStringLiteral("imDelete"), 1);
+    m_add = actionButton({322, 398}, QStringLiteral("imAdd"), 1);
+    m_edit = actionButton({422, 398}, QStringLiteral("imEdit"), 1);
+    m_print = actionButton({5, 365}, QStringLiteral("imPrint"), 0);
+    m_delete->setName(QStringLiteral("Delete"));
+    m_add->setName(QStringLiteral("Add"));
+    m_edit->setName(QStringLiteral("Edit"));
+    m_print->setName(QStringLiteral("Print"));
     m_grid->setAccessibleName(QStringLiteral("Statements"));
     // Tab runs from the list to the buttons, left to right. The clickable totals stay
     // mouse shortcuts: the Financial Statement page's links reach the same windows.
@@ -315,8 +320,10 @@ OverviewPage::OverviewPage(Tdm1 &dm, QWidget *parent) : QWidget(parent), m_dm(dm
     }
 }
 
-void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX)
+void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX, qreal share)
 {
+    const Anchors::Anchor captionAnchor{share, 1, 0.5, 0};
+    const Anchors::Anchor valueAnchor{share + 0.5, 1, 0, 0};
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     QFont bold = font;
@@ -333,6 +340,7 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
             line.setColor(QPalette::WindowText, QColor(0x9a, 0xa9, 0xc2));
             rule->setPalette(line);
             rule->setGeometry(captionX, y - 2, valueX + 110 - captionX, 2);
+            m_anchors->add(rule, captionAnchor);
         }
         auto *caption = new QLabel(QString::fromLatin1(total.caption), this);
         caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(total.field));
@@ -340,6 +348,7 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(captionX, y, captionWidth, TotalRowHeight - 2);
         caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_anchors->add(caption, captionAnchor);
 
         auto *value = new DBText(this);
         value->setObjectName(clickable ? QString::fromLatin1(total.control)
@@ -350,6 +359,7 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
         value->setDataSource(&m_dm.dsFSPro);
         value->setDataField(QString::fromLatin1(total.field));
         value->setFormatter(FormatMoneyField);
+        m_anchors->add(value, valueAnchor);
         if (clickable) {
             value->setCursor(Qt::PointingHandCursor);
             const QString control = value->objectName();
@@ -367,9 +377,11 @@ void OverviewPage::addColumn(const std::vector<Total> &totals, int captionX, int
     }
 }
 
-ImageButton *OverviewPage::actionButton(QPoint position, const QString &name)
+ImageButton *OverviewPage::actionButton(QPoint position, const QString &name, qreal moveRight)
 {
     auto *button = new ImageButton(this, position, name, name + QStringLiteral("_Up"));
+    for (QWidget *part : button->parts())
+        m_anchors->add(part, {moveRight, 1, 0, 0});
     connect(button, &ImageButton::normalHovered, this, [this, button] {
         restHover();
         button->showHover();

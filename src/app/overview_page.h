@@ -4,13 +4,17 @@
 
 #include <QWidget>
 
+class Anchors;
 class DBGrid;
 class DBText;
 class ImageButton;
+class StatementExchangeMenu;
 class Tdm1;
 
 // The Overview page: the statement list and the totals of the selected statement, with
-// the Add, Edit, Delete and Print buttons.
+// the Add, Edit, Delete and Print buttons. Made larger than its 527 x 440, the list takes
+// the room; the totals and the buttons stand under it, the two columns of totals spread
+// over the width.
 class OverviewPage : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,7 @@ public:
     ImageButton *editButton() const { return m_edit; }
     ImageButton *deleteButton() const { return m_delete; }
     ImageButton *printButton() const { return m_print; }
+    StatementExchangeMenu &exchange() const { return *m_exchange; }
 
     // Totals drawn black, action buttons at rest.
     void restHover();
@@ -44,11 +49,15 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX);
-    ImageButton *actionButton(QPoint position, const QString &name);
+    // The column's share of the extra width: the asset column's captions take the first
+    // half, the liability column moves by it and its captions take the second.
+    void addColumn(const std::vector<Total> &totals, int captionX, int captionWidth, int valueX, qreal share);
+    ImageButton *actionButton(QPoint position, const QString &name, qreal moveRight);
 
     Tdm1 &m_dm;
+    Anchors *m_anchors;
     DBGrid *m_grid;
+    StatementExchangeMenu *m_exchange;
     std::vector<DBText *> m_clickable;
     ImageButton *m_delete;
     ImageButton *m_add;

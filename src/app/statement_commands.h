@@ -1,12 +1,15 @@
 #pragma once
 
-class OverviewPage;
 class StatementPage;
 class TfrmMain;
 
-// The main window's commands beyond its picture buttons: on the Overview's statement list
-// a context menu and shortcuts to copy the selected statement as of today (Ctrl+D) and to
-// compare it with the person's most recent other statement (Ctrl+K) and to set the date it
-// is made as of (Ctrl+T); on the Financial
-// Statement page a button and shortcut (Ctrl+R) for the readiness check.
-void addBeyondCommands(TfrmMain &main, OverviewPage &overview, StatementPage &statement);
+// The main window's commands beyond its picture buttons, on the statement selected in the
+// list: copy it as of today, compare it with the person's most recent other statement, set
+// the date it is made as of, check it is ready for the lender. The menu bar and the list's
+// context menu run them (main_commands.cpp); the Financial Statement page has a button for
+// the readiness check.
+void copyStatement(TfrmMain &main);
+void compareStatements(TfrmMain &main);
+void setStatementDate(TfrmMain &main);
+void checkReadiness(TfrmMain &main);
+void addBeyondCommands(TfrmMain &main, StatementPage &statement);

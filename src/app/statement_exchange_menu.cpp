@@ -1,11 +1,9 @@
 #include "statement_exchange_menu.h"
 
-#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/shell.h"
-#include "base/guarded.h"
 #include "base/messages.h"
 #include "data/tdm1.h"
 #include "exchange/statement_csv.h"
@@ -57,18 +55,6 @@ void ExchangeFileChooser::install(ExchangeFileChooser *chooser)
 
 StatementExchangeMenu::StatementExchangeMenu(DBGrid *grid, Tdm1 &dm) : QObject(grid), m_grid(grid), m_dm(dm)
 {
-    const auto add = [this](const QString &name, const QString &text, void (StatementExchangeMenu::*handler)()) {
-        auto *action = new QAction(text, m_grid);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, guard([this, handler] { (this->*handler)(); }));
-        m_grid->addAction(action);
-        return action;
-    };
-    m_exportJson = add(QStringLiteral("actExportJson"), QStringLiteral("Export Statement File..."), &StatementExchangeMenu::exportJson);
-    m_exportCsv = add(QStringLiteral("actExportCsv"), QStringLiteral("Export CSV Files..."), &StatementExchangeMenu::exportCsv);
-    m_importJson = add(QStringLiteral("actImportJson"), QStringLiteral("Import Statement File..."), &StatementExchangeMenu::importJson);
-    m_merge = add(QStringLiteral("actMerge"), QStringLiteral("Add Statements from Another Database..."), &StatementExchangeMenu::merge);
-    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QString StatementExchangeMenu::selectedStatement()

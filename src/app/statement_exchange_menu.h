@@ -7,7 +7,6 @@
 #include <QString>
 
 class DBGrid;
-class QAction;
 class Tdm1;
 
 // Where the exchange commands ask the user for a file and its password. Production uses the
@@ -30,9 +29,11 @@ public:
     static void install(ExchangeFileChooser *chooser);
 };
 
-// The statement list's context menu: the selected statement out as a statement file (JSON,
-// encrypted when the user gives a password) or as CSV files, a statement file in as a new statement, and the statements of another
-// statement database added. After an import or merge the list shows every statement again.
+// The statements in and out, as the statement list's context menu and the menu bar offer
+// them: the selected statement out as a statement file (JSON, encrypted when the user gives
+// a password) or as CSV files, a statement file in as a new statement, and the statements
+// of another statement database added. After an import or merge the list shows every
+// statement again.
 class StatementExchangeMenu : public QObject
 {
     Q_OBJECT
@@ -40,25 +41,17 @@ class StatementExchangeMenu : public QObject
 public:
     StatementExchangeMenu(DBGrid *grid, Tdm1 &dm);
 
-    QAction *exportJsonAction() const { return m_exportJson; }
-    QAction *importJsonAction() const { return m_importJson; }
-    QAction *exportCsvAction() const { return m_exportCsv; }
-    QAction *mergeAction() const { return m_merge; }
-
-private:
-    // The Id of the statement under the list's cursor; empty, with a message, when none.
-    QString selectedStatement();
     void exportJson();
     void importJson();
     void exportCsv();
     void merge();
+
+private:
+    // The Id of the statement under the list's cursor; empty, with a message, when none.
+    QString selectedStatement();
     void refreshingList(const std::function<void()> &change);
     void showAllStatements();
 
     DBGrid *m_grid;
     Tdm1 &m_dm;
-    QAction *m_exportJson;
-    QAction *m_importJson;
-    QAction *m_exportCsv;
-    QAction *m_merge;
 };

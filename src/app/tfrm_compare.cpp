@@ -1,10 +1,14 @@
 #include "tfrm_compare.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 
 #include "base/guarded.h"
@@ -20,6 +24,9 @@
 #include "ui/navigator.h"
 
 namespace {
+
+// The formulas wrap where the window is too narrow for them on one line.
+constexpr int FormulaColumn = 1;
 
 QTableWidgetItem *cell(const QString &text, bool bold = false, Qt::Alignment alignment = Qt::AlignRight)
 {
@@ -44,7 +51,55 @@ QTableWidget *table(QWidget *parent, const char *name, const QStringList &header
     t->verticalHeader()->setDefaultSectionSize(18);
     t->setWordWrap(false);
     t->setGeometry(place);
+    // Always there, so the room for the columns does not change with the number of rows.
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    t->horizontalHeader()->setStretchLastSection(false);
     return t;
+}
+
+} // namespace
+
+int TfrmCompare::neededWidth(const QTableWidget *grid, int column)
+{
+    // The item view draws a cell's text inside the focus frame's margin on each side.
+    const int cellMargin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 2;
+    const int headerMargin = 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid) + 2;
+    int width = 0;
+    if (const QTableWidgetItem *header = grid->horizontalHeaderItem(column))
+        width = QFontMetrics(grid->horizontalHeader()->font()).horizontalAdvance(header->text()) + headerMargin;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const QTableWidgetItem *item = grid->item(row, column);
+        if (!item)
+            continue;
+        const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : grid->font();
+        width = std::max(width, QFontMetrics(font).horizontalAdvance(item->text()) + cellMargin);
+    }
+    return width;
+}
+
+namespace {
+
+// Every column as wide as its widest text; the room left over is shared out. Where the
+// texts need more room than there is, the column that wraps (if any) gives up the
+// difference and its rows grow to hold its lines; else the grid scrolls sideways rather
+// than cut a text.
+void fitColumns(QTableWidget *grid, int wrapping = -1)
+{
+    const int columns = grid->columnCount();
+    std::vector<int> widths(columns);
+    int needed = 0;
+    for (int c = 0; c < columns; ++c)
+        needed += widths[c] = TfrmCompare::neededWidth(grid, c);
+    const int room = grid->width() - 2 * grid->frameWidth() - grid->verticalScrollBar()->sizeHint().width();
+    if (needed > room && wrapping >= 0) {
+        widths[wrapping] = std::max(widths[wrapping] - (needed - room), 60);
+        needed = room;
+    }
+    const int extra = std::max(0, room - needed);
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnWidth(c, widths[c] + extra / columns + (c == 0 ? extra % columns : 0));
+    if (wrapping >= 0)
+        grid->resizeRowsToContents();
 }
 
 } // namespace
@@ -83,20 +138,9 @@ void TfrmCompare::build()
 
     m_figures = table(this, "sgFigures", {QString(), QString(), QString(), QStringLiteral("Change"), QStringLiteral("%")},
                       QRect(14, 76, 525, 196));
-    // The statements' columns have room for a date and a statement number.
-    m_figures->setColumnWidth(0, 150);
-    m_figures->setColumnWidth(1, 92);
-    m_figures->setColumnWidth(2, 92);
-    m_figures->setColumnWidth(3, 82);
-    m_figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_figures->horizontalHeader()->setStretchLastSection(true);
     m_ratios = table(this, "sgRatios", {QStringLiteral("Ratio"), QStringLiteral("Formula"), QString(), QString()},
                      QRect(14, 278, 525, 106));
-    m_ratios->setColumnWidth(0, 105);
-    m_ratios->setColumnWidth(1, 225);
-    m_ratios->setColumnWidth(2, 85);
-    m_ratios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_ratios->horizontalHeader()->setStretchLastSection(true);
+    m_ratios->setWordWrap(true);
 
     QPushButton *preview = addButton("btnPreview", QStringLiteral("Preview"), {271, ButtonRow});
     QPushButton *print = addButton("btnPrint", QStringLiteral("Print"), {361, ButtonRow});
@@ -106,6 +150,27 @@ void TfrmCompare::build()
     connect(close, &QPushButton::clicked, this, guard([this] { btnCloseClick(); }));
     connect(m_cbOther, &QComboBox::currentIndexChanged, this, guard([this] { cbOtherChange(); }));
     showComparison();
+
+    // Made larger, the figures take the height and both grids the width. It opens wide
+    // enough for the figures' columns whole (as far as the screen allows) and taller than
+    // the other windows, for more of the figures.
+    anchor(m_figures, Anchors::Grows);
+    anchor(m_ratios, {0, 1, 1, 0});
+    int columns = 0;
+    for (int c = 0; c < m_figures->columnCount(); ++c)
+        columns += neededWidth(m_figures, c);
+    const int chrome = 2 * m_figures->frameWidth() + m_figures->verticalScrollBar()->sizeHint().width();
+    QSize opening(std::max(int(Width), columns + chrome + 2 * m_figures->x()), Height + 113);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        opening = opening.boundedTo(screen->availableSize()).expandedTo(QSize(Width, Height));
+    setResizable(QStringLiteral("TfrmCompare"), opening);
+}
+
+void TfrmCompare::resizeEvent(QResizeEvent *event)
+{
+    SectionFrame::resizeEvent(event);
+    fitColumns(m_figures);
+    fitColumns(m_ratios, FormulaColumn);
 }
 
 void TfrmCompare::cbOtherChange()
@@ -158,6 +223,8 @@ void TfrmCompare::showComparison()
         m_ratios->setItem(row, 3, cell(ComparisonTexts::ratio(r, r.later)));
         ++row;
     }
+    fitColumns(m_figures);
+    fitColumns(m_ratios, FormulaColumn);
 }
 
 void TfrmCompare::beginRun()

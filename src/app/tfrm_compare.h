@@ -39,6 +39,12 @@ public:
     void btnPrintClick();
     void btnCloseClick();
 
+    // The width a grid's column needs to show its header and every cell whole.
+    static int neededWidth(const QTableWidget *grid, int column);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void build();
     void showComparison();

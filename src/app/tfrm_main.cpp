@@ -1,11 +1,14 @@
 #include "tfrm_main.h"
 
 #include <cstdio>
+#include <map>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -19,17 +22,20 @@
 #include "data/tdm1.h"
 #include "login_pages.h"
 #include "overview_page.h"
+#include "print/tfrm_print.h"
 #include "sections/window_catalogue.h"
 #include "settings_page.h"
 #include "shell.h"
 #include "statement_commands.h"
 #include "statement_page.h"
-#include "tfrm_guide.h"
 #include "totals/statement_lifecycle.h"
 #include "ui/db_edit.h"
+#include "ui/anchors.h"
 #include "ui/db_grid.h"
 #include "ui/image_button.h"
 #include "ui/picture.h"
+#include "ui/section_frame.h"
+#include "ui/window_sizes.h"
 
 namespace {
 
@@ -38,43 +44,50 @@ const QString SpouseWarning = QStringLiteral(
     "to a \"JOINT\" Financial Statement, Open \"PERSONAL INFORMATION\" and click on \"Yes\" for \"Joint Financial "
     "Statement\".");
 
+// The size the window's client area has below the menu bar, as the pictures are placed.
+constexpr QSize ClientSize(714, 513);
+const QString SizeKind = QStringLiteral("TfrmMain");
+
 } // namespace
 
 TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowMinimizeButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       m_registry(std::move(registry))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Norvale"));
-    setFixedSize(714, 513);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(15);
     setFont(font);
-    QPalette palette = this->palette();
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setMinimumSize(ClientSize);
+    QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    m_client->setPalette(palette);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
 
     FormCreate();
 
-    m_imBackground = new Picture(QStringLiteral("imBackground"), this);
+    m_imBackground = new Picture(QStringLiteral("imBackground"), m_client);
     connect(m_imBackground, &Picture::hovered, this, [this] {
         tabsAtRest();
         m_exit->rest();
     });
     buildTabButtons();
 
-    m_exit = new ImageButton(this, {40, 436}, QStringLiteral("imExit"), QStringLiteral("imExit_Up"));
+    m_exit = new ImageButton(m_client, {40, 436}, QStringLiteral("imExit"), QStringLiteral("imExit_Up"));
     connect(m_exit, &ImageButton::normalHovered, m_exit, &ImageButton::showHover);
     connect(m_exit, &ImageButton::clicked, this, guard([this] { close(); }));
 
-    auto *info = new ClickLabel(this);
+    auto *info = new ClickLabel(m_client);
     info->setObjectName(QStringLiteral("lblInfo"));
     info->setGeometry(629, 21, 32, 28);
     info->setCursor(Qt::PointingHandCursor);
     connect(info, &ClickLabel::clicked, this, guard([this] { lblInfoClick(); }));
-    auto *help = new ClickLabel(this);
+    auto *help = new ClickLabel(m_client);
     help->setObjectName(QStringLiteral("lblHelp"));
     help->setGeometry(669, 19, 32, 30);
     help->setCursor(Qt::PointingHandCursor);
@@ -83,7 +96,7 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     help->takeKeyboard(QStringLiteral("Help"));
     m_exit->setName(QStringLiteral("Exit"));
 
-    m_pc1 = new QStackedWidget(this);
+    m_pc1 = new QStackedWidget(m_client);
     m_pc1->setObjectName(QStringLiteral("pc1"));
     m_pc1->setGeometry(176, 65, 527, 440);
     auto *tsLogin = new QWidget;
@@ -117,15 +130,14 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
                 m_dm1->StatementEditMode = QStringLiteral("Edit");
                 openSection(link);
             }));
-    addBeyondCommands(*this, *m_overview, *m_statement);
-    addGuideCommand();
+    addBeyondCommands(*this, *m_statement);
     connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this, guard([this] { imCheckUpdate_upClick(); }));
     connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, guard([this] { imUpdateLogin_upClick(); }));
     connect(m_settings->backupButton(), &ImageButton::clicked, this, guard([this] { open(QStringLiteral("TfrmBackup")); }));
     connect(m_settings->restoreButton(), &ImageButton::clicked, this,
             guard([this] { open(QStringLiteral("TfrmRestore")); }));
 
-    m_dbID = new DBEdit(this);
+    m_dbID = new DBEdit(m_client);
     m_dbID->setObjectName(QStringLiteral("dbID"));
     m_dbID->setReadOnly(true);
     m_dbID->hide();
@@ -133,8 +145,12 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     m_dbID->setDataField(QStringLiteral("id"));
     connect(m_dbID, &QLineEdit::textChanged, this, guard([this] { dbIDChange(); }));
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Made larger, the page control takes the room; the pictures keep their places.
+    auto *anchors = new Anchors(m_client, ClientSize);
+    anchors->add(m_imBackground, Anchors::Grows);
+    anchors->add(m_pc1, Anchors::Grows);
+    buildCommands();
+    restoreSize();
 }
 
 TfrmMain::~TfrmMain()
@@ -155,11 +171,11 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::buildTabButtons()
 {
-    m_overviewTab = new ImageButton(this, {9, 80}, QStringLiteral("imover_blue"), QStringLiteral("imover_orange"),
+    m_overviewTab = new ImageButton(m_client, {9, 80}, QStringLiteral("imover_blue"), QStringLiteral("imover_orange"),
                                     QStringLiteral("imover_white"));
-    m_statementTab = new ImageButton(this, {9, 129}, QStringLiteral("imfs_blue"), QStringLiteral("imfs_orange"),
+    m_statementTab = new ImageButton(m_client, {9, 129}, QStringLiteral("imfs_blue"), QStringLiteral("imfs_orange"),
                                      QStringLiteral("imfs_white"));
-    m_settingsTab = new ImageButton(this, {9, 178}, QStringLiteral("imset_blue"), QStringLiteral("imset_orange"),
+    m_settingsTab = new ImageButton(m_client, {9, 178}, QStringLiteral("imset_blue"), QStringLiteral("imset_orange"),
                                     QStringLiteral("imset_white"));
     for (ImageButton *tab : {m_overviewTab, m_statementTab, m_settingsTab}) {
         connect(tab, &ImageButton::normalHovered, this, [this, tab] { hoverTab(tab); });
@@ -171,6 +187,84 @@ void TfrmMain::buildTabButtons()
     connect(m_overviewTab, &ImageButton::clicked, this, guard([this] { ShowOverviewPage(); }));
     connect(m_statementTab, &ImageButton::clicked, this, guard([this] { ShowStatementPage(); }));
     connect(m_settingsTab, &ImageButton::clicked, this, guard([this] { ShowSettingsPage(); }));
+}
+
+void TfrmMain::buildCommands()
+{
+    std::map<QString, QMenu *> menus;
+    DBGrid *list = m_overview->grid();
+    for (const MainCommand &command : mainCommands()) {
+        const QString menuTitle = QString::fromLatin1(command.menu);
+        QMenu *&menu = menus[menuTitle];
+        if (!menu) {
+            menu = menuBar()->addMenu(menuTitle);
+            menu->setObjectName(QStringLiteral("mnu") + QString(menuTitle).remove(u'&'));
+            connect(menu, &QMenu::aboutToShow, this, [this] { updateCommands(); });
+        } else if (command.separatorBefore) {
+            menu->addSeparator();
+        }
+        auto *action = new QAction(QString::fromLatin1(command.text), this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(command.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const auto run = command.run;
+        const CommandNeed need = command.need;
+        // The need is asked again when the command runs: nothing gets past the login.
+        connect(action, &QAction::triggered, this, guard([this, run, need] {
+                    if (allows(need))
+                        run(*this);
+                }));
+        menu->addAction(action);
+        if (command.inListMenu)
+            list->addAction(action);
+        if (command.picture && !command.keys.isEmpty()) {
+            const QString picture = QString::fromLatin1(command.picture);
+            if (auto *button = m_client->findChild<ImageButton *>(picture + QStringLiteral("Button")))
+                button->showShortcut(command.keys);
+            else if (auto *control = m_client->findChild<QWidget *>(picture))
+                control->setToolTip(command.keys.toString(QKeySequence::NativeText));
+        }
+        m_commands.emplace_back(action, need);
+    }
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_lock = command(QStringLiteral("actLock"));
+    updateCommands();
+}
+
+QAction *TfrmMain::command(const QString &name) const
+{
+    for (const auto &[action, need] : m_commands)
+        if (action->objectName() == name)
+            return action;
+    return nullptr;
+}
+
+bool TfrmMain::allows(CommandNeed need) const
+{
+    if (need == CommandNeed::Nothing)
+        return !m_closing;
+    if (m_closing || m_loginState.isEmpty() || !m_dm1->db1.Connected())
+        return false;
+    if (need == CommandNeed::Login)
+        return true;
+    return m_dm1->tblClient.Active() && m_dm1->HasStatement() == QLatin1String("Yes");
+}
+
+void TfrmMain::updateCommands()
+{
+    for (const auto &[action, need] : m_commands)
+        action->setEnabled(allows(need));
+}
+
+void TfrmMain::restoreSize()
+{
+    // The client area keeps its 714 x 513 below the menu bar.
+    const QSize defaultSize = minimumSizeHint();
+    resize(WindowSizes::remembered(SizeKind, defaultSize, this));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    if (WindowSizes::rememberedMaximized(SizeKind))
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TfrmMain::tabsAtRest()
@@ -270,7 +364,10 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    const bool maximized = isMaximized();
+    WindowSizes::remember(SizeKind, maximized ? normalGeometry().size() : size(), maximized);
     m_closing = true;
+    updateCommands();
     if (m_openWindow) {
         disconnect(m_openWindow, nullptr, this, nullptr);
         m_openWindow->close();
@@ -297,19 +394,6 @@ bool TfrmMain::offerBackupAtEnd()
     return true;
 }
 
-// F1 opens the guide once the login is passed; the guide stays open beside the windows.
-void TfrmMain::addGuideCommand()
-{
-    auto *guide = new QAction(QStringLiteral("User Guide"), this);
-    guide->setObjectName(QStringLiteral("actUserGuide"));
-    guide->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(guide);
-    connect(guide, &QAction::triggered, this, guard([this] {
-                if (!m_loginState.isEmpty())
-                    openUserGuide(this);
-            }));
-}
-
 void TfrmMain::ShowOverviewPage()
 {
     // The statement the user works on stays selected when the list shows them all again.
@@ -327,6 +411,7 @@ void TfrmMain::ShowOverviewPage()
     m_overview->restHover();
     letPendingMessagesRun();
     m_dm1->SelectStatementDetails();
+    updateCommands();
 }
 
 void TfrmMain::ShowStatementPage()
@@ -342,6 +427,7 @@ void TfrmMain::ShowStatementPage()
     setPageFlags(false, true, false);
     tabsAtRest();
     m_pc1->setCurrentWidget(m_statement);
+    updateCommands();
 }
 
 void TfrmMain::ShowSettingsPage()
@@ -350,6 +436,7 @@ void TfrmMain::ShowSettingsPage()
     tabsAtRest();
     m_pc1->setCurrentWidget(m_settings);
     m_settings->restHover();
+    updateCommands();
 }
 
 void TfrmMain::ReturnToMainWindow()
@@ -378,6 +465,7 @@ void TfrmMain::EnterProgram()
         return;
     m_loginState = QStringLiteral("In");
     setTabsEnabled(true);
+    updateCommands();
     if (m_login->changeMode())
         ShowSettingsPage();
     else
@@ -392,6 +480,7 @@ void TfrmMain::dbIDChange()
     m_dm1->CurrentClientId = m_dm1->tblClient.FieldByName(QStringLiteral("Id")).AsString();
     if (m_dm1->tblFSPro.Active())
         m_dm1->SelectStatementDetails();
+    updateCommands();
 }
 
 void TfrmMain::open(const QString &className)
@@ -407,6 +496,8 @@ void TfrmMain::open(const QString &className)
         return;
     m_openWindow = window;
     connect(window, &QObject::destroyed, this, [this](QObject *gone) { windowGone(gone); });
+    // Logging out works from every window.
+    window->addAction(m_lock);
     window->show();
     hide();
 }
@@ -518,4 +609,45 @@ void TfrmMain::imUpdateLogin_upClick()
 {
     m_login->setChangeMode(m_onSettings);
     m_login->StartLogin();
+}
+
+void TfrmMain::changeLogin()
+{
+    ShowSettingsPage();
+    imUpdateLogin_upClick();
+}
+
+void TfrmMain::printBlankForm()
+{
+    m_dm1->SelectStatement();
+    open(QStringLiteral("TfrmPrint"));
+    if (auto *print = qobject_cast<TfrmPrint *>(m_openWindow))
+        print->chooseBlankForm();
+}
+
+void TfrmMain::lock()
+{
+    if (m_loginState.isEmpty() || m_closing)
+        return;
+    if (QWidget *window = m_openWindow) {
+        if (auto *frame = qobject_cast<SectionFrame *>(window)) {
+            // Stored or told as its own button would; a refusal keeps it open.
+            if (!frame->leaveKeepingInput() || m_openWindow)
+                return;
+        } else {
+            disconnect(window, nullptr, this, nullptr);
+            window->close();
+            m_openWindow = nullptr;
+        }
+        show();
+    }
+    // Back where the program starts: no page of statements, the tabs closed.
+    m_loginState.clear();
+    setPageFlags(false, false, false);
+    setTabsEnabled(false);
+    tabsAtRest();
+    m_dm1->ClearStatementFilters();
+    m_login->setChangeMode(false);
+    m_login->StartLogin();
+    updateCommands();
 }

@@ -1,10 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include <utility>
+#include <vector>
 
+#include <QMainWindow>
+
+#include "main_commands.h"
 #include "ui/navigator.h"
 #include "ui/window_registry.h"
 
+class QAction;
 class QStackedWidget;
 class DBEdit;
 class ImageButton;
@@ -19,7 +24,10 @@ class Tdm1;
 // the links to the sections of a statement and the settings, on one page control whose
 // tabs are hidden. Every other window is opened from here and hides it while shown; the
 // main window keeps track of that window and comes back when it goes away.
-class TfrmMain : public QWidget, public Navigator
+// A menu bar above the 714 x 513 client area holds every command (main_commands.cpp); the
+// window can be resized and maximised, the statement list and its totals taking the room,
+// and it keeps its size for the next start.
+class TfrmMain : public QMainWindow, public Navigator
 {
     Q_OBJECT
 
@@ -50,6 +58,31 @@ public:
     // Every section link and clickable total: selects the statement, checks, opens.
     void openSection(const QString &link);
 
+    // The picture buttons' and links' commands, which the menu bar also runs.
+    void imAdd_UpClick();
+    void imEdit_UpClick();
+    void imDelete_UpClick();
+    void imPrint_UpClick();
+    void imCheckUpdate_upClick();
+    void lblInfoClick();
+    void lblHelpClick();
+    void imUpdateLogin_upClick();
+    // The Settings page's change of the login, from anywhere.
+    void changeLogin();
+    // The print window with the blank form chosen; it needs no statement.
+    void printBlankForm();
+    // Back to the login without ending the program: the window that is open leaves as its
+    // Close (or OK) does, with its checks, and stays when they refuse.
+    void lock();
+
+    OverviewPage &overview() const { return *m_overview; }
+    // The command of the table by its name (actNewStatement ...).
+    QAction *command(const QString &name) const;
+    // Whether a command with that need may run now.
+    bool allows(CommandNeed need) const;
+    // The client area below the menu bar, where the pictures and pages stand.
+    QWidget *clientArea() const { return m_client; }
+
     // Navigator
     void open(const QString &className) override;
     void returnToMain() override;
@@ -74,18 +107,11 @@ private:
     void startLoginGate();
     void settleIntegrityCheck();
     bool offerBackupAtEnd();
-    void addGuideCommand();
     void dbIDChange();
     void windowGone(QObject *window);
-
-    void imAdd_UpClick();
-    void imEdit_UpClick();
-    void imDelete_UpClick();
-    void imPrint_UpClick();
-    void imCheckUpdate_upClick();
-    void lblInfoClick();
-    void lblHelpClick();
-    void imUpdateLogin_upClick();
+    void buildCommands();
+    void updateCommands();
+    void restoreSize();
 
     WindowRegistry m_registry;
     Tdm1 *m_dm1 = nullptr;
@@ -99,6 +125,9 @@ private:
     bool m_backupOffered = false;
     bool m_integrityChecked = false;
     QWidget *m_openWindow = nullptr;
+    QWidget *m_client = nullptr;
+    std::vector<std::pair<QAction *, CommandNeed>> m_commands;
+    QAction *m_lock = nullptr;
 
     Picture *m_imBackground = nullptr;
     ImageButton *m_overviewTab = nullptr;

@@ -129,6 +129,12 @@ void TfrmPrint::build()
     m_qrCompBlank.setSheetFooter([this] { return runSheetFooter(PrintRun::Blank, m_dm); });
 }
 
+void TfrmPrint::chooseBlankForm()
+{
+    m_rbBlank->setChecked(true);
+    m_rbFS->setEnabled(m_dm.HasStatement() == QLatin1String("Yes"));
+}
+
 void TfrmPrint::placeFullName()
 {
     const QFontMetrics metrics(m_DBText19->font());

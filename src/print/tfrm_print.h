@@ -33,6 +33,9 @@ public:
     TfrmPrint(Tdm1 &dm, Navigator &navigator, PrintDialogs &dialogs, QWidget *parent = nullptr);
     ~TfrmPrint() override;
 
+    // Opened for the blank form: it is chosen, and without a statement it is the only choice.
+    void chooseBlankForm();
+
     void FormShow();
     void SetButtons();
     void imBackgroundMouseMove();

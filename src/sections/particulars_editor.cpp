@@ -200,6 +200,8 @@ void ParticularsWindow::buildButtons()
     if (previous)
         connect(previous, &QPushButton::clicked, this, guard([this] { btnPreviousClick(); }));
     connect(cancel, &QPushButton::clicked, this, guard([this] { btnCancelClick(); }));
+    // Enter in a field walks on, as the walk is meant to be gone through.
+    setDefaultButton(next);
 
     std::vector<QWidget *> chain = m_fields;
     for (QWidget *b : {static_cast<QWidget *>(ok), static_cast<QWidget *>(next), static_cast<QWidget *>(previous),

@@ -40,6 +40,15 @@ SectionListEditor::SectionListEditor(const ListMember &member, Tdm1 &dm, Navigat
     buildFields();
     buildButtons();
     connect(&m_dm.dsFSPro, &DataSource::currentChanged, this, &SectionListEditor::refreshTotal);
+
+    // Made larger, the grid takes the room; the fields and buttons stay under it.
+    anchor(m_grid, Anchors::Grows);
+    anchor(m_total, Anchors::FollowsBottomRight);
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control->y() >= FieldsTop && control->y() < ButtonRow)
+            anchor(control, Anchors::FollowsBottom);
+    // The list windows share one size: the walk goes on in a window as large.
+    setResizable(QStringLiteral("SectionListEditor"));
 }
 
 void SectionListEditor::buildGrid()

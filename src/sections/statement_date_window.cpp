@@ -66,7 +66,6 @@ TfrmStatementDate::TfrmStatementDate(Tdm1 &dm, Navigator &navigator, QWidget *pa
     QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, ButtonRow});
     connect(ok, &QPushButton::clicked, this, guard([this] { btnOKClick(); }));
     connect(cancel, &QPushButton::clicked, this, guard([this] { btnCancelClick(); }));
-    connect(m_date, &QLineEdit::returnPressed, this, guard([this] { btnOKClick(); }));
     setTabOrder(m_date, ok);
     setTabOrder(ok, cancel);
 }

@@ -2,10 +2,13 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
 
 #include "base/messages.h"
+#include "click_label.h"
 #include "message_boxes.h"
 
 namespace {
@@ -29,6 +32,20 @@ public:
         if (hint == SH_LineEdit_PasswordCharacter)
             return '*';
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        // The style's own mark of a focused button is the outline of the default button:
+        // the default button would show no change. The program's mark is drawn inside.
+        const QStyle::State keyboardFocus = State_HasFocus | State_KeyboardFocusChange;
+        if (element == CE_PushButton && (option->state & keyboardFocus) == keyboardFocus) {
+            painter->save();
+            ClickLabel::paintFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2));
+            painter->restore();
+        }
     }
 
     void polish(QWidget *widget) override

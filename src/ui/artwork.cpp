@@ -465,9 +465,9 @@ void productMark(QPainter &p, QRectF square)
     }
 }
 
-QPixmap mainBackground()
+QPixmap mainBackground(QSize size)
 {
-    return canvas({714, 513}, [](QPainter &p, QRectF r) {
+    return canvas(size, [](QPainter &p, QRectF r) {
         p.fillRect(r, Qt::white);
         headerBand(p, r.width(), 60);
         productMark(p, QRectF(16, 13, 34, 34));
@@ -506,10 +506,10 @@ QPixmap mainBackground()
         p.setPen(QPen(Rule, 1));
         p.drawLine(QPointF(20, 240.5), QPointF(156, 240.5));
 
-        // A hairline frame around the page area.
+        // A hairline frame around the page area, which takes the room beyond 714 x 513.
         p.setPen(QPen(QColor(0xe0, 0xe6, 0xf0), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(176.5, 64.5, 527, 441));
+        p.drawRect(QRectF(176.5, 64.5, r.width() - 187, r.height() - 72));
     });
 }
 
@@ -549,33 +549,41 @@ QPixmap statementBackground()
     });
 }
 
-QPixmap sectionBackground()
+QPixmap sectionBackground(QSize size)
 {
-    return canvas({553, 447}, [](QPainter &p, QRectF r) {
+    return canvas(size, [](QPainter &p, QRectF r) {
         p.fillRect(r, Qt::white);
         headerBand(p, r.width(), 40);
-        // A light strip along the bottom where the windows keep their buttons.
-        p.fillRect(QRectF(0, 384, r.width(), r.height() - 384), Paper);
+        // A light strip along the bottom where the windows keep their buttons (from y 384
+        // of 447), as high whatever the window's height.
+        const qreal strip = r.height() - 63;
+        p.fillRect(QRectF(0, strip, r.width(), r.height() - strip), Paper);
         p.setPen(QPen(Rule, 1));
-        p.drawLine(QPointF(0, 383.5), QPointF(r.width(), 383.5));
+        p.drawLine(QPointF(0, strip - 0.5), QPointF(r.width(), strip - 0.5));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(0.5, 43.5, r.width() - 1, r.height() - 44));
     });
 }
 
-using Painter = std::function<QPixmap()>;
+// Paints the picture at the size asked; most pictures have one size and ignore it.
+using Painter = std::function<QPixmap(QSize)>;
 struct Entry
 {
     QSize size;
     Painter paint;
+    bool stretches = false;
 };
 
 const std::map<QString, Entry> &catalogue()
 {
     static const std::map<QString, Entry> pictures = [] {
         std::map<QString, Entry> all;
-        const auto add = [&all](const QString &name, QSize size, Painter painter) {
-            all[name] = {size, std::move(painter)};
+        const auto add = [&all](const QString &name, QSize size, std::function<QPixmap()> painter) {
+            all[name] = {size, [painter](QSize) { return painter(); }};
+        };
+        // The backgrounds of windows that can be resized are painted at the window's size.
+        const auto stretching = [&all](const QString &name, QSize size, Painter painter) {
+            all[name] = {size, std::move(painter), true};
         };
         const auto pair = [&add](const QString &name, const QString &hoverSuffix, QSize size,
                                  const std::function<QPixmap(bool)> &painter) {
@@ -583,7 +591,7 @@ const std::map<QString, Entry> &catalogue()
             add(name + hoverSuffix, size, [painter] { return painter(true); });
         };
 
-        add(QStringLiteral("imBackground"), {714, 513}, mainBackground);
+        stretching(QStringLiteral("imBackground"), {714, 513}, mainBackground);
         const struct
         {
             const char *prefix;
@@ -636,7 +644,7 @@ const std::map<QString, Entry> &catalogue()
         add(QStringLiteral("imLogin"), {521, 40}, loginHeader);
         add(QStringLiteral("imNotProtected"), {452, 80}, [] { return banner(false); });
         add(QStringLiteral("imProtected"), {452, 80}, [] { return banner(true); });
-        add(QStringLiteral("imSectionBackground"), {553, 447}, sectionBackground);
+        stretching(QStringLiteral("imSectionBackground"), {553, 447}, sectionBackground);
         return all;
     }();
     return pictures;
@@ -648,17 +656,30 @@ namespace Artwork {
 
 QPixmap picture(const QString &name)
 {
+    return picture(name, pictureSize(name));
+}
+
+QPixmap picture(const QString &name, QSize size)
+{
     const auto it = catalogue().find(name);
     if (it == catalogue().end())
         return QPixmap();
+    if (!it->second.stretches || size.isEmpty())
+        size = it->second.size;
     // The cache may drop a picture under memory pressure; it is then simply painted again.
-    const QString key = QStringLiteral("Artwork/") + name;
+    const QString key = QStringLiteral("Artwork/%1/%2x%3").arg(name).arg(size.width()).arg(size.height());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = it->second.paint();
+        pixmap = it->second.paint(size);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
+}
+
+bool stretches(const QString &name)
+{
+    const auto it = catalogue().find(name);
+    return it != catalogue().end() && it->second.stretches;
 }
 
 QSize pictureSize(const QString &name)

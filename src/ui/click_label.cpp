@@ -67,8 +67,15 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(this);
-    QPen pen(QColor(0x1f, 0x4e, 0xc8));
+    paintFocusMark(painter, rect());
+}
+
+void ClickLabel::paintFocusMark(QPainter &painter, const QRect &area)
+{
+    QPen pen(QColor(0xf2, 0x8c, 0x28));
+    pen.setWidth(area.height() < 24 ? 2 : 3);
     pen.setStyle(Qt::DashLine);
     painter.setPen(pen);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(1, 1, -1, -1));
 }

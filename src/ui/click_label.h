@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class QPainter;
+
 // A label that reports clicks and the mouse arriving over it: the click areas, links,
 // pictures and clickable totals of the windows.
 class ClickLabel : public QLabel
@@ -14,6 +16,9 @@ public:
     // The label takes the keyboard focus (drawn as a frame) and Enter or Space click it;
     // the name is what a screen reader says.
     void takeKeyboard(const QString &name);
+    // The mark of the keyboard focus on the program's pictures and click areas: a dashed
+    // orange frame, which stands out on the navy header, the blue buttons and white pages.
+    static void paintFocusMark(QPainter &painter, const QRect &area);
 
 signals:
     void clicked();

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QShortcut>
 
 namespace {
 
@@ -17,12 +16,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        // Orange stands out on the blue buttons and on the white pages alike.
-        QPen pen(QColor(0xf2, 0x8c, 0x28));
-        pen.setWidth(3);
-        pen.setStyle(Qt::DashLine);
-        painter.setPen(pen);
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        ClickLabel::paintFocusMark(painter, rect());
     }
 };
 
@@ -79,25 +73,30 @@ void ImageButton::setEnabled(bool enabled)
         m_hover->hide();
 }
 
-void ImageButton::setName(const QString &name, const QKeySequence &shortcut)
+void ImageButton::setName(const QString &name)
 {
-    QString tip = name;
-    if (!shortcut.isEmpty()) {
-        tip += QStringLiteral(" (%1)").arg(shortcut.toString(QKeySequence::NativeText));
-        // Bound to the picture: it works while the button is shown and enabled.
-        auto *key = new QShortcut(shortcut, m_normal);
-        key->setContext(Qt::WindowShortcut);
-        connect(key, &QShortcut::activated, this, [this] {
-            if (isEnabled())
-                emit clicked();
-        });
-    }
     for (Picture *picture : {m_normal, m_white, m_hover}) {
         if (!picture)
             continue;
         picture->setAccessibleName(name);
-        picture->setToolTip(tip);
+        picture->setToolTip(name);
     }
+}
+
+void ImageButton::showShortcut(const QKeySequence &shortcut)
+{
+    for (Picture *picture : {m_normal, m_white, m_hover})
+        if (picture)
+            picture->setToolTip(
+                QStringLiteral("%1 (%2)").arg(picture->accessibleName(), shortcut.toString(QKeySequence::NativeText)));
+}
+
+std::vector<QWidget *> ImageButton::parts() const
+{
+    std::vector<QWidget *> all{m_normal, m_hover, m_focusFrame};
+    if (m_white)
+        all.push_back(m_white);
+    return all;
 }
 
 bool ImageButton::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QKeySequence>
 #include <QObject>
 
@@ -11,7 +13,7 @@ class QWidget;
 // the mouse is over the button (it is the one that takes the click), and for tab buttons
 // a white one marking the active page. Stacked normal, white, hover, bottom to top.
 // The button also takes the keyboard focus (a frame around it shows it), and Enter or
-// Space press it; a shortcut, when given, presses it while its page is shown.
+// Space press it.
 class ImageButton : public QObject
 {
     Q_OBJECT
@@ -32,10 +34,14 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_normal->isEnabled(); }
 
-    // The name a screen reader says and the tooltip shows; the shortcut joins the tooltip.
-    void setName(const QString &name, const QKeySequence &shortcut = {});
+    // The name a screen reader says and the tooltip shows.
+    void setName(const QString &name);
+    // The shortcut of the command that does the same joins the tooltip.
+    void showShortcut(const QKeySequence &shortcut);
     // The widget that takes the keyboard focus.
     QWidget *focusWidget() const { return m_normal; }
+    // Every widget of the button, all at its one place: to move them together.
+    std::vector<QWidget *> parts() const;
 
 signals:
     // The mouse arrived over the normal picture; the owner decides what lights up.

@@ -1,13 +1,16 @@
 #include "section_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
-#include "typed_control.h"
 #include "picture.h"
+#include "typed_control.h"
+#include "window_keys.h"
+#include "window_sizes.h"
 
 namespace {
 
@@ -37,7 +40,11 @@ SectionFrame::SectionFrame(QWidget *parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     setFont(font);
-    new Picture(QStringLiteral("imSectionBackground"), this);
+    m_background = new Picture(QStringLiteral("imSectionBackground"), this);
+    m_anchors = new Anchors(this, {Width, Height});
+    m_anchors->add(m_background, Anchors::Grows);
+    new WindowKeys(
+        this, [this] { return escapeButton(); }, [this] { return defaultButton(); });
 
     m_caption = headerLabel(QStringLiteral("lblCaption"), 18, Qt::AlignLeft | Qt::AlignVCenter, this);
     m_fullName = headerLabel(QStringLiteral("lblFullName2"), 15, Qt::AlignRight | Qt::AlignVCenter, this);
@@ -86,7 +93,69 @@ QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoi
                                          QStringLiteral("btnPrevious"), QStringLiteral("btnClose")};
     if (checking.contains(button->objectName()))
         button->setProperty(TypedControl::ChecksTypingProperty, true);
+    // The row along the bottom follows the bottom right corner of a window made larger.
+    if (position.y() == ButtonRow)
+        m_anchors->add(button, Anchors::FollowsBottomRight);
+    if (button->objectName() == QLatin1String("btnOK") && !m_defaultButton)
+        button->setDefault(true);
     return button;
+}
+
+void SectionFrame::setResizable(const QString &kind, QSize defaultSize)
+{
+    m_kind = kind;
+    setMinimumSize(defaultSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The walk opens the next window while this one is still shown: it takes its size.
+    QSize size = WindowSizes::remembered(kind, defaultSize, this);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const auto *other = qobject_cast<const SectionFrame *>(window);
+        if (other && other != this && other->m_kind == kind && other->isVisible() && !other->m_closed)
+            size = other->size();
+    }
+    resize(size);
+}
+
+void SectionFrame::anchor(QWidget *control, Anchors::Anchor anchor)
+{
+    m_anchors->add(control, anchor);
+}
+
+void SectionFrame::setDefaultButton(QPushButton *button)
+{
+    for (QPushButton *other : findChildren<QPushButton *>())
+        other->setDefault(false);
+    m_defaultButton = button;
+    if (button)
+        button->setDefault(true);
+}
+
+QAbstractButton *SectionFrame::firstButton(std::initializer_list<const char *> names) const
+{
+    for (const char *name : names) {
+        auto *button = findChild<QAbstractButton *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (button && button->isVisibleTo(this) && button->isEnabled())
+            return button;
+    }
+    return nullptr;
+}
+
+QAbstractButton *SectionFrame::escapeButton() const
+{
+    return m_escapeButton ? m_escapeButton : firstButton({"btnCancel", "btnClose", "btnOK"});
+}
+
+QAbstractButton *SectionFrame::defaultButton() const
+{
+    return m_defaultButton ? m_defaultButton : firstButton({"btnOK"});
+}
+
+bool SectionFrame::leaveKeepingInput()
+{
+    if (m_closed)
+        return true;
+    WindowKeys::press(firstButton({"btnClose", "btnOK"}));
+    return m_closed;
 }
 
 // The caption takes the width of its text and the name the rest of the band, so a long
@@ -94,10 +163,10 @@ QPushButton *SectionFrame::addButton(const char *name, const QString &text, QPoi
 void SectionFrame::placeHeaderLabels()
 {
     const int captionWidth =
-        std::min(m_caption->fontMetrics().horizontalAdvance(m_caption->text()) + 4, Width - 2 * Margin);
+        std::min(m_caption->fontMetrics().horizontalAdvance(m_caption->text()) + 4, width() - 2 * Margin);
     m_caption->setGeometry(Margin, 0, captionWidth, HeaderHeight);
     const int nameLeft = Margin + captionWidth + 12;
-    const int nameWidth = std::max(0, Width - Margin - nameLeft);
+    const int nameWidth = std::max(0, width() - Margin - nameLeft);
     // With a date the name stands above it, else in the middle of the band.
     if (m_asOf->isVisibleTo(this)) {
         m_fullName->setGeometry(nameLeft, 2, nameWidth, 21);
@@ -122,8 +191,18 @@ void SectionFrame::showEvent(QShowEvent *event)
 
 void SectionFrame::closeEvent(QCloseEvent *event)
 {
-    if (event->spontaneous())
+    if (event->spontaneous()) {
         event->ignore();
-    else
-        QWidget::closeEvent(event);
+        return;
+    }
+    QWidget::closeEvent(event);
+    if (isResizable() && !m_closed)
+        WindowSizes::remember(m_kind, size());
+    m_closed = true;
+}
+
+void SectionFrame::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeHeaderLabels();
 }

@@ -1,8 +1,14 @@
 // The comparison of two statements through the real window, with figures computed by hand,
 // and the printed comparison read back from its PDF.
+#include <functional>
+
 #include <QComboBox>
+#include <QPointer>
 #include <QDir>
 #include <QProcess>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTest>
 
@@ -306,13 +312,110 @@ TEST_F(CompareWindowTest, ACopyMadeTodayWithARaisedFigureReadsForwardOnScreenAnd
         QFile::copy(QDir(db.folder()).filePath("copy.pdf"), QString::fromLocal8Bit(keep) + ".copy.pdf");
 }
 
-TEST_F(CompareWindowTest, CloseGoesBackToTheOverview)
+TEST_F(CompareWindowTest, CloseAndEscGoBackToTheOverviewAndEnterLeavesItOpen)
 {
     addStatements();
-    open();
-    QTest::mouseClick(window->findChild<QWidget *>("btnClose"), Qt::LeftButton);
-    EXPECT_EQ(navigator.calls, QStringList({"overview"}));
-    EXPECT_FALSE(dm->tblClient.Filtered());
+    struct Way
+    {
+        const char *what;
+        std::function<void(TfrmCompare &)> act;
+        bool leaves;
+    };
+    const Way ways[] = {
+        {"Close", [](TfrmCompare &w) { QTest::mouseClick(w.findChild<QWidget *>("btnClose"), Qt::LeftButton); }, true},
+        {"Esc in the list of statements",
+         [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("cbOther"), Qt::Key_Escape); }, true},
+        {"Esc in the figures", [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("sgFigures"), Qt::Key_Escape); },
+         true},
+        // The window has no default button: Enter presses nothing.
+        {"Enter in the figures", [](TfrmCompare &w) { QTest::keyClick(w.findChild<QWidget *>("sgFigures"), Qt::Key_Return); },
+         false},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.what);
+        navigator.calls.clear();
+        dm->tblClient.SetFilter("Id = " + earlier);
+        dm->tblClient.SetFiltered(true);
+        dm->tblClient.First();
+        dm->SelectStatement();
+        QPointer<TfrmCompare> w = &open();
+        way.act(*w);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(navigator.calls, way.leaves ? QStringList({"overview"}) : QStringList());
+        EXPECT_EQ(dm->tblClient.Filtered(), !way.leaves);
+        EXPECT_EQ(w.isNull(), way.leaves);
+        delete w;
+        window = nullptr;
+    }
 }
 
 } // namespace
+
+namespace {
+
+// The headers and cells of the grid that do not show whole in their column: the text's
+// width with the font it is drawn in, plus the margins the item view draws it inside; in a
+// grid that wraps, its lines' height against the row's.
+QStringList cutTexts(const QTableWidget *grid)
+{
+    QStringList cut;
+    const int cellMargin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const int width = grid->columnWidth(c);
+        if (const QTableWidgetItem *header = grid->horizontalHeaderItem(c);
+            header && QFontMetrics(grid->horizontalHeader()->font()).horizontalAdvance(header->text()) + cellMargin > width)
+            cut << header->text();
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QTableWidgetItem *item = grid->item(r, c);
+            const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : grid->font();
+            const QFontMetrics metrics(font);
+            const QRect lines = metrics.boundingRect(QRect(0, 0, width - cellMargin, 10000), Qt::TextWordWrap, item->text());
+            if (grid->wordWrap() ? lines.width() > width - cellMargin || lines.height() > grid->rowHeight(r)
+                                 : metrics.horizontalAdvance(item->text()) + cellMargin > width)
+                cut << item->text();
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+TEST_F(CompareWindowTest, AtItsDefaultSizeNoCaptionIsCutAndLargerTheGridsTakeTheRoom)
+{
+    addStatements();
+    // Amounts as long as a statement holds, beside the longest captions.
+    db.exec(QString("UPDATE FSPro SET TotalAssets = 123456789.5, LifeCash = 98765432.1 WHERE ClientId = '%1'").arg(later));
+    reopen();
+    dm->tblClient.SetFilter("Id = " + earlier);
+    dm->tblClient.SetFiltered(true);
+    dm->tblClient.First();
+    dm->SelectStatement();
+    TfrmCompare &w = open();
+    const QSize opening = w.size();
+    EXPECT_GE(opening.width(), 553);
+    EXPECT_GE(opening.height(), 447);
+    for (const char *name : {"sgFigures", "sgRatios"}) {
+        SCOPED_TRACE(name);
+        auto *grid = w.findChild<QTableWidget *>(name);
+        EXPECT_EQ(cutTexts(grid), QStringList());
+        // All of it in view: nothing to scroll sideways to.
+        EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+    }
+    keepPicture(&w, "comparison_default");
+
+    const QRect figures = w.findChild<QWidget *>("sgFigures")->geometry();
+    const QRect ratios = w.findChild<QWidget *>("sgRatios")->geometry();
+    const QRect close = w.findChild<QWidget *>("btnClose")->geometry();
+    w.resize(opening + QSize(60, 40));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.findChild<QWidget *>("sgFigures")->geometry(), figures.adjusted(0, 0, 60, 40));
+    EXPECT_EQ(w.findChild<QWidget *>("sgRatios")->geometry(), ratios.adjusted(0, 40, 60, 40));
+    EXPECT_EQ(w.findChild<QWidget *>("btnClose")->geometry(), close.translated(60, 40));
+    auto *grid = w.findChild<QTableWidget *>("sgFigures");
+    int columns = 0;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        columns += grid->columnWidth(c);
+    EXPECT_EQ(columns, grid->viewport()->width());
+    EXPECT_EQ(cutTexts(grid), QStringList());
+    keepPicture(&w, "comparison_larger");
+}

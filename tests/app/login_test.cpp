@@ -204,3 +204,33 @@ TEST_F(LoginTest, RemovingTheLoginLeavesTheProgramUnprotected)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LoginTest, EnterInAFieldLogsInAndEscGivesUpAChangeOfTheLogin)
+{
+    storeLogin("Ann", "pw", "Q?", "A");
+    start();
+    type("edLoginUser1", "Ann");
+    type("edLoginPassword1", "pw");
+    QTest::keyClick(child("edLoginPassword1"), Qt::Key_Return);
+    EXPECT_EQ(main->LoginState(), "In");
+    EXPECT_EQ(currentPage(), "tsOverview");
+
+    clickImage("imset_blue", "imset_orange");
+    clickImage("imUpdateLogin", "imUpdateLogin_up");
+    ASSERT_EQ(currentPage(), "tsLogin");
+    type("edLoginUser", "Someone");
+    QTest::keyClick(child("edLoginUser"), Qt::Key_Escape);
+    EXPECT_EQ(currentPage(), "tsSettings");
+    EXPECT_EQ(text("SELECT User FROM User"), "Ann");
+
+    // Without a Cancel shown (a first login), Esc leaves the page as it is.
+    restart();
+    EXPECT_EQ(currentPage(), "tsSecureLogin");
+    QTest::keyClick(child("edLoginUser1"), Qt::Key_Escape);
+    EXPECT_EQ(currentPage(), "tsSecureLogin");
+    EXPECT_EQ(main->LoginState(), "");
+}
+
+} // namespace

@@ -1,6 +1,8 @@
 #include "keyboard.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QStackedWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -46,6 +48,31 @@ bool activate(QWidget *window)
         return false;
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+QStringList unmarkedFocus(QWidget *area)
+{
+    // The control and a few pixels round it (marks may be drawn just outside), as shown.
+    const auto around = [area](QWidget *control) {
+        const QRect place(control->mapTo(area, QPoint(0, 0)), control->size());
+        return area->grab(place.adjusted(-4, -4, 4, 4)).toImage();
+    };
+    area->setFocusPolicy(Qt::ClickFocus);
+    QStringList found;
+    for (QWidget *control : area->findChildren<QWidget *>()) {
+        if (!control->isVisible() || !control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus) ||
+            control->objectName().isEmpty() || qobject_cast<QStackedWidget *>(control))
+            continue;
+        area->setFocus();
+        QApplication::processEvents();
+        const QImage before = around(control);
+        // With Tab, as the user moves the focus: the styles mark it only then.
+        if (!tabTo(control))
+            found << control->objectName() + " (not reached by Tab)";
+        else if (around(control) == before)
+            found << control->objectName();
+    }
+    return found;
 }
 
 } // namespace Keyboard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 class QWidget;
@@ -15,5 +16,8 @@ void typeText(const QString &text);
 bool tabTo(const QWidget *target, bool back = false);
 // Brings the window to the front, as a click on it would; false when it never gets there.
 bool activate(QWidget *window);
+// The controls shown in the area that take the focus by Tab but look no different when they
+// have it (or that Tab never reaches). The area's window must be active.
+QStringList unmarkedFocus(QWidget *area);
 
 } // namespace Keyboard
