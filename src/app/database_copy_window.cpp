@@ -1,6 +1,7 @@
 #include "database_copy_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,11 +77,18 @@ void DatabaseCopyWindow::log(const QString &line)
     m_memo1->appendPlainText(line);
 }
 
-void DatabaseCopyWindow::logStart(const QString &directory)
+QString DatabaseCopyWindow::missingFolder() const
+{
+    if (QFileInfo::exists(folder()))
+        return {};
+    return QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder()));
+}
+
+void DatabaseCopyWindow::logStart(const QString &directory, const QString &file)
 {
     log(QStringLiteral("Starting %1...").arg(m_texts.operation));
     log(m_texts.operation + QStringLiteral(" Directory: ") + directory);
-    log(m_texts.operation + QStringLiteral(" File: ") + FileName);
+    log(m_texts.operation + QStringLiteral(" File: ") + file);
     letPendingMessagesRun();
 }
 
@@ -101,6 +109,7 @@ void DatabaseCopyWindow::edWorkDirInfoChange()
     log(m_texts.changeLines.value(0) + folder());
     for (qsizetype i = 1; i < m_texts.changeLines.size(); ++i)
         log(m_texts.changeLines.at(i));
+    folderChanged();
 }
 
 void DatabaseCopyWindow::btnBrowseClick()
@@ -137,7 +146,8 @@ void DatabaseCopyWindow::btnOKClick()
         log(m_texts.operation + QStringLiteral(" Failed."));
         log(QStringLiteral("The Worthsheet must be closed."));
         log(closeLine);
-        Messages::current().show(Messages::Kind::Error, m_texts.failureMessage);
+        Messages::current().show(Messages::Kind::Error,
+                                 outcome.failureMessage.isEmpty() ? m_texts.failureMessage : outcome.failureMessage);
     }
 }
 

@@ -44,6 +44,8 @@ public:
     {
         bool succeeded = false;
         QString note;
+        // Shown instead of the failure message when it tells the user more.
+        QString failureMessage;
     };
 
 protected:
@@ -54,10 +56,14 @@ protected:
     virtual Outcome transfer(const QString &databaseFile) = 0;
 
     QString folder() const;
+    // "The folder … does not exist." when the folder text names none, else empty text.
+    QString missingFolder() const;
     void log(const QString &line);
-    // Logs the start of the copy with the folder it names, and lets the window paint the log
-    // before the copy runs.
-    void logStart(const QString &directory);
+    // Logs the start of the copy with the folder and the file it names, and lets the window
+    // paint the log before the copy runs.
+    void logStart(const QString &directory, const QString &file = FileName);
+    // Runs after the log has its lines for a change of the folder text.
+    virtual void folderChanged() {}
     void showEvent(QShowEvent *event) override;
 
 private:

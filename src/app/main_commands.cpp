@@ -3,6 +3,7 @@
 #include "statement_commands.h"
 #include "overview_page.h"
 #include "statement_exchange_menu.h"
+#include "tfrm_guide.h"
 #include "tfrm_main.h"
 
 namespace {
@@ -68,7 +69,8 @@ const std::vector<MainCommand> &mainCommands()
         {"actBlankForm", "&Print", "&Blank Form...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), N::Login,
          [](TfrmMain &m) { m.printBlankForm(); }},
 
-        // The guide's row comes first in Help, with F1.
+        {"actUserGuide", "&Help", "User &Guide", QKeySequence(Qt::Key_F1), N::Login,
+         [](TfrmMain &m) { openUserGuide(&m); }},
         {"actCheckUpdate", "&Help", "Check for &Updates", {}, N::Login, [](TfrmMain &m) { m.imCheckUpdate_upClick(); }},
         {"actAbout", "&Help", "&About Worthsheet", {}, N::Nothing, [](TfrmMain &m) { m.lblInfoClick(); }, false, true},
     };

@@ -1,5 +1,8 @@
 #include "settings_page.h"
 
+#include <QCheckBox>
+
+#include "backup_reminder.h"
 #include "ui/image_button.h"
 
 SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
@@ -14,6 +17,21 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     m_updateLogin->setName(QStringLiteral("Update Login"));
     m_backup->setName(QStringLiteral("Backup"));
     m_restore->setName(QStringLiteral("Restore"));
+    // Below the pictures, where the page has room; the choice is kept in the user's settings.
+    m_backupAtEveryEnd = new QCheckBox(QStringLiteral("Offer a backup every time Worthsheet ends"), this);
+    m_backupAtEveryEnd->setObjectName(QStringLiteral("cbBackupAtEveryEnd"));
+    m_backupAtEveryEnd->move(115, 290);
+    m_backupAtEveryEnd->adjustSize();
+    connect(m_backupAtEveryEnd, &QCheckBox::toggled, this, [](bool every) {
+        if (every != BackupReminder::offeredAtEveryEnd())
+            BackupReminder::setOfferedAtEveryEnd(every);
+    });
+}
+
+void SettingsPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_backupAtEveryEnd->setChecked(BackupReminder::offeredAtEveryEnd());
 }
 
 ImageButton *SettingsPage::button(int y, const QString &name)

@@ -1,5 +1,10 @@
 #include "tfrm_backup.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
+#include "backup_generations.h"
+#include "backup_reminder.h"
 #include "file_copy.h"
 
 namespace {
@@ -30,6 +35,26 @@ DatabaseCopyWindow::Outcome TfrmBackup::transfer(const QString &databaseFile)
 {
     logStart(folder());
     Outcome outcome;
-    outcome.succeeded = copyFileReplacing(databaseFile, folderFile(), &outcome.note);
+    if (const QString missing = missingFolder(); !missing.isEmpty()) {
+        outcome.note = outcome.failureMessage = missing;
+        return outcome;
+    }
+    // The backup already in the folder is kept under its date once the new copy is whole,
+    // just before the copy takes its place; a copy that fails leaves the folder as it was.
+    const QString target = folderFile();
+    QString kept;
+    const auto keepEarlier = [&](const QString &) {
+        QString error;
+        keepEarlierGeneration(target, &kept, &error);
+        return error;
+    };
+    outcome.succeeded = copyFileReplacing(databaseFile, target, &outcome.note, keepEarlier);
+    if (!outcome.succeeded) {
+        restoreEarlierGeneration(target, kept);
+        return outcome;
+    }
+    BackupReminder::recordBackup(QDateTime::currentDateTime());
+    if (!kept.isEmpty())
+        outcome.note = QStringLiteral("The earlier backup is kept as %1.").arg(QFileInfo(kept).fileName());
     return outcome;
 }

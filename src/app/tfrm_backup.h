@@ -2,7 +2,8 @@
 
 #include "database_copy_window.h"
 
-// Copies the database file into a folder the user picks.
+// Copies the database file into a folder the user picks, as its wks.ABS; the backup that
+// was there is kept beside it under the time it was made.
 class TfrmBackup : public DatabaseCopyWindow
 {
     Q_OBJECT

@@ -6,12 +6,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 
+#include "backup_reminder.h"
 #include "base/guarded.h"
 #include "base/messages.h"
 #include "base/pending_messages.h"
@@ -358,6 +360,10 @@ void TfrmMain::settleIntegrityCheck()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    if (!m_closing && offerBackupAtEnd()) {
+        event->ignore();
+        return;
+    }
     const bool maximized = isMaximized();
     WindowSizes::remember(SizeKind, maximized ? normalGeometry().size() : size(), maximized);
     m_closing = true;
@@ -370,6 +376,22 @@ void TfrmMain::closeEvent(QCloseEvent *event)
     m_dm1->db1.Close();
     event->accept();
     emit closed();
+}
+
+// When a backup is due, the user may make one before the program ends; the backup window
+// then ends the program itself.
+bool TfrmMain::offerBackupAtEnd()
+{
+    if (m_backupOffered || m_loginState.isEmpty() || m_openWindow || !m_dm1->db1.Connected())
+        return false;
+    m_backupOffered = true;
+    const QString question = BackupReminder::questionAtEnd(QDateTime::currentDateTime());
+    if (question.isEmpty()
+        || Messages::current().show(Messages::Kind::Confirmation, question, Messages::Buttons::YesNo)
+            != Messages::Answer::Yes)
+        return false;
+    open(QStringLiteral("TfrmBackup"));
+    return true;
 }
 
 void TfrmMain::ShowOverviewPage()

@@ -106,6 +106,7 @@ private:
     void setTabsEnabled(bool enabled);
     void startLoginGate();
     void settleIntegrityCheck();
+    bool offerBackupAtEnd();
     void dbIDChange();
     void windowGone(QObject *window);
     void buildCommands();
@@ -119,6 +120,9 @@ private:
     bool m_onSettings = false;
     QString m_loginState;
     bool m_closing = false;
+    // The backup is offered once a run: the user who declines it, or leaves the backup
+    // window without one, ends the program with the next Exit.
+    bool m_backupOffered = false;
     bool m_integrityChecked = false;
     QWidget *m_openWindow = nullptr;
     QWidget *m_client = nullptr;

@@ -1,9 +1,15 @@
 #include "tfrm_restore.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QStandardItemModel>
 
 #include "data/schema.h"
 #include "file_copy.h"
+#include "window_parts.h"
 
 const QString TfrmRestore::KeptSuffix = QStringLiteral(".before-restore");
 
@@ -23,19 +29,91 @@ DatabaseCopyWindow::Texts restoreTexts()
                            "directory contains the backup file.")};
 }
 
+// The newest backup, wks.ABS, unless it is refused; then the newest one that is not.
+int defaultChoice(const std::vector<BackupGeneration> &generations)
+{
+    int newest = -1;
+    for (size_t i = 0; i < generations.size(); ++i) {
+        if (!generations[i].offered())
+            continue;
+        if (generations[i].fileName == DatabaseCopyWindow::FileName)
+            return int(i);
+        if (newest < 0)
+            newest = int(i);
+    }
+    return newest;
+}
+
 } // namespace
 
 TfrmRestore::TfrmRestore(Tdm1 &dm, Navigator &navigator, QWidget *parent)
     : DatabaseCopyWindow(restoreTexts(), dm, navigator, parent)
 {
+    QLabel *label = addLabel(this, QStringLiteral("Backup to Restore:"), {40, 217});
+    label->setObjectName(QStringLiteral("lblBackups"));
+    m_cbBackups = new QComboBox(this);
+    m_cbBackups->setObjectName(QStringLiteral("cbBackups"));
+    m_cbBackups->setGeometry(165, 213, 338, 22);
+    label->setBuddy(m_cbBackups);
+    // After the window's own order: folder, OK, Close, Browse, log.
+    setTabOrder(findChild<QWidget *>(QStringLiteral("Memo1")), m_cbBackups);
+    listBackups();
+}
+
+void TfrmRestore::folderChanged()
+{
+    listBackups();
+}
+
+void TfrmRestore::listBackups()
+{
+    m_generations = listBackupGenerations(folder(), m_generations);
+    m_cbBackups->clear();
+    auto *items = qobject_cast<QStandardItemModel *>(m_cbBackups->model());
+    int widest = 0;
+    for (const BackupGeneration &g : m_generations) {
+        const QString text = g.offered() ? QStringLiteral("%1   %2 statement%3   %4")
+                                               .arg(g.made.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")))
+                                               .arg(g.statements)
+                                               .arg(g.statements == 1 ? QString() : QStringLiteral("s"), g.fileName)
+                                         : QStringLiteral("%1   refused: %2").arg(g.fileName, g.refusal);
+        m_cbBackups->addItem(text, g.path);
+        const int row = m_cbBackups->count() - 1;
+        m_cbBackups->setItemData(row, QDir::toNativeSeparators(g.path), Qt::ToolTipRole);
+        if (!g.offered() && items)
+            items->item(row)->setEnabled(false);
+        widest = qMax(widest, m_cbBackups->fontMetrics().horizontalAdvance(text));
+    }
+    m_cbBackups->setCurrentIndex(defaultChoice(m_generations));
+    m_cbBackups->view()->setMinimumWidth(widest + 2 * m_cbBackups->fontMetrics().averageCharWidth());
+    QString placeholder;
+    if (!missingFolder().isEmpty())
+        placeholder = QStringLiteral("The folder does not exist.");
+    else if (m_generations.empty())
+        placeholder = QStringLiteral("No backup in this folder");
+    else
+        placeholder = QStringLiteral("No backup in this folder can be restored");
+    m_cbBackups->setPlaceholderText(folder().isEmpty() ? QString() : placeholder);
+}
+
+QString TfrmRestore::chosenBackup() const
+{
+    const int row = m_cbBackups->currentIndex();
+    if (row >= 0 && size_t(row) < m_generations.size() && m_generations[size_t(row)].offered())
+        return m_generations[size_t(row)].path;
+    return folderFile();
 }
 
 DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
 {
-    // The restore names the database file it replaces.
-    logStart(databaseFile);
+    const QString backup = chosenBackup();
+    // The restore names the database file it replaces, and the backup it restores.
+    logStart(databaseFile, QFileInfo(backup).fileName());
     Outcome outcome;
-    const QString backup = folderFile();
+    if (const QString missing = missingFolder(); !missing.isEmpty()) {
+        outcome.note = outcome.failureMessage = missing;
+        return outcome;
+    }
     if (!QFileInfo::exists(backup)) {
         outcome.note = QStringLiteral("There is no file ") + backup;
         return outcome;

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <vector>
+
+#include "backup_generations.h"
 #include "database_copy_window.h"
 
+class QComboBox;
+
 // Copies a backup from a folder the user picks over the database file, once it is known to
-// be a complete statement database; the file it replaces is kept beside it.
+// be a complete statement database; the file it replaces is kept beside it. The folder's
+// backups are listed with their dates and statements, and the one chosen is restored.
 class TfrmRestore : public DatabaseCopyWindow
 {
     Q_OBJECT
@@ -14,10 +20,18 @@ public:
 
     TfrmRestore(Tdm1 &dm, Navigator &navigator, QWidget *parent = nullptr);
 
+    // The backup OK restores: the one chosen in the list, else the folder's wks.ABS.
+    QString chosenBackup() const;
+
 protected:
     Outcome transfer(const QString &databaseFile) override;
+    void folderChanged() override;
 
 private:
+    void listBackups();
+
+    QComboBox *m_cbBackups;
+    std::vector<BackupGeneration> m_generations;
     // The kept copy is made once per window, so a second restore cannot overwrite the data
     // from before the first with the data the first brought.
     bool m_kept = false;

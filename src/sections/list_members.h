@@ -20,6 +20,7 @@ struct ListMember
         const char *field;
         const char *title; // null: the field's name
         int width;
+        bool money = false; // an amount, shown as money
     };
     struct EditField
     {

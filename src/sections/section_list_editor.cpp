@@ -59,7 +59,7 @@ void SectionListEditor::buildGrid()
     m_grid->setGeometry(30, GridTop, 493, 100);
     std::vector<TableModel::Column> columns;
     for (const ListMember::Column &c : m_member.columns)
-        columns.push_back({QString::fromLatin1(c.field), QString::fromLatin1(c.title ? c.title : c.field), c.width});
+        columns.push_back({QString::fromLatin1(c.field), QString::fromLatin1(c.title ? c.title : c.field), c.width, c.money});
     m_grid->setColumns(columns);
     m_grid->setDataSource(&(m_dm.*m_member.source));
     m_grid->setLeaveRowCheck([this] {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "base/cents.h"
 #include "base/guarded.h"
 #include "data/engine/field.h"
 #include "typed_control.h"
@@ -18,10 +19,24 @@ constexpr int BatchRows = 64;
 // showing of a list reads no more than it shows.
 constexpr int FirstBatchRows = 24;
 
-QString cellText(FieldKind kind, const QVariant &value)
+QString cellText(FieldKind kind, const QVariant &value, bool money)
 {
     if (!value.isValid() || value.isNull())
         return QString();
+    if (money) {
+        // As the printed schedules show it ("12,450.75"). A currency field holds
+        // ten-thousandths of a dollar; a text that is no number (stored by another program)
+        // shows as it is.
+        switch (value.typeId()) {
+        case QMetaType::Double:
+            return groupedMoney(value.toDouble());
+        case QMetaType::LongLong:
+            return groupedMoney(kind == FieldKind::Currency ? double(value.toLongLong()) / 10000.0
+                                                            : double(value.toLongLong()));
+        default:
+            return value.toString();
+        }
+    }
     switch (kind) {
     case FieldKind::Float:
         return value.typeId() == QMetaType::Double ? Field::formatFloat(value.toDouble()) : value.toString();
@@ -126,10 +141,11 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     const FieldKind kind = table()->column(field).kind;
     if (role == Qt::TextAlignmentRole) {
         // Amounts line up on the right, as in a ledger.
-        const bool number = kind == FieldKind::Float || kind == FieldKind::Currency;
+        const bool number = kind == FieldKind::Float || kind == FieldKind::Currency
+            || m_columns[size_t(index.column())].money;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
-    return cellText(kind, m_rows[size_t(index.row())].values[field]);
+    return cellText(kind, m_rows[size_t(index.row())].values[field], m_columns[size_t(index.column())].money);
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -20,6 +20,8 @@ public:
         QString field;
         QString title;
         int width = 64;
+        // An amount: shown as money ("12,450.75"), as the printed schedules show it.
+        bool money = false;
     };
 
     explicit TableModel(QObject *parent = nullptr);

@@ -1,15 +1,22 @@
 // The backup and restore windows driven as a user does: their layout, the log, the folder
 // chooser, the copies both ways, the files a restore refuses and the close rule.
+#include <optional>
+
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "app/backup_generations.h"
+#include "app/backup_reminder.h"
 #include "app/tfrm_restore.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
@@ -39,6 +46,14 @@ QString longFolder(const QString &base)
 QString backupFile(const QString &folder)
 {
     return QDir(folder).filePath("wks.ABS");
+}
+
+// Dates a file as made then, as a backup made on another day would be.
+void setFileTime(const QString &path, const QDateTime &made)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(made, QFileDevice::FileModificationTime));
 }
 
 // A statement database with one statement of that last name, as a backup would hold it.
@@ -211,6 +226,30 @@ TEST_P(BothCopyWindows, OkWithoutAFolderAsksForOneAndCloseGoesBackToSettings)
     EXPECT_EQ(currentPage(), "tsOverview");
 }
 
+TEST_P(BothCopyWindows, AMissingFolderIsNamedAsMissingAndNothingIsCreated)
+{
+    const QString missing = backupFolder.filePath("not/there");
+    const QByteArray database = fileBytes(databasePath);
+    openWindow(*GetParam());
+    typeFolder(missing);
+    const int typed = int(logLines().size());
+    press("btnOK");
+    const QString named = "The folder " + missing + " does not exist.";
+    ASSERT_EQ(messages->texts(), QStringList({named}));
+    EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Error);
+    const QStringList lines = logLines().mid(typed);
+    ASSERT_GE(lines.size(), 4);
+    const QString operation = GetParam() == &Backup ? "Backup" : "Restore";
+    EXPECT_EQ(lines.mid(lines.size() - 4), QStringList({named, operation + " Failed.", "The Worthsheet must be closed.",
+                                                         "Click on \"Close\"."}));
+    EXPECT_FALSE(QFileInfo::exists(backupFolder.filePath("not")));
+    EXPECT_TRUE(fileBytes(databasePath) == database);
+    // The database is disconnected even though nothing was copied: Close ends the program.
+    expectConnected(false);
+    press("btnClose");
+    EXPECT_TRUE(waitForProgramEnd());
+}
+
 INSTANTIATE_TEST_SUITE_P(BackupAndRestore, BothCopyWindows, ::testing::Values(&Backup, &Restore),
                          [](const auto &info) { return std::string(info.param->className); });
 
@@ -266,35 +305,21 @@ TEST_F(BackupTest, ACopyThatDoesNotReachTheDiskFailsAndLeavesNoFile)
     EXPECT_TRUE(QDir(backupFolder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
-TEST_F(BackupTest, ReplacesACopyAlreadyInTheFolderWithoutAsking)
+TEST_F(BackupTest, KeepsACopyAlreadyInTheFolderUnderItsDateWithoutAsking)
 {
+    // Whatever the folder's wks.ABS holds is the user's: it is kept, never replaced.
     writeFile(backupFile(backupFolder.path()), "an older backup");
+    const QDateTime made(QDate(2026, 3, 14), QTime(9, 5, 7));
+    setFileTime(backupFile(backupFolder.path()), made);
     openWindow(Backup);
     typeFolder(backupFolder.path());
     press("btnOK");
-    EXPECT_EQ(messages->texts(), QStringList({"Backup Successful."}));
+    const QString keptName = "wks 2026-03-14 09.05.07.ABS";
+    EXPECT_EQ(messages->texts(), QStringList({"Backup Successful.\n\r\n\rThe earlier backup is kept as " + keptName + "."}));
+    EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Information);
     EXPECT_TRUE(fileBytes(backupFile(backupFolder.path())) == fileBytes(databasePath));
-    EXPECT_EQ(QDir(backupFolder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
-TEST_F(BackupTest, AMissingFolderFailsAndCreatesNothing)
-{
-    const QString missing = backupFolder.filePath("not/there");
-    openWindow(Backup);
-    typeFolder(missing);
-    const int typed = int(logLines().size());
-    press("btnOK");
-    ASSERT_EQ(messages->texts(), QStringList({BackupFailure}));
-    EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Error);
-    const QStringList lines = logLines().mid(typed);
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines.mid(lines.size() - 3),
-              QStringList({"Backup Failed.", "The Worthsheet must be closed.", "Click on \"Close\"."}));
-    EXPECT_FALSE(QFileInfo::exists(backupFolder.filePath("not")));
-    // The database is disconnected even though nothing was copied: Close ends the program.
-    expectConnected(false);
-    press("btnClose");
-    EXPECT_TRUE(waitForProgramEnd());
+    EXPECT_EQ(fileBytes(QDir(backupFolder.path()).filePath(keptName)), "an older backup");
+    EXPECT_EQ(QDir(backupFolder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({keptName, "wks.ABS"}));
 }
 
 TEST_F(BackupTest, AFileThatCannotBeReplacedFailsAndLeavesNothingBehind)
@@ -331,6 +356,231 @@ TEST_F(BackupTest, AFolderPathOfMoreThan600CharactersIsBackedUpAndRestoredInFull
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_TRUE(messages->last().startsWith("Restore Successful.")) << logLines().mid(logLines().size() - 4).join("\n").toStdString();
     EXPECT_EQ(text("SELECT LastName FROM Client"), "Young");
+}
+
+// Backups made on three days into one folder, each of a run of the program with the
+// statement's last name changed, and the restore of one chosen among them.
+class BackupGenerationsTest : public CopyWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        CopyWindowTest::SetUp();
+        exec("INSERT INTO Client (Id, FirstName, LastName) VALUES (1, 'Zoe', 'None')");
+        exec("INSERT INTO FSPro (ClientId) VALUES ('1')");
+    }
+    void backUpAs(const QString &lastName, const QDateTime &made)
+    {
+        exec("UPDATE Client SET LastName = '" + lastName + "'");
+        messages->clear();
+        openWindow(Backup);
+        typeFolder(backupFolder.path());
+        press("btnOK");
+        ASSERT_EQ(messages->shown().size(), 1u);
+        ASSERT_TRUE(messages->last().startsWith("Backup Successful.")) << messages->last().toStdString();
+        press("btnClose");
+        ASSERT_TRUE(waitForProgramEnd());
+        setFileTime(backupFile(backupFolder.path()), made);
+    }
+    QString lastNameIn(const QString &path)
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        return QString::fromStdString(db.execAndGet("SELECT LastName FROM Client").getString());
+    }
+    QStringList listed(QComboBox *list)
+    {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        return items;
+    }
+    const QDateTime monday{QDate(2026, 12, 7), QTime(9, 0, 0)};
+    const QDateTime tuesday{QDate(2026, 12, 8), QTime(14, 5, 33)};
+    const QDateTime wednesday{QDate(2026, 12, 9), QTime(18, 30, 1)};
+};
+
+TEST_F(BackupGenerationsTest, ThreeBackupsLeaveThreeGenerationsAndRestoreTakesExactlyTheOneChosen)
+{
+    backUpAs("First", monday);
+    backUpAs("Second", tuesday);
+    backUpAs("Third", wednesday);
+    const QDir folder(backupFolder.path());
+    const QString mondays = "wks 2026-12-07 09.00.00.ABS", tuesdays = "wks 2026-12-08 14.05.33.ABS";
+    ASSERT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList({mondays, tuesdays, "wks.ABS"}));
+    EXPECT_EQ(lastNameIn(folder.filePath(mondays)), "First");
+    EXPECT_EQ(lastNameIn(folder.filePath(tuesdays)), "Second");
+    EXPECT_EQ(lastNameIn(folder.filePath("wks.ABS")), "Third");
+    // A file by a backup's name that is no statement database is listed, refused, with the reason.
+    writeFile(folder.filePath("wks copy.ABS"), "not a database");
+    setFileTime(folder.filePath("wks copy.ABS"), monday.addSecs(3600));
+
+    exec("UPDATE Client SET LastName = 'Changed'");
+    messages->clear();
+    openWindow(Restore);
+    typeFolder(backupFolder.path());
+    auto *list = control<QComboBox>("cbBackups");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(listed(list), QStringList({"12/09/2026 18:30:01   1 statement   wks.ABS",
+                                         "12/08/2026 14:05:33   1 statement   " + tuesdays,
+                                         "wks copy.ABS   refused: The file is not a database",
+                                         "12/07/2026 09:00:00   1 statement   " + mondays}));
+    auto *items = qobject_cast<QStandardItemModel *>(list->model());
+    ASSERT_TRUE(items);
+    EXPECT_FALSE(items->item(2)->isEnabled());
+    // The newest is chosen until the user chooses another: here the second backup.
+    EXPECT_EQ(list->currentIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(list->currentIndex(), 1);
+    const int typed = int(logLines().size());
+    press("btnOK");
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_TRUE(messages->last().startsWith("Restore Successful.")) << messages->last().toStdString();
+    EXPECT_TRUE(fileBytes(databasePath) == fileBytes(folder.filePath(tuesdays)));
+    EXPECT_TRUE(logLines().mid(typed).contains("Restore File: " + tuesdays));
+    // Restoring reads the backups and changes none of them.
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList({mondays, tuesdays, "wks copy.ABS", "wks.ABS"}));
+    EXPECT_EQ(lastNameIn(folder.filePath("wks.ABS")), "Third");
+
+    // Down from the second skips the refused file.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), 3);
+}
+
+TEST(BackupGenerations, AKeptGenerationTakesAFreeNameAndIsGivenBackWhenTheNewBackupFails)
+{
+    QTemporaryDir folder;
+    const QString backup = backupFile(folder.path());
+    writeFile(backup, "the backup of Monday");
+    const QDateTime made(QDate(2026, 12, 7), QTime(9, 0, 0));
+    setFileTime(backup, made);
+    // Two backups within one second: the second kept one gets a number.
+    writeFile(folder.filePath("wks 2026-12-07 09.00.00.ABS"), "kept before");
+    QString kept, error;
+    ASSERT_TRUE(keepEarlierGeneration(backup, &kept, &error)) << error.toStdString();
+    EXPECT_EQ(kept, folder.filePath("wks 2026-12-07 09.00.00 (2).ABS"));
+    EXPECT_EQ(fileBytes(kept), "the backup of Monday");
+    EXPECT_EQ(QFileInfo(kept).lastModified(), made);
+    restoreEarlierGeneration(backup, kept);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"wks 2026-12-07 09.00.00.ABS", "wks.ABS"}));
+    EXPECT_EQ(fileBytes(backup), "the backup of Monday");
+}
+
+class BackupReminderTest : public CopyWindowTest
+{
+protected:
+    // Ends the program with the Exit picture; true when it ended.
+    bool exitProgram()
+    {
+        clickImage("imExit", "imExit_Up");
+        return programEnded;
+    }
+};
+
+TEST_F(BackupReminderTest, ABackupIsOfferedAtTheEndWhenThirtyDaysHavePassedOrTheUserAskedForIt)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString overdue = "No backup of your financial data has been made in the last 30 days.\n\r"
+                            "Back it up now?";
+    const QString asked = "Back up your financial data before the program ends?";
+    struct Case
+    {
+        const char *name;
+        std::optional<int> lastBackupDaysAgo; // none: no backup was ever made
+        bool everyEnd;                        // the Settings page's box ticked
+        QString question;                     // empty: nothing is offered
+    };
+    const Case cases[] = {
+        {"never backed up, first use today", std::nullopt, false, {}},
+        {"29 days ago", 29, false, {}},
+        {"30 days ago", 30, false, overdue},
+        {"a year ago", 365, false, overdue},
+        {"a clock set two days ahead", -2, false, overdue},
+        {"yesterday, asked for at every end", 1, true, asked},
+        {"never, asked for at every end", std::nullopt, true, asked},
+        {"overdue and asked for: the overdue question", 31, true, overdue},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(home.filePath("config/Norvale/Worthsheet.conf"));
+        if (c.lastBackupDaysAgo)
+            BackupReminder::recordBackup(now.addDays(-*c.lastBackupDaysAgo).addSecs(-60));
+        messages->clear();
+        if (!c.question.isEmpty())
+            messages->answer(Messages::Answer::No);
+        startOnSettings();
+        // The box is ticked as the user ticks it, and the choice outlives the run.
+        auto *box = main->findChild<QCheckBox *>("cbBackupAtEveryEnd");
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_FALSE(box->isChecked());
+        if (c.everyEnd)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_EQ(BackupReminder::offeredAtEveryEnd(), c.everyEnd);
+        EXPECT_TRUE(exitProgram());
+        if (!c.question.isEmpty()) {
+            ASSERT_EQ(messages->texts(), QStringList({c.question}));
+            EXPECT_EQ(messages->shown().back().kind, Messages::Kind::Confirmation);
+            EXPECT_EQ(messages->shown().back().buttons, Messages::Buttons::YesNo);
+        } else {
+            EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+        }
+        if (c.everyEnd) {
+            startOnSettings();
+            EXPECT_TRUE(main->findChild<QCheckBox *>("cbBackupAtEveryEnd")->isChecked());
+        }
+    }
+    // The first end without a backup started the count: thirty days on, the offer comes.
+    QFile::remove(home.filePath("config/Norvale/Worthsheet.conf"));
+    EXPECT_TRUE(BackupReminder::questionAtEnd(now.addDays(-31)).isEmpty());
+    EXPECT_FALSE(BackupReminder::questionAtEnd(now).isEmpty());
+    // Before the login nothing is offered: the login page ends the program as it is.
+    messages->clear();
+    start();
+    programEnded = false;
+    QObject::connect(main.get(), &TfrmMain::closed, main.get(), [this] { programEnded = true; });
+    main->close();
+    EXPECT_TRUE(programEnded);
+    EXPECT_TRUE(messages->texts().isEmpty());
+}
+
+TEST_F(BackupReminderTest, LeavingTheOfferedBackupWithoutOneLetsTheNextExitEndTheProgram)
+{
+    BackupReminder::recordBackup(QDateTime::currentDateTime().addDays(-40));
+    messages->answer(Messages::Answer::Yes);
+    startOnSettings();
+    EXPECT_FALSE(exitProgram());
+    ASSERT_TRUE(lastOpened);
+    EXPECT_STREQ(lastOpened->metaObject()->className(), "TfrmBackup");
+    press("btnClose");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 1000));
+    EXPECT_EQ(currentPage(), "tsSettings");
+    messages->clear();
+    EXPECT_TRUE(exitProgram());
+    EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join("|").toStdString();
+    // Still overdue: the next run asks again.
+    EXPECT_FALSE(BackupReminder::questionAtEnd(QDateTime::currentDateTime()).isEmpty());
+}
+
+TEST_F(BackupReminderTest, YesOpensTheBackupWhoseSuccessIsRememberedAndEndsTheProgram)
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    BackupReminder::recordBackup(before.addDays(-40));
+    messages->answer(Messages::Answer::Yes);
+    startOnSettings();
+    EXPECT_FALSE(exitProgram());
+    ASSERT_TRUE(lastOpened);
+    EXPECT_STREQ(lastOpened->metaObject()->className(), "TfrmBackup");
+    EXPECT_FALSE(main->isVisible());
+    typeFolder(backupFolder.path());
+    press("btnOK");
+    EXPECT_EQ(messages->last(), "Backup Successful.");
+    EXPECT_GE(BackupReminder::lastBackup(), before);
+    press("btnClose");
+    EXPECT_TRUE(waitForProgramEnd());
+    // Kept beside the database, never in it.
+    EXPECT_TRUE(QFileInfo::exists(home.filePath("config/Norvale/Worthsheet.conf")));
+    EXPECT_EQ(fileMode(home.filePath("config/Norvale/Worthsheet.conf")), 0600);
 }
 
 class RestoreTest : public CopyWindowTest

@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/main_commands.h"
+#include "app/tfrm_guide.h"
 #include "data/tdm1.h"
 #include "recording_shell.h"
 #include "scripted_file_chooser.h"
@@ -107,6 +109,7 @@ const std::vector<Offered> &offered()
         {"&Statement", "actReadiness", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"&Print", "actPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"&Print", "actBlankForm", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {"&Help", "actUserGuide", QKeySequence(Qt::Key_F1)},
         {"&Help", "actCheckUpdate", {}},
         {"&Help", "actAbout", {}},
     };
@@ -265,6 +268,19 @@ TEST_F(MainMenuTest, EachCommandOpensWhatItNames)
          [&] {
              ASSERT_EQ(shell.addresses().size(), 1);
              EXPECT_TRUE(shell.addresses()[0].contains("/sc/update/update.php?user_version="));
+         }},
+        {"actUserGuide",
+         [&] {
+             // A window of its own beside the main window, which stays as it was.
+             TfrmGuide *guide = nullptr;
+             for (QWidget *window : QApplication::topLevelWidgets())
+                 if (auto *found = qobject_cast<TfrmGuide *>(window); found && found->isVisible())
+                     guide = found;
+             ASSERT_TRUE(guide);
+             EXPECT_EQ(guide->browser()->source().toString(), TfrmGuide::Source);
+             EXPECT_TRUE(opened.isEmpty());
+             EXPECT_TRUE(main->isVisible());
+             guide->close();
          }},
         {"actAbout", opens("TfrmInfo")},
     };

@@ -1,5 +1,6 @@
 // The seventeen list windows driven as a user does: through the main window's links,
 // typing and clicking, with the exact texts of each window written out here as the oracle.
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -327,6 +328,43 @@ TEST_P(EveryListWindow, CancelDropsANewRowAndTheLabelShowsTheTotalRecomputed)
     EXPECT_EQ(table().state(), Table::State::Browse);
     EXPECT_EQ(totalLabel(), "Total: $.00");
     EXPECT_EQ(QApplication::focusWidget(), window()->firstField());
+    clickButton("btnClose");
+}
+
+// Which grid columns are amounts is read from the file's schema (REAL columns), not from the
+// window's own table.
+TEST_P(EveryListWindow, ItsGridShowsEveryAmountAsMoneyAndEveryTextAsStored)
+{
+    const ListMember &member = *findListMember(oracle().className);
+    const QString tableName = table().TableName();
+    QStringList fields{"ClientId"}, values{"'1'"}, expected;
+    std::vector<bool> amounts;
+    for (const ListMember::Column &column : member.columns) {
+        const bool amount = text(QString("SELECT type FROM pragma_table_info('%1') WHERE name = '%2'")
+                                     .arg(tableName, column.field)) == "REAL";
+        fields << QString("\"%1\"").arg(column.field);
+        // The first amount plain, the next negative with half a cent to round away from zero.
+        const bool first = std::count(amounts.begin(), amounts.end(), true) == 0;
+        values << (amount ? (first ? "12450.75" : "-1234567.505") : QString("'%1 text'").arg(column.field));
+        expected << (amount ? (first ? "12,450.75" : "-1,234,567.51") : QString("%1 text").arg(column.field));
+        amounts.push_back(amount);
+    }
+    ASSERT_TRUE(std::count(amounts.begin(), amounts.end(), true) > 0);
+    exec(QString("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(tableName, fields.join(", "), values.join(", ")));
+
+    SectionListEditor *w = openFromLink(oracle().link);
+    ASSERT_TRUE(w);
+    auto *grid = w->findChild<DBGrid *>("DBGrid1");
+    ASSERT_TRUE(grid);
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+    QStringList shown;
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        const QModelIndex cell = grid->model()->index(0, c);
+        shown << cell.data(Qt::DisplayRole).toString();
+        const auto alignment = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
+        EXPECT_EQ(bool(alignment & Qt::AlignRight), amounts[size_t(c)]) << c;
+    }
+    EXPECT_EQ(shown, expected);
     clickButton("btnClose");
 }
 

@@ -16,6 +16,7 @@
 void MainWindowTest::SetUp()
 {
     dataHome = std::make_unique<ScopedEnvironment>("XDG_DATA_HOME", home.path().toUtf8());
+    configHome = std::make_unique<ScopedEnvironment>("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
     databasePath = Tdm1::DatabaseFileCandidates().first();
     ASSERT_TRUE(createDatabaseFile(databasePath));
     messages = std::make_unique<RecordingMessages>();
@@ -29,6 +30,7 @@ void MainWindowTest::TearDown()
     // Nothing of this test may run in the next one.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     messages.reset();
+    configHome.reset();
     dataHome.reset();
 }
 

@@ -53,6 +53,8 @@ protected:
 
     QTemporaryDir home;
     std::unique_ptr<ScopedEnvironment> dataHome;
+    // The program's own settings go to the temporary folder too, never the user's.
+    std::unique_ptr<ScopedEnvironment> configHome;
     QString databasePath;
     std::unique_ptr<RecordingMessages> messages;
     std::unique_ptr<TfrmMain> main;
