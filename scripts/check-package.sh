@@ -94,13 +94,13 @@ else
   (cd "$work/pictures" && exec env -i HOME="$home" XDG_DATA_HOME="$data_home" PATH="$root/usr/bin:/usr/bin:/bin" \
     LANG=C.UTF-8 QT_QPA_PLATFORM=minimal QT_DEBUG_BACKINGSTORE=1 $exec_line >"$work/program.log" 2>&1) &
   program_pid=$!
-  # The main window is 714 x 513; a message box (the connection error) would come first
-  # and, unanswered, keep it from showing.
+  # The main window is 714 wide and 513 high below its menu bar; a message box (the
+  # connection error) would come first and, unanswered, keep it from showing.
   window=
   for _ in $(seq 300); do
     for picture in "$work"/pictures/output*.png; do
       # Only a picture written whole: it ends with the image's end chunk.
-      [ -f "$picture" ] && [ "$(png_size "$picture")" = "714x513" ] \
+      [ -f "$picture" ] && [[ "$(png_size "$picture")" =~ ^714x5[1-9][0-9]$ ]] \
         && [ "$(tail -c 8 "$picture" | head -c 4 | tr -d '\0')" = IEND ] && window=$picture
     done
     [ -n "$window" ] && break
