@@ -210,8 +210,16 @@ TEST_F(StatementJsonTest, MalformedFilesAreRefusedNamingFileAndPathAndNothingIsS
          R"("Okafor)"},
         // JSON, but no statement file.
         {"[1, 2]", QStringLiteral("$: a statement file is an object")},
-        {exportedWith("\"version\": 1", "\"version\": 2"),
-         QStringLiteral("$.version: unknown format version 2; this program reads version 1")},
+        {exportedWith("\"version\": 2", "\"version\": 3"),
+         QStringLiteral("$.version: unknown format version 3; this program reads versions 1 to 2")},
+        {exportedWith("\"version\": 2", "\"version\": 1.5"),
+         QStringLiteral("$.version: unknown format version 1.5; this program reads versions 1 to 2")},
+        // A file of version 1 holds none of the fields version 2 added.
+        {exportedWith("\"version\": 2", "\"version\": 1"),
+         QStringLiteral("$.statement.Client.BusinessAddress: Client has no field BusinessAddress in version 1 of the format")},
+        {exportedWith("\"Occupancy\": \"Owner Occupied\"", "\"Occupancy\": \"Rented\""),
+         QStringLiteral("$.statement.RealEstate[0].Occupancy: \"Rented\" is not an entry of the list (Owner Occupied, "
+                        "Second Home, Tenant Occupied, Partly Tenant Occupied, Vacant)")},
         {exportedWith("\"Worthsheet statement\"", "\"spreadsheet\""),
          QStringLiteral(R"($.format: not a Worthsheet statement file ("format" must be "Worthsheet statement"))")},
         {exportedWith("\"Cash\": [", "\"Bitcoin\": [], \"Cash\": ["), QStringLiteral("$.statement.Bitcoin: unknown table Bitcoin")},
