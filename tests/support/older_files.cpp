@@ -118,6 +118,18 @@ QString filledNewFields(const QString &path)
     return filled.join(u'\n');
 }
 
+void emptyNewFields(const QString &path)
+{
+    const QStringList fields = filledNewFields(path).split(u'\n', Qt::SkipEmptyParts);
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
+    for (const QString &field : fields) {
+        const QStringList parts = field.split(u'.');
+        db.exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = CASE WHEN typeof(\"%2\") = 'text' THEN '' END")
+                    .arg(parts[0], parts[1])
+                    .toStdString());
+    }
+}
+
 QString schemaText(const QString &path)
 {
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);

@@ -20,5 +20,9 @@ QString version1Dump(const QString &path);
 // NULL), as "Table.Field" lines; empty when every one is empty.
 QString filledNewFields(const QString &path);
 
+// Empties every field beyond those of version 1, as a file of version 1 brought to version 2
+// holds them.
+void emptyNewFields(const QString &path);
+
 // The file's sqlite_master, every entry's type, name, table and SQL text, by name.
 QString schemaText(const QString &path);
