@@ -67,6 +67,46 @@ const QStringList &expenseTypes()
     return list;
 }
 
+const QStringList &businessTypes()
+{
+    static const QStringList list = {"Corporation", "S-Corp", "LLC", "Partnership", "Sole Proprietor"};
+    return list;
+}
+
+const QStringList &occupancies()
+{
+    static const QStringList list = {"Owner Occupied", "Second Home", "Tenant Occupied", "Partly Tenant Occupied",
+                                     "Vacant"};
+    return list;
+}
+
+const QStringList &lienStatuses()
+{
+    static const QStringList list = {"Current",          "30 Days Past Due", "60 Days Past Due",
+                                     "90+ Days Past Due", "In Forbearance",   "In Foreclosure"};
+    return list;
+}
+
+const QStringList &paymentFrequencies()
+{
+    static const QStringList list = {"Weekly",        "Every Two Weeks", "Monthly",    "Quarterly",
+                                     "Semi-Annually", "Annually",        "At Maturity"};
+    return list;
+}
+
+const QStringList &contingentCategories()
+{
+    static const QStringList list = {"As Endorser or Co-Maker", "Legal Claims & Judgments",
+                                     "Provision for Federal Income Tax", "Other Special Debt"};
+    return list;
+}
+
+const QStringList &otherLiabilityCategories()
+{
+    static const QStringList list = {"Other Liability", "Installment Account", "Loan Against Life Insurance"};
+    return list;
+}
+
 const QStringList &noYes()
 {
     static const QStringList list = {"No", "Yes"};

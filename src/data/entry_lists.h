@@ -56,7 +56,16 @@ const QStringList &otherAssetTypes();
 const QStringList &contingentTypes();
 const QStringList &incomeTypes();
 const QStringList &expenseTypes();
-// Every "Pledged?" list and the legal answers.
+// The lists of the fields of the lender's forms.
+const QStringList &businessTypes();
+const QStringList &occupancies();
+const QStringList &lienStatuses();
+const QStringList &paymentFrequencies();
+// The form's four kinds of contingent liability.
+const QStringList &contingentCategories();
+// The page 1 line another liability belongs to; empty reads as the first.
+const QStringList &otherLiabilityCategories();
+// Every "Pledged?" list, the legal answers and the programs of the lender's forms.
 const QStringList &noYes();
 // The fifty state codes of every state list.
 const QStringList &states();

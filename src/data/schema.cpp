@@ -1,5 +1,7 @@
 #include "schema.h"
 
+#include <string>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +12,34 @@
 #include "engine/engine_error.h"
 #include "engine/file_copy.h"
 #include "engine/integrity_check.h"
+#include "schema_step2_text.h"
 #include "schema_text.h"
 
+const std::vector<const char *> &schemaSteps()
+{
+    static const std::vector<const char *> steps{kSchemaText, kSchemaStep2Text};
+    return steps;
+}
+
+const char *schemaSqlOfVersion(int version)
+{
+    static const std::vector<std::string> schemas = [] {
+        std::vector<std::string> built;
+        std::string text;
+        for (const char *step : schemaSteps()) {
+            text += step;
+            built.push_back(text);
+        }
+        return built;
+    }();
+    if (version < 1 || version > int(schemas.size()))
+        throw EngineError(QStringLiteral("The database has a version this program does not know (%1)").arg(version));
+    return schemas[size_t(version - 1)].c_str();
+}
 
 const char *schemaSql()
 {
-    return kSchemaText;
+    return schemaSqlOfVersion(int(schemaSteps().size()));
 }
 
 bool createDatabaseFile(const QString &path, QString *error)
@@ -61,7 +85,9 @@ QString checkStatementDatabase(const QString &path)
     try {
         // immutable: the connection neither writes nor plays back a journal.
         Connection file = Connection::immutable(path);
-        if (const QString difference = Database::compareSchema(file, schemaSql()); !difference.isEmpty())
+        const int version = Database::versionOf(Database::fileUserVersion(path));
+        if (const QString difference = Database::compareSchema(file, schemaSqlOfVersion(version));
+            !difference.isEmpty())
             return difference;
         // The full check: it also finds an index that disagrees with its table.
         if (!IntegrityCheck::problemOf(file).isEmpty())

@@ -41,7 +41,7 @@ Tdm1::Tdm1(QObject *parent)
 {
     db1.SetDatabaseName(QStringLiteral("wks.ABS"));
     db1.SetKeepConnection(false);
-    db1.SetSchema(schemaSql());
+    db1.SetSchema(schemaSteps());
     tblCash.setReadAs(QStringLiteral("Type"), EntryLists::cashTypeFormerSpellings());
 
     m_openOrder = {&tblUser,          &tblClient,         &tblFSPro,       &tblCash,

@@ -110,7 +110,7 @@ QVariant fieldValue(const ExchangeTable &table, const ExchangeField &field, cons
     return QVariant(qint64(std::llround(amount * TenThousandths)));
 }
 
-RecordRow recordRow(const ExchangeTable &table, const QJsonValue &value, const Location &at)
+RecordRow recordRow(const ExchangeTable &table, const QJsonValue &value, const Location &at, int version)
 {
     if (!value.isObject())
         at.fail(QStringLiteral("%1 where a row of %2 (an object) belongs").arg(kindOfJson(value), table.name));
@@ -122,6 +122,10 @@ RecordRow recordRow(const ExchangeTable &table, const QJsonValue &value, const L
         const ExchangeField *field = table.field(it.key());
         if (!field)
             fieldAt.fail(QStringLiteral("%1 has no field %2").arg(table.name, it.key()));
+        if (field->sinceVersion > version)
+            fieldAt.fail(QStringLiteral("%1 has no field %2 in version %3 of the format")
+                             .arg(table.name, it.key())
+                             .arg(version));
         row.emplace_back(field->name, fieldValue(table, *field, it.value(), fieldAt));
     }
     return row;
@@ -170,11 +174,15 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
         root.key(QStringLiteral("format")).fail(QStringLiteral("not a Worthsheet statement file (\"format\" must be \"%1\")")
                                                     .arg(QString::fromLatin1(FormatName)));
     const QJsonValue version = file.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != FormatVersion)
+    const double versionNumber = version.isDouble() ? version.toDouble() : 0;
+    if (!version.isDouble() || versionNumber != std::floor(versionNumber) || versionNumber < OldestFormatVersion
+        || versionNumber > FormatVersion)
         root.key(QStringLiteral("version"))
-            .fail(QStringLiteral("unknown format version %1; this program reads version %2")
-                      .arg(version.isDouble() ? QString::number(version.toDouble()) : kindOfJson(version))
+            .fail(QStringLiteral("unknown format version %1; this program reads versions %2 to %3")
+                      .arg(version.isDouble() ? QString::number(versionNumber) : kindOfJson(version))
+                      .arg(OldestFormatVersion)
                       .arg(FormatVersion));
+    const int fileVersion = int(versionNumber);
     const Location statementAt = root.key(QStringLiteral("statement"));
     const QJsonValue statementValue = file.value(QStringLiteral("statement"));
     if (!statementValue.isObject())
@@ -189,10 +197,12 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
     const QString clientName = statementClientTable().name;
     if (!statement.contains(clientName))
         statementAt.fail(QStringLiteral("the statement has no %1").arg(clientName));
-    record.client = recordRow(statementClientTable(), statement.value(clientName), statementAt.key(clientName));
+    record.client =
+        recordRow(statementClientTable(), statement.value(clientName), statementAt.key(clientName), fileVersion);
     const QString totalsName = statementTotalsTable().name;
     if (statement.contains(totalsName))
-        record.totals = recordRow(statementTotalsTable(), statement.value(totalsName), statementAt.key(totalsName));
+        record.totals = recordRow(statementTotalsTable(), statement.value(totalsName), statementAt.key(totalsName),
+                                  fileVersion);
     qsizetype detailRows = 0;
     for (const ExchangeTable &table : statementDetailTables()) {
         std::vector<RecordRow> rows;
@@ -207,7 +217,7 @@ StatementRecord fromJson(const QByteArray &json, const QString &source)
                 tableAt.fail(QStringLiteral("more than %1 rows in all; a statement file holds no more").arg(MaxDetailRows));
             rows.reserve(size_t(array.size()));
             for (qsizetype i = 0; i < array.size(); ++i)
-                rows.push_back(recordRow(table, array.at(i), tableAt.index(i)));
+                rows.push_back(recordRow(table, array.at(i), tableAt.index(i), fileVersion));
         }
         record.details.emplace_back(table.name, std::move(rows));
     }

@@ -12,7 +12,10 @@ class Tdm1;
 namespace StatementJson {
 
 inline constexpr char FormatName[] = "Worthsheet statement";
-inline constexpr int FormatVersion = 1;
+// The version written. Version n holds the fields of version n of the database file; every
+// earlier version is still read, its missing fields empty.
+inline constexpr int FormatVersion = 2;
+inline constexpr int OldestFormatVersion = 1;
 // A statement of a few thousand rows is well below this; anything larger is refused
 // before it is read.
 inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;

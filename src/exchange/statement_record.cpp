@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/engine/connection.h"
+#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/field.h"
 #include "data/engine/query.h"
@@ -20,7 +21,16 @@ struct StatementTables
     std::vector<ExchangeTable> details;
 };
 
-ExchangeTable readTable(Connection &schema, const QString &name)
+bool hasColumn(Connection &schema, const QString &table, const QString &field)
+{
+    Query info(schema, "SELECT 1 FROM pragma_table_info(:table) WHERE name = :field");
+    info.bind(":table", table);
+    info.bind(":field", field);
+    return info.next();
+}
+
+// The fields of the current version, each marked with the first version that has it.
+ExchangeTable readTable(Connection &schema, std::vector<Connection> &older, const QString &name)
 {
     ExchangeTable table{name, {}};
     Query info(schema, "SELECT name, type, pk FROM pragma_table_info(:table)");
@@ -30,7 +40,10 @@ ExchangeTable readTable(Connection &schema, const QString &name)
         const FieldKind kind = fieldKindOfDeclaredType(info.text(1), info.integer(2) != 0);
         if (kind == FieldKind::Key || field.compare(QLatin1String("ClientId"), Qt::CaseInsensitive) == 0)
             continue;
-        table.fields.push_back({field, kind});
+        int since = Database::UserVersion;
+        while (since > 1 && hasColumn(older[size_t(since - 2)], name, field))
+            --since;
+        table.fields.push_back({field, kind, since});
     }
     return table;
 }
@@ -40,16 +53,31 @@ const StatementTables &tables()
     static const StatementTables built = [] {
         Connection schema = Connection::memory();
         schema.exec(schemaSql());
+        std::vector<Connection> older;
+        for (int version = 1; version < Database::UserVersion; ++version) {
+            older.push_back(Connection::memory());
+            older.back().exec(schemaSqlOfVersion(version));
+        }
         StatementTables result;
-        result.client = readTable(schema, QStringLiteral("Client"));
-        result.totals = readTable(schema, QStringLiteral("FSPro"));
+        result.client = readTable(schema, older, QStringLiteral("Client"));
+        result.totals = readTable(schema, older, QStringLiteral("FSPro"));
         Query names(schema, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
                             "AND name NOT IN ('User', 'Client', 'FSPro') ORDER BY rowid");
         while (names.next())
-            result.details.push_back(readTable(schema, names.text(0)));
+            result.details.push_back(readTable(schema, older, names.text(0)));
         return result;
     }();
     return built;
+}
+
+// The fields a file of that version has.
+ExchangeTable fieldsOfVersion(const ExchangeTable &table, int version)
+{
+    ExchangeTable kept{table.name, {}};
+    for (const ExchangeField &field : table.fields)
+        if (field.sinceVersion <= version)
+            kept.fields.push_back(field);
+    return kept;
 }
 
 std::string selectText(const ExchangeTable &table, const char *where)
@@ -176,21 +204,24 @@ const ExchangeTable *statementTable(const QString &name)
 }
 
 template <class File>
-StatementRecord readStatementOf(File &db, qint64 id)
+StatementRecord readStatementOf(File &db, qint64 id, int version)
 {
     try {
         StatementRecord record;
-        std::vector<RecordRow> client = readRows(db, statementClientTable(), "\"Id\" = ?", id, false, true);
+        std::vector<RecordRow> client =
+            readRows(db, fieldsOfVersion(statementClientTable(), version), "\"Id\" = ?", id, false, true);
         if (client.empty())
             throw ExchangeError(QStringLiteral("There is no statement %1").arg(id));
         record.client = std::move(client.front());
         // A statement has one totals row; should a file hold more, the first counts, as in
         // the program's own tables.
-        std::vector<RecordRow> totals = readRows(db, statementTotalsTable(), "\"ClientId\" = ?", id, true, true);
+        std::vector<RecordRow> totals =
+            readRows(db, fieldsOfVersion(statementTotalsTable(), version), "\"ClientId\" = ?", id, true, true);
         if (!totals.empty())
             record.totals = std::move(totals.front());
         for (const ExchangeTable &table : statementDetailTables())
-            record.details.emplace_back(table.name, readRows(db, table, "\"ClientId\" = ?", id, true, false));
+            record.details.emplace_back(
+                table.name, readRows(db, fieldsOfVersion(table, version), "\"ClientId\" = ?", id, true, false));
         return record;
     } catch (const EngineError &e) {
         throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(e.message()));
@@ -199,7 +230,17 @@ StatementRecord readStatementOf(File &db, qint64 id)
 
 StatementRecord readStatement(Connection &file, qint64 id)
 {
-    return readStatementOf(file, id);
+    int version = Database::UserVersion;
+    try {
+        Query query(file, "PRAGMA user_version");
+        if (query.next())
+            version = Database::versionOf(int(query.integer(0)));
+    } catch (const EngineError &e) {
+        throw ExchangeError(QStringLiteral("The statement file cannot be read: %1").arg(e.message()));
+    }
+    if (!Database::knownUserVersion(version))
+        throw ExchangeError(QStringLiteral("The statement file has a version this program does not know (%1)").arg(version));
+    return readStatementOf(file, id, version);
 }
 
 StatementRecord readStatement(Tdm1 &dm, const QString &id)
@@ -208,7 +249,7 @@ StatementRecord readStatement(Tdm1 &dm, const QString &id)
     const qint64 key = id.toLongLong(&ok);
     if (!ok)
         throw ExchangeError(QStringLiteral("There is no statement %1").arg(id));
-    return readStatementOf(dm.db1, key);
+    return readStatementOf(dm.db1, key, Database::UserVersion);
 }
 
 std::vector<qint64> statementIds(Connection &file)

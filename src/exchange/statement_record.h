@@ -33,6 +33,8 @@ struct ExchangeField
 {
     QString name;
     FieldKind kind;
+    // The first version of the database file that has the field.
+    int sinceVersion = 1;
 };
 
 struct ExchangeTable
@@ -55,7 +57,8 @@ const ExchangeTable *statementTable(const QString &name);
 // stored, and is 0 for Client and FSPro (one row each).
 QString valuePlace(qint64 statement, const QString &table, qsizetype row, const QString &field);
 
-// Reads statement id of another file through a connection of its own. Throws ExchangeError
+// Reads statement id of another file through a connection of its own, by the fields of the
+// file's version (a field it lacks is left out of the record, as empty). Throws ExchangeError
 // when there is no such statement or a stored amount is not a number, naming its place
 // (valuePlace).
 StatementRecord readStatement(Connection &file, qint64 id);

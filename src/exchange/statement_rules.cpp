@@ -57,6 +57,21 @@ const std::vector<FieldMeaning> &meanings()
         {"Legal", "SpouseAssets", Meaning::Entry, noYes},
         {"Legal", "EstateAssets", Meaning::Entry, noYes},
         {"Legal", "DebtAssets", Meaning::Entry, noYes},
+        // The fields of the lender's forms (version 2 of the file).
+        {"Client", "BusinessType", Meaning::Entry, businessTypes},
+        {"Client", "ProgramLoans", Meaning::Entry, noYes},
+        {"Client", "Program8a", Meaning::Entry, noYes},
+        {"Client", "ProgramWOSB", Meaning::Entry, noYes},
+        {"Client", "ProgramDisaster", Meaning::Entry, noYes},
+        {"RealEstate", "DatePurchased", Meaning::Date},
+        {"RealEstate", "Occupancy", Meaning::Entry, occupancies},
+        {"RealEstate", "InterestRate", Meaning::Percent},
+        {"RealEstate", "LienStatus", Meaning::Entry, lienStatuses},
+        {"Bank", "PaymentFrequency", Meaning::Entry, paymentFrequencies},
+        {"Investments", "QuotationDate", Meaning::Date},
+        {"Contingent", "Category", Meaning::Entry, contingentCategories},
+        {"Other", "Category", Meaning::Entry, otherLiabilityCategories},
+        {"Taxes", "DueDate", Meaning::Date},
     };
     return list;
 }

@@ -24,6 +24,7 @@
 #include "maintenance_fixture.h"
 #include "support/crafted_files.h"
 #include "support/file_mode.h"
+#include "support/older_files.h"
 
 namespace {
 
@@ -633,6 +634,40 @@ TEST_F(RestoreTest, AGoodBackupReplacesTheDatabaseKeepsTheOldOneAndIsReadAtTheNe
     restart();
     enterWithoutLogin();
     EXPECT_EQ(listedLastNames(), QStringList({"Restored"}));
+}
+
+// A backup made before version 2 is restored as it is and brought to version 2 at the next
+// start by the same step as any file of version 1; one of a later version is refused.
+TEST_F(RestoreTest, ABackupOfVersion1IsRestoredAndBroughtToVersion2AtTheNextStart)
+{
+    const QString backup = backupFile(backupFolder.path());
+    {
+        QTemporaryDir work;
+        makeBackup(work.path(), "Older");
+        writeVersion1Copy(backupFile(work.path()), backup);
+    }
+    SQLite::Database(backup.toStdString(), SQLite::OPEN_READWRITE).exec("PRAGMA user_version = 3");
+    const QByteArray current = fileBytes(databasePath);
+    restoreFromFolder();
+    EXPECT_FALSE(messages->last().startsWith("Restore Successful."));
+    EXPECT_TRUE(fileBytes(databasePath) == current);
+    press("btnClose");
+    ASSERT_TRUE(waitForProgramEnd());
+    restart();
+    enterWithoutLogin();
+
+    SQLite::Database(backup.toStdString(), SQLite::OPEN_READWRITE).exec("PRAGMA user_version = 1");
+    const QString values = version1Dump(backup);
+    restoreFromFolder();
+    EXPECT_TRUE(messages->last().startsWith("Restore Successful."));
+    EXPECT_TRUE(fileBytes(databasePath) == fileBytes(backup));
+    press("btnClose");
+    ASSERT_TRUE(waitForProgramEnd());
+    restart();
+    enterWithoutLogin();
+    EXPECT_EQ(listedLastNames(), QStringList({"Older"}));
+    EXPECT_EQ(Database::fileUserVersion(databasePath), Database::UserVersion);
+    EXPECT_EQ(version1Dump(databasePath).toStdString(), values.toStdString());
 }
 
 TEST_F(RestoreTest, TheRestoredDatabaseAndTheDataKeptFromBeforeArePrivate)

@@ -32,6 +32,13 @@ protected:
         addRow(dm->tblExpenditure, id, {{"Type", "Mortgage Payment"}, {"Amount", 12000.0}, {"MAmount", "1000"}});
         addRow(dm->tblRealEstate, id, {{"PercentOwned", 50.0}, {"MarketValue", 300000.0},
                                        {"CurrentBalance", 100000.0}, {"PercentLiability", 50.0}});
+        // Fields of the lender's forms travel with the rest.
+        db.exec(QString("UPDATE Client SET BusinessName = 'Avery Tools', ProgramLoans = 'Yes' WHERE Id = %1; "
+                        "UPDATE RealEstate SET LienOnProperty = 'Home', InterestRate = 6.25, MonthlyRent = 1800 "
+                        "WHERE ClientId = '%1'; UPDATE Investments SET QuotationDate = '02/26/2027' "
+                        "WHERE ClientId = '%1'; UPDATE Other SET Category = 'Installment Account' WHERE ClientId = '%1'")
+                    .arg(id));
+        reopen();
         select(id);
         RecalcAllTotals(*dm);
         const QString other = addStatement("Cy", "Cole");

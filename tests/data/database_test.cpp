@@ -16,6 +16,7 @@
 #include "support/child_process.h"
 #include "support/crafted_files.h"
 #include "support/file_mode.h"
+#include "support/older_files.h"
 #include "support/recording_messages.h"
 #include "support/temp_database.h"
 
@@ -286,11 +287,17 @@ TEST(DatabaseFile, NewFilesCarryOurVersionAndFilesDeliveredWithoutOneStillOpen)
 {
     TempDatabase db;
     EXPECT_EQ(db.count("PRAGMA user_version"), Database::UserVersion);
-    db.exec("PRAGMA user_version = 0");
-    EXPECT_EQ(checkStatementDatabase(db.path()), "");
+    // Files delivered before a version was written hold the tables of version 1.
+    QTemporaryDir dir;
+    const QString old = dir.filePath("wks.ABS");
+    writeVersion1File(old);
+    SQLite::Database(old.toStdString(), SQLite::OPEN_READWRITE).exec("PRAGMA user_version = 0");
+    EXPECT_EQ(checkStatementDatabase(old), "");
     Tdm1 dm;
-    dm.db1.SetDatabaseFileName(db.path());
+    dm.db1.SetDatabaseFileName(old);
     EXPECT_NO_THROW(dm.db1.SetConnected(true));
+    dm.db1.Close();
+    EXPECT_EQ(schemaText(old), schemaText(db.path()));
 }
 
 // A statement database of another kind caught in the middle of a large transaction: its

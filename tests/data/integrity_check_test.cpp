@@ -43,7 +43,7 @@ protected:
         GetParam().make(path);
         dm = std::make_unique<Tdm1>();
         dm->db1.SetDatabaseFileName(path);
-        dm->db1.SetSchema(schemaSql());
+        dm->db1.SetSchema(schemaSteps());
         dm->db1.SetConnected(true);
         dm->OpenTables();
     }

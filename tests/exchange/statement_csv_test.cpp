@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "base/whole_file.h"
+#include "data/schema.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_csv.h"
 #include "exchange_fixture.h"
@@ -248,6 +249,32 @@ TEST_F(StatementCsvTest, AnExportFailingHalfWayLeavesNoneOfItsFiles)
         EXPECT_THROW(exportStatementCsv(*dm, fullId, folder()), ExchangeError);
         EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
+}
+
+// A spreadsheet that reads the columns by their place reads a file of version 1 and one of
+// version 2 alike: the columns version 2 added come after the old ones.
+TEST_F(StatementCsvTest, TheColumnsOfVersion2ComeAfterThoseOfVersion1)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    exportStatementCsv(*dm, fullId, folder());
+    SQLite::Database version1(":memory:", SQLite::OPEN_READWRITE);
+    version1.exec(schemaSqlOfVersion(1));
+    int added = 0;
+    for (const QString &name : QDir(folder()).entryList({QStringLiteral("*.csv")})) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(QDir(folder()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QStringList header = QString::fromUtf8(file.readLine()).trimmed().split(u',');
+        QStringList old;
+        SQLite::Statement info(version1, "SELECT name FROM pragma_table_info(?) WHERE pk = 0 AND name <> 'ClientId'");
+        info.bind(1, QFileInfo(name).baseName().toStdString());
+        while (info.executeStep())
+            old << QString::fromUtf8(info.getColumn(0).getText());
+        ASSERT_FALSE(old.isEmpty());
+        EXPECT_EQ(header.mid(0, old.size()), old);
+        added += int(header.size() - old.size());
+    }
+    EXPECT_EQ(added, 37) << "every field of version 2 is a column";
 }
 
 } // namespace

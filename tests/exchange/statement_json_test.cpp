@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -14,6 +15,7 @@
 #include "exchange/statement_json.h"
 #include "exchange_fixture.h"
 #include "support/full_statement.h"
+#include "support/older_files.h"
 
 namespace {
 
@@ -210,8 +212,16 @@ TEST_F(StatementJsonTest, MalformedFilesAreRefusedNamingFileAndPathAndNothingIsS
          R"("Okafor)"},
         // JSON, but no statement file.
         {"[1, 2]", QStringLiteral("$: a statement file is an object")},
-        {exportedWith("\"version\": 1", "\"version\": 2"),
-         QStringLiteral("$.version: unknown format version 2; this program reads version 1")},
+        {exportedWith("\"version\": 2", "\"version\": 3"),
+         QStringLiteral("$.version: unknown format version 3; this program reads versions 1 to 2")},
+        {exportedWith("\"version\": 2", "\"version\": 1.5"),
+         QStringLiteral("$.version: unknown format version 1.5; this program reads versions 1 to 2")},
+        // A file of version 1 holds none of the fields version 2 added.
+        {exportedWith("\"version\": 2", "\"version\": 1"),
+         QStringLiteral("$.statement.Client.BusinessAddress: Client has no field BusinessAddress in version 1 of the format")},
+        {exportedWith("\"Occupancy\": \"Owner Occupied\"", "\"Occupancy\": \"Rented\""),
+         QStringLiteral("$.statement.RealEstate[0].Occupancy: \"Rented\" is not an entry of the list (Owner Occupied, "
+                        "Second Home, Tenant Occupied, Partly Tenant Occupied, Vacant)")},
         {exportedWith("\"Worthsheet statement\"", "\"spreadsheet\""),
          QStringLiteral(R"($.format: not a Worthsheet statement file ("format" must be "Worthsheet statement"))")},
         {exportedWith("\"Cash\": [", "\"Bitcoin\": [], \"Cash\": ["), QStringLiteral("$.statement.Bitcoin: unknown table Bitcoin")},
@@ -436,6 +446,37 @@ TEST_F(StatementJsonTest, AnEncryptedFileWithoutItsPasswordOrDamagedImportsNothi
         SCOPED_TRACE(c.name);
         expectRefusedFile(writeFile(QString::fromLatin1(c.name), c.content), {c.fragment}, {}, c.password);
     }
+}
+
+// Files written before version 2 still import: the fields version 2 added arrive empty.
+TEST_F(StatementJsonTest, AFileOfVersion1ImportsWithTheFieldsOfVersion2Empty)
+{
+    const auto version1Row = [](const ExchangeTable &table, QJsonObject row) {
+        for (const ExchangeField &field : table.fields)
+            if (field.sinceVersion > 1)
+                row.remove(field.name);
+        return row;
+    };
+    QJsonObject file = QJsonDocument::fromJson(exportedText()).object();
+    QJsonObject statement = file.value(QStringLiteral("statement")).toObject();
+    for (const QString &name : statement.keys()) {
+        const ExchangeTable &table = *statementTable(name);
+        if (statement.value(name).isObject()) {
+            statement.insert(name, version1Row(table, statement.value(name).toObject()));
+            continue;
+        }
+        QJsonArray rows;
+        for (const QJsonValue &row : statement.value(name).toArray())
+            rows.append(version1Row(table, row.toObject()));
+        statement.insert(name, rows);
+    }
+    file.insert(QStringLiteral("version"), 1);
+    file.insert(QStringLiteral("statement"), statement);
+    const QString old = writeFile(QStringLiteral("version1.json"), QJsonDocument(file).toJson());
+
+    const QString imported = importStatementJson(*dm, old);
+    emptyNewFields(db.path());
+    EXPECT_EQ(dump(imported).toStdString(), dump(fullId).toStdString());
 }
 
 } // namespace

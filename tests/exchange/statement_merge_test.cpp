@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "data/engine/database.h"
 #include "data/entry_lists.h"
 #include "data/schema.h"
 #include "exchange/exchange_error.h"
 #include "exchange/statement_merge.h"
 #include "exchange_fixture.h"
+#include "support/crafted_files.h"
 #include "support/full_statement.h"
+#include "support/older_files.h"
 #include "totals/totals.h"
 
 namespace {
@@ -193,6 +196,33 @@ TEST_F(StatementMergeTest, AFailureWhileStoringTheThirdStatementStoresNoneOfThem
     EXPECT_EQ(statementCount(), 2);
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM Cash")), rows);
     EXPECT_EQ(db.count(QStringLiteral("SELECT COUNT(*) FROM FSPro")), 2);
+}
+
+// A file of an earlier version is read through its own columns and never written; its
+// statements arrive with the fields it lacks empty.
+TEST_F(StatementMergeTest, AFileOfVersion1IsAddedThroughItsOwnColumnsAndStaysAsItWas)
+{
+    emptyNewFields(otherDb.path());
+    ASSERT_EQ(filledNewFields(otherDb.path()).toStdString(), "");
+    const QString old = QDir(otherDb.folder()).filePath(QStringLiteral("old.ABS"));
+    writeVersion1Copy(otherDb.path(), old);
+    const QByteArray before = fileDigest(old);
+    const QStringList beside = QDir(otherDb.folder()).entryList(QDir::Files | QDir::Hidden);
+
+    const MergeResult fromOld = mergeStatementFile(*dm, old);
+    const MergeResult fromCurrent = mergeStatementFile(*dm, otherDb.path());
+    ASSERT_EQ(fromOld.statements, 3);
+    ASSERT_EQ(fromOld.ids.size(), fromCurrent.ids.size());
+    EXPECT_EQ(fromOld.detailRows, fromCurrent.detailRows);
+    for (qsizetype i = 0; i < fromOld.ids.size(); ++i)
+        EXPECT_EQ(dump(fromOld.ids[i]).toStdString(), dump(fromCurrent.ids[i]).toStdString());
+    EXPECT_EQ(fileDigest(old), before);
+    EXPECT_EQ(Database::fileUserVersion(old), 1);
+    EXPECT_EQ(QDir(otherDb.folder()).entryList(QDir::Files | QDir::Hidden), beside);
+
+    // A later version is refused, and left as it was.
+    SQLite::Database(old.toStdString(), SQLite::OPEN_READWRITE).exec("PRAGMA user_version = 3");
+    expectRefused(old, QStringLiteral("a version this program does not know"));
 }
 
 } // namespace

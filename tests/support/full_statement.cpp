@@ -9,6 +9,7 @@
 
 #include "data/engine/database.h"
 #include "data/engine/query.h"
+#include "data/entry_lists.h"
 #include "data/particulars.h"
 #include "data/tdm1.h"
 
@@ -60,6 +61,22 @@ const QMap<QString, QStringList> &typeTexts()
         {QStringLiteral("Client.Birthday"), {QStringLiteral("04/12/1961")}},
         {QStringLiteral("Client.SBirthday"), {QStringLiteral("11/30/1963")}},
         {QStringLiteral("Contingent.Maturity"), {QStringLiteral("06/30/2031"), QStringLiteral("01/15/2029")}},
+        // The fields of the lender's forms.
+        {QStringLiteral("Client.BusinessType"), EntryLists::businessTypes()},
+        {QStringLiteral("Client.BusinessState"), {QStringLiteral("NV")}},
+        {QStringLiteral("Client.ProgramLoans"), {QStringLiteral("Yes")}},
+        {QStringLiteral("Client.Program8a"), {QStringLiteral("No")}},
+        {QStringLiteral("Client.ProgramWOSB"), {QStringLiteral("Yes")}},
+        {QStringLiteral("Client.ProgramDisaster"), {QStringLiteral("No")}},
+        {QStringLiteral("RealEstate.State"), {QStringLiteral("AZ"), QStringLiteral("CO")}},
+        {QStringLiteral("RealEstate.DatePurchased"), {QStringLiteral("05/01/2004"), QStringLiteral("09/15/2017")}},
+        {QStringLiteral("RealEstate.Occupancy"), EntryLists::occupancies()},
+        {QStringLiteral("RealEstate.LienStatus"), EntryLists::lienStatuses()},
+        {QStringLiteral("Bank.PaymentFrequency"), EntryLists::paymentFrequencies()},
+        {QStringLiteral("Investments.QuotationDate"), {QStringLiteral("02/27/2026"), QStringLiteral("03/02/2026")}},
+        {QStringLiteral("Contingent.Category"), EntryLists::contingentCategories()},
+        {QStringLiteral("Other.Category"), EntryLists::otherLiabilityCategories()},
+        {QStringLiteral("Taxes.DueDate"), {QStringLiteral("04/15/2026"), QStringLiteral("06/15/2026")}},
     };
     return texts;
 }

@@ -89,6 +89,35 @@ void Database::SetDatabaseFileName(const QString &path)
     m_fileName = path;
 }
 
+void Database::SetSchema(const std::vector<const char *> &steps)
+{
+    if (steps.size() != size_t(UserVersion))
+        throw EngineError(QStringLiteral("The schema has %1 steps, not one for each of the %2 versions")
+                              .arg(steps.size())
+                              .arg(UserVersion));
+    m_steps.assign(steps.begin(), steps.end());
+    m_schemas.clear();
+    std::string text;
+    for (const std::string &step : m_steps) {
+        text += step;
+        m_schemas.push_back(text);
+    }
+}
+
+const char *Database::schemaOfVersion(int version) const
+{
+    return m_schemas.at(size_t(version - 1)).c_str();
+}
+
+int Database::fileUserVersion(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray header = file.read(64);
+    return header.size() < 64 ? -1 : qint32(bigEndian(header, 60, 4));
+}
+
 void Database::SetConnected(bool connected)
 {
     if (connected == Connected())
@@ -173,7 +202,13 @@ void Database::connect()
     try {
         // The schema is checked on a connection that can neither write nor play a hot
         // journal, so a file that is refused stays exactly as it was.
-        checkSchema();
+        const int version = checkSchema();
+        const QString upgradeCopy = m_fileName + QLatin1String(UpgradeCopySuffix);
+        if (!m_steps.empty() && version < UserVersion)
+            upgrade(version);
+        else if (!m_steps.empty() && QFileInfo::exists(upgradeCopy))
+            // Left by a run that ended after the step had committed: the file is up to date.
+            QFile::remove(upgradeCopy);
         m_sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
         m_sql->setBusyTimeout(BusyTimeoutMs);
         m_sql->exec("PRAGMA journal_mode = DELETE");
@@ -197,19 +232,70 @@ void Database::connect()
     }
 }
 
-void Database::checkSchema() const
+int Database::checkSchema() const
 {
-    if (!m_schemaSql)
-        return;
+    const int version = versionOf(fileUserVersion(m_fileName));
+    if (m_steps.empty())
+        return version;
     QString difference;
     try {
         Connection reader = Connection::immutable(m_fileName);
-        difference = compareSchema(reader, m_schemaSql);
+        difference = compareSchema(reader, schemaOfVersion(version));
     } catch (const EngineError &e) {
         throw EngineError(e.message() + QStringLiteral(": ") + m_fileName);
     }
     if (!difference.isEmpty())
         throw EngineError(difference + QStringLiteral(": ") + m_fileName);
+    return version;
+}
+
+void Database::upgrade(int fromVersion)
+{
+    // The copy goes through the one routine that writes files whole: should the step fail in
+    // a way SQLite cannot undo, the file as it was is beside it.
+    const QString kept = m_fileName + QLatin1String(UpgradeCopySuffix);
+    QString error;
+    if (!copyFileReplacing(m_fileName, kept, &error))
+        throw EngineError(QStringLiteral("The database file cannot be copied aside before it is brought to "
+                                         "version %1 (%2): %3")
+                              .arg(UserVersion)
+                              .arg(error, m_fileName));
+    QString problem;
+    try {
+        auto sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        sql->setBusyTimeout(BusyTimeoutMs);
+        sql->exec("PRAGMA journal_mode = DELETE");
+        sql->exec("PRAGMA synchronous = FULL");
+        Connection file(std::move(sql));
+        file.exec("BEGIN IMMEDIATE");
+        for (int version = fromVersion; version < UserVersion; ++version)
+            file.exec(m_steps[size_t(version)].c_str());
+        // Only exactly the current schema is committed.
+        problem = compareSchema(file, schemaOfVersion(UserVersion));
+        if (problem.isEmpty())
+            file.exec("COMMIT");
+        // A connection closed inside the transaction rolls it back.
+    } catch (const EngineError &e) {
+        problem = e.message();
+    } catch (const SQLite::Exception &e) {
+        problem = QString::fromUtf8(e.what());
+    }
+    if (problem.isEmpty()) {
+        QFile::remove(kept);
+        syncFolder(QFileInfo(m_fileName).absolutePath());
+        return;
+    }
+    // Rolled back, the file is as it was and the copy says nothing more; should anything of
+    // the step remain (a journal SQLite could not play back), the copy stays beside it.
+    if (!hasHotJournal(m_fileName) && versionOf(fileUserVersion(m_fileName)) == fromVersion && QFile::remove(kept))
+        throw EngineError(QStringLiteral("The database file could not be brought to version %1 (%2); it is left "
+                                         "as it was: %3")
+                              .arg(UserVersion)
+                              .arg(problem, m_fileName));
+    throw EngineError(QStringLiteral("The database file could not be brought to version %1 (%2); the file as it "
+                                     "was is kept in %3")
+                          .arg(UserVersion)
+                          .arg(problem, kept));
 }
 
 void Database::recoverFromJournal()
@@ -234,8 +320,15 @@ void Database::recoverFromJournal()
         Connection recovering(std::move(sql));
         if (!IntegrityCheck::problemOf(recovering).isEmpty())
             problem = QStringLiteral("The database file is damaged");
-        if (problem.isEmpty() && m_schemaSql)
-            problem = compareSchema(recovering, m_schemaSql);
+        if (problem.isEmpty() && !m_steps.empty()) {
+            // The version as the journal has left it: an interrupted step plays back to the
+            // version before.
+            const int version = versionOf(int(recovering.sql().execAndGet("PRAGMA user_version").getInt()));
+            if (!knownUserVersion(version))
+                problem = QStringLiteral("The database file has a version this program does not know");
+            else
+                problem = compareSchema(recovering, schemaOfVersion(version));
+        }
     } catch (const SQLite::Exception &e) {
         problem = QString::fromUtf8(e.what());
     } catch (const EngineError &e) {

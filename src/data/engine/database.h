@@ -31,12 +31,21 @@ public:
     static constexpr int ApplicationId = 0x57575331;
     // How long an operation waits for a lock another connection holds.
     static constexpr int BusyTimeoutMs = 1000;
-    // SQLite's user_version written into new files. Files delivered before it was written
-    // carry 0 and hold the same tables; any other version is a file this program does not know.
-    static constexpr int UserVersion = 1;
-    static bool knownUserVersion(int version) { return version == 0 || version == UserVersion; }
+    // SQLite's user_version of the current file format, written into new files. Files
+    // delivered before it was written carry 0 and hold the tables of version 1; a file of an
+    // earlier version is brought up to this one when it is connected; a later version is a
+    // file this program does not know.
+    static constexpr int UserVersion = 2;
+    static bool knownUserVersion(int version) { return version >= 0 && version <= UserVersion; }
+    // The version whose tables a file of that user_version holds (0 holds those of 1).
+    static int versionOf(int userVersion) { return userVersion == 0 ? 1 : userVersion; }
+    // The user_version in the header of the file at path, -1 when it cannot be read.
+    static int fileUserVersion(const QString &path);
     // Beside a file whose hot journal is played back at connection: the copies taken before.
     static constexpr const char *RecoveryCopySuffix = ".before-recovery";
+    // Beside a file brought up to the current version: the copy of it as it was, kept until
+    // the step has committed.
+    static constexpr const char *UpgradeCopySuffix = ".before-upgrade";
 
     Database();
     ~Database();
@@ -48,15 +57,21 @@ public:
     void SetDatabaseName(const QString &name) { m_databaseName = name; }
     QString DatabaseName() const { return m_databaseName; }
     void SetKeepConnection(bool keep) { m_keepConnection = keep; }
-    // The SQL that creates the file's tables and indexes: connecting refuses a file whose
-    // schema is anything else. Without it only the file's header is checked.
-    void SetSchema(const char *schemaSql) { m_schemaSql = schemaSql; }
+    // The SQL of each version of the file: the first creates the tables and indexes of
+    // version 1, each further one is the step from the version before (there are UserVersion
+    // of them). Connecting refuses a file whose schema is not exactly the one of its version,
+    // and brings a file of an earlier version up to the current one. Without them only the
+    // file's header is checked.
+    void SetSchema(const std::vector<const char *> &steps);
     bool KeepConnection() const { return m_keepConnection; }
 
     // Connecting checks that the file is a complete statement database before SQLite
     // touches it; anything else is refused with an EngineError and left as it was. A hot
     // journal beside the file is played back only after file and journal are copied aside,
-    // and both are put back when the result is not whole.
+    // and both are put back when the result is not whole. A file of an earlier version is
+    // copied aside (UpgradeCopySuffix), then the steps up to the current version run in one
+    // transaction on it, and the copy is removed once they have committed: a failure or a
+    // kill leaves the file of its version, whole, or of the current one.
     void SetConnected(bool connected);
     bool Connected() const { return m_sql != nullptr; }
     void Close() { SetConnected(false); }
@@ -140,7 +155,11 @@ private:
     void connect();
     void disconnect();
     void rollback();
-    void checkSchema() const;
+    // The schema of the file's version, compared before the read-write open; returns the
+    // file's version.
+    int checkSchema() const;
+    void upgrade(int fromVersion);
+    const char *schemaOfVersion(int version) const;
     void recoverFromJournal();
     void clearStatements();
     void refuseWrites();
@@ -159,7 +178,9 @@ private:
     std::vector<Table *> m_unnotified;
     std::unique_ptr<QObject> m_notifier;
     bool m_deliveryScheduled = false;
-    const char *m_schemaSql = nullptr;
+    // The steps, and the schema of each version they make (the steps up to it).
+    std::vector<std::string> m_steps;
+    std::vector<std::string> m_schemas;
     std::unique_ptr<IntegrityCheck> m_integrity;
     QString m_writeRefusal;
     int m_depth = 0;
