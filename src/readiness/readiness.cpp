@@ -63,7 +63,7 @@ private:
     QString m_id;
 };
 
-void checkDate(Tdm1 &dm, const QDate &today, std::vector<ReadinessFinding> &findings)
+void checkDate(Tdm1 &dm, const QDate &today, ReadinessForm form, std::vector<ReadinessFinding> &findings)
 {
     const QString stored = dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed();
     if (stored.isEmpty()) {
@@ -79,12 +79,20 @@ void checkDate(Tdm1 &dm, const QDate &today, std::vector<ReadinessFinding> &find
         return;
     }
     const qint64 age = date->daysTo(today);
-    if (age > ReadinessMaximumAgeDays)
+    if (form == ReadinessForm::Sba413 && age < 0) {
+        findings.push_back({QStringLiteral("The statement is dated %1, after today; the form's figures must be as of a "
+                                           "day that has passed.")
+                                .arg(stored),
+                            Fix::Overview, {}});
+        return;
+    }
+    const int maximum = readinessMaximumAgeDays(form);
+    if (age > maximum)
         findings.push_back({QStringLiteral("The statement is dated %1, %2 days ago; lenders want one dated within the "
                                            "last %3 days. Copy it as of today on the Overview.")
                                 .arg(stored)
                                 .arg(age)
-                                .arg(ReadinessMaximumAgeDays),
+                                .arg(maximum),
                             Fix::Overview, {}});
 }
 
@@ -387,13 +395,23 @@ void checkPropertyShares(const std::vector<PropertyShares> &properties, std::vec
 
 } // namespace
 
-std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today)
+int readinessMaximumAgeDays(ReadinessForm form)
+{
+    return form == ReadinessForm::Sba413 ? Sba413MaximumAgeDays : ReadinessMaximumAgeDays;
+}
+
+QDate sba413CurrentUntil(const QDate &statementDate)
+{
+    return statementDate.isValid() ? statementDate.addDays(Sba413MaximumAgeDays) : QDate();
+}
+
+std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today, ReadinessForm form)
 {
     std::vector<ReadinessFinding> findings;
     if (dm.CurrentClientId.isEmpty())
         return findings;
     StatementQueries queries(dm);
-    checkDate(dm, today, findings);
+    checkDate(dm, today, form, findings);
     checkParticulars(dm, false, findings);
     // The spouse's particulars are asked for where the statement prints them.
     const auto name = [&dm](const char *field) { return dm.tblClient.FieldByName(QLatin1String(field)).AsString(); };

@@ -33,8 +33,8 @@ QString fixCaption(const ReadinessFinding &finding)
 } // namespace
 
 ReadinessPanel::ReadinessPanel(Tdm1 &dm, Navigator &navigator, QWidget *window, std::function<void()> proceed,
-                               QWidget *parent)
-    : QWidget(parent), m_dm(dm), m_navigator(navigator), m_window(window), m_proceed(std::move(proceed))
+                               QWidget *parent, ReadinessForm form)
+    : QWidget(parent), m_dm(dm), m_navigator(navigator), m_window(window), m_proceed(std::move(proceed)), m_form(form)
 {
     setObjectName(QStringLiteral("ReadinessPanel"));
     setGeometry(0, PanelTop, SectionFrame::Width, SectionFrame::Height - PanelTop);
@@ -81,9 +81,15 @@ ReadinessPanel::ReadinessPanel(Tdm1 &dm, Navigator &navigator, QWidget *window, 
     refresh();
 }
 
+void ReadinessPanel::setForm(ReadinessForm form)
+{
+    m_form = form;
+    refresh();
+}
+
 void ReadinessPanel::refresh()
 {
-    m_findings = CheckReadiness(m_dm, Dates::today());
+    m_findings = CheckReadiness(m_dm, Dates::today(), m_form);
     while (QLayoutItem *item = m_rowsLayout->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -141,10 +147,18 @@ void ReadinessPanel::fix(const ReadinessFinding &finding)
 std::function<bool(std::function<void()>)> ReadinessPanel::checkBeforePrinting(QWidget *window, Tdm1 &dm,
                                                                              Navigator &navigator)
 {
-    return [window, &dm, &navigator](std::function<void()> proceed) {
-        if (CheckReadiness(dm, Dates::today()).empty())
+    return [check = checkFormBeforePrinting(window, dm, navigator)](std::function<void()> proceed) {
+        return check(ReadinessForm::Statement, std::move(proceed));
+    };
+}
+
+std::function<bool(ReadinessForm, std::function<void()>)>
+ReadinessPanel::checkFormBeforePrinting(QWidget *window, Tdm1 &dm, Navigator &navigator)
+{
+    return [window, &dm, &navigator](ReadinessForm form, std::function<void()> proceed) {
+        if (CheckReadiness(dm, Dates::today(), form).empty())
             return false;
-        auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window);
+        auto *panel = new ReadinessPanel(dm, navigator, window, std::move(proceed), window, form);
         panel->show();
         panel->raise();
         return true;

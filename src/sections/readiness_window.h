@@ -26,9 +26,12 @@ public:
     // With proceed set, the panel offers "Print anyway" (which calls it) and "Back";
     // without, it only lists.
     ReadinessPanel(Tdm1 &dm, Navigator &navigator, QWidget *window, std::function<void()> proceed = {},
-                   QWidget *parent = nullptr);
+                   QWidget *parent = nullptr, ReadinessForm form = ReadinessForm::Statement);
 
     const std::vector<ReadinessFinding> &findings() const { return m_findings; }
+    ReadinessForm form() const { return m_form; }
+    // Checks the statement for the form from now on, and lists what is found.
+    void setForm(ReadinessForm form);
     // Checks the statement again and lists what is found.
     void refresh();
 
@@ -37,6 +40,9 @@ public:
     // on "Print anyway".
     static std::function<bool(std::function<void()> proceed)> checkBeforePrinting(QWidget *window, Tdm1 &dm,
                                                                                    Navigator &navigator);
+    // The same check for the form about to be printed.
+    static std::function<bool(ReadinessForm form, std::function<void()> proceed)>
+    checkFormBeforePrinting(QWidget *window, Tdm1 &dm, Navigator &navigator);
 
 private:
     void fix(const ReadinessFinding &finding);
@@ -45,6 +51,7 @@ private:
     Navigator &m_navigator;
     QWidget *m_window;
     std::function<void()> m_proceed;
+    ReadinessForm m_form;
     std::vector<ReadinessFinding> m_findings;
     QLabel *m_summary = nullptr;
     QWidget *m_rows = nullptr;
