@@ -17,6 +17,7 @@
 #include "ui/db_combo_box.h"
 #include "ui/db_edit.h"
 #include "ui/navigator.h"
+#include "details_dialog.h"
 #include "window_catalogue.h"
 
 using Particulars::Side;
@@ -200,16 +201,32 @@ void ParticularsWindow::buildButtons()
     if (previous)
         connect(previous, &QPushButton::clicked, this, guard([this] { btnPreviousClick(); }));
     connect(cancel, &QPushButton::clicked, this, guard([this] { btnCancelClick(); }));
+    // The business of the lender's forms opens in a dialog, in the room left of Cancel.
+    QPushButton *business = nullptr;
+    if (m_kind == Kind::Employment && m_side == Side::Person) {
+        const DetailsWindow *window = findDetailsWindow(QStringLiteral("TfrmPersonalEmployment"));
+        business = addButton("btnBusiness", QString::fromUtf8(window->button), {116, ButtonRow});
+        connect(business, &QPushButton::clicked, this, guard([this] { btnBusinessClick(); }));
+    }
     // Enter in a field walks on, as the walk is meant to be gone through.
     setDefaultButton(next);
 
     std::vector<QWidget *> chain = m_fields;
     for (QWidget *b : {static_cast<QWidget *>(ok), static_cast<QWidget *>(next), static_cast<QWidget *>(previous),
-                       static_cast<QWidget *>(cancel)})
+                       static_cast<QWidget *>(cancel), static_cast<QWidget *>(business)})
         if (b)
             chain.push_back(b);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+}
+
+DetailsDialog *ParticularsWindow::btnBusinessClick()
+{
+    if (m_kind != Kind::Employment || m_side != Side::Person)
+        return nullptr;
+    auto *dialog = new DetailsDialog(m_dm, m_dm.dsClient, QStringLiteral("Business"), this);
+    dialog->open();
+    return dialog;
 }
 
 QWidget *ParticularsWindow::controlOf(const QString &field) const

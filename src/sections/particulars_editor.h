@@ -5,6 +5,7 @@
 #include "data/particulars.h"
 #include "ui/section_frame.h"
 
+class DetailsDialog;
 class Navigator;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +44,8 @@ public:
     void btnNextClick();
     void btnPreviousClick();
     void btnCancelClick();
+    // Opens the business of the lender's forms (the person's employment only); null elsewhere.
+    DetailsDialog *btnBusinessClick();
 
     QWidget *controlOf(const QString &field) const;
 

@@ -10,6 +10,7 @@
 #include "data/engine/table.h"
 #include "data/statement_name.h"
 #include "data/tdm1.h"
+#include "details_dialog.h"
 #include "list_members.h"
 #include "totals/statement_actions.h"
 #include "ui/db_combo_box.h"
@@ -127,6 +128,12 @@ void SectionListEditor::buildButtons()
     m_btnPrevious = addButton("btnPrevious", QStringLiteral("<< Previous"), {278, ButtonRow});
     m_btnNext = addButton("btnNext", QStringLiteral("Next >>"), {359, ButtonRow});
     QPushButton *ok = addButton("btnOK", QStringLiteral("OK"), {440, ButtonRow});
+    // The further fields of the lender's forms open in a dialog, in the room under Cancel.
+    QPushButton *details = nullptr;
+    if (const DetailsWindow *window = findDetailsWindow(QString::fromLatin1(m_member.className))) {
+        details = addButton("btnDetails", QString::fromUtf8(window->button), {30, FieldsTop + 96});
+        connect(details, &QPushButton::clicked, this, guard([this] { btnDetailsClick(); }));
+    }
 
     connect(add, &QPushButton::clicked, this, guard([this] { btnAddClick(); }));
     connect(remove, &QPushButton::clicked, this, guard([this] { btnDeleteClick(); }));
@@ -139,11 +146,22 @@ void SectionListEditor::buildButtons()
     // Tab runs through the fields in their order, then the buttons, then the grid.
     std::vector<QWidget *> chain = m_fields;
     for (QWidget *w : {static_cast<QWidget *>(add), static_cast<QWidget *>(remove), static_cast<QWidget *>(cancel),
-                       static_cast<QWidget *>(closeButton), static_cast<QWidget *>(m_btnPrevious),
+                       static_cast<QWidget *>(details), static_cast<QWidget *>(closeButton), static_cast<QWidget *>(m_btnPrevious),
                        static_cast<QWidget *>(m_btnNext), static_cast<QWidget *>(ok), static_cast<QWidget *>(m_grid)})
         chain.push_back(w);
+    std::erase(chain, nullptr);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+}
+
+DetailsDialog *SectionListEditor::btnDetailsClick()
+{
+    const DetailsWindow *window = findDetailsWindow(QString::fromLatin1(m_member.className));
+    if (!window)
+        return nullptr;
+    auto *dialog = new DetailsDialog(m_dm, m_dm.*m_member.source, QString::fromLatin1(window->page), this);
+    dialog->open();
+    return dialog;
 }
 
 QWidget *SectionListEditor::controlOf(const QString &field) const

@@ -5,6 +5,7 @@
 #include "ui/section_frame.h"
 
 class DBGrid;
+class DetailsDialog;
 class Navigator;
 class QLabel;
 class QPushButton;
@@ -41,6 +42,9 @@ public:
     void btnPreviousClick();
     void btnCloseClick();
     void CloseToMain();
+    // Opens the further fields of the current row, on the window's page; null when the
+    // window has none.
+    DetailsDialog *btnDetailsClick();
 
     // The control bound to a field (focus goes there).
     QWidget *controlOf(const QString &field) const;
