@@ -6,6 +6,7 @@
 enum class StatementWindow {
     None,
     PersonalInformation,
+    PersonalEmployment,
     SpouseInformation,
     Cash,
     Investments,

@@ -393,6 +393,287 @@ void checkPropertyShares(const std::vector<PropertyShares> &properties, std::vec
         }
 }
 
+// The findings a lender's form adds: what the form prints that the statement does not need.
+
+using Form = ReadinessForm;
+
+bool emptyText(Query &q, int column)
+{
+    return q.text(column).trimmed().isEmpty();
+}
+
+void checkBusiness(Tdm1 &dm, std::vector<ReadinessFinding> &findings)
+{
+    const auto field = [&dm](const char *name) {
+        return dm.tblClient.FieldByName(QLatin1String(name)).AsString().trimmed();
+    };
+    const auto add = [&](const char *text) {
+        findings.push_back({QString::fromUtf8(text), Fix::OpenWindow, StatementWindow::PersonalEmployment});
+    };
+    if (field("BusinessName").isEmpty())
+        add("The business applying for the loan is not named.");
+    if (field("BusinessType").isEmpty())
+        add("The business's type of entity is not chosen.");
+    bool program = false;
+    for (const char *name : {"ProgramLoans", "Program8a", "ProgramWOSB", "ProgramDisaster"})
+        program = program || field(name) == QLatin1String("Yes");
+    if (!program)
+        add("No program is chosen for the form (7(a), 504 or surety bond; 8(a); WOSB; disaster loan).");
+}
+
+void checkNotes(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+{
+    struct Missing
+    {
+        const char *field;
+        const char *what;
+    };
+    static const Missing missing[] = {{"OriginalBalance", "original balance"}, {"PaymentAmount", "payment amount"},
+                                      {"PaymentFrequency", "payment frequency"}, {"Collateral", "collateral"},
+                                      {"BankAddress", "noteholder's address"}};
+    queries.rows("SELECT Description, OriginalBalance, PaymentAmount, PaymentFrequency, Collateral, BankAddress "
+                 "FROM Bank WHERE ClientId = ?1 ORDER BY Description COLLATE NOCASE, rowid",
+                 [&](Query &q) {
+                     for (int i = 0; i < 5; ++i)
+                         if (emptyText(q, i + 1))
+                             findings.push_back({QStringLiteral("The note \"%1\" has no %2.")
+                                                     .arg(q.text(0), QLatin1String(missing[i].what)),
+                                                 Fix::OpenWindow, StatementWindow::BankNotes});
+                 });
+}
+
+// The rows the form lists as stocks and bonds: every investment but the retirement accounts.
+void checkQuotations(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+{
+    const std::optional<QDate> asOf =
+        Dates::parseExact(dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed());
+    queries.rows(
+        "SELECT Description, QuotationDate FROM Investments WHERE ClientId = ?1 AND InvestmentType NOT IN (?2, ?3, ?4) "
+        "ORDER BY Description COLLATE NOCASE, rowid",
+        [&](Query &q) {
+            const QString security = q.text(0);
+            const QString quoted = q.text(1).trimmed();
+            QString text;
+            if (quoted.isEmpty()) {
+                text = QStringLiteral("The security \"%1\" has no date of quotation.").arg(security);
+            } else if (const std::optional<QDate> date = Dates::parse(quoted); date && asOf) {
+                if (*date > *asOf)
+                    text = QStringLiteral("The security \"%1\" was quoted after the statement's date.").arg(security);
+                else if (date->daysTo(*asOf) > Sba413MaximumAgeDays)
+                    text = QStringLiteral("The security \"%1\" was quoted on %2, more than %3 days before the "
+                                          "statement's date.")
+                               .arg(security, Dates::format(*date))
+                               .arg(Sba413MaximumAgeDays);
+            }
+            if (!text.isEmpty())
+                findings.push_back({text, Fix::OpenWindow, StatementWindow::Investments});
+        },
+        {QString::fromLatin1(InvestmentType::K401), QString::fromLatin1(InvestmentType::Retirement),
+         QString::fromLatin1(InvestmentType::SepIra)});
+}
+
+struct RealEstateRow
+{
+    QString description, lienOn, address, city, state, zip, purchased, yearAcquired, occupancy, holder,
+        holderAddress, account, status;
+    std::optional<double> originalCost, rent, taxes, insurance, marketValue, balance, payment, rate;
+};
+
+std::vector<RealEstateRow> realEstateRows(StatementQueries &queries)
+{
+    std::vector<RealEstateRow> rows;
+    queries.rows("SELECT Description, LienOnProperty, Address, City, State, Zip, DatePurchased, YearAcquired, "
+                 "Occupancy, LienHolder, LienHolderAddress, LienAccountNumber, LienStatus, OriginalCost, MonthlyRent, "
+                 "MonthlyTaxes, MonthlyInsurance, MarketValue, CurrentBalance, MonthlyPayment, InterestRate "
+                 "FROM RealEstate WHERE ClientId = ?1 ORDER BY Description COLLATE NOCASE, rowid",
+                 [&](Query &q) {
+                     RealEstateRow row;
+                     QString *texts[] = {&row.description, &row.lienOn,       &row.address,  &row.city,
+                                         &row.state,       &row.zip,          &row.purchased, &row.yearAcquired,
+                                         &row.occupancy,   &row.holder,       &row.holderAddress, &row.account,
+                                         &row.status};
+                     int column = 0;
+                     for (QString *text : texts)
+                         *text = q.text(column++).trimmed();
+                     std::optional<double> *numbers[] = {&row.originalCost, &row.rent,        &row.taxes,
+                                                         &row.insurance,    &row.marketValue, &row.balance,
+                                                         &row.payment,      &row.rate};
+                     for (std::optional<double> *number : numbers) {
+                         if (!q.isNull(column))
+                             *number = q.real(column);
+                         ++column;
+                     }
+                     rows.push_back(row);
+                 });
+    return rows;
+}
+
+bool isRented(const QString &occupancy)
+{
+    return occupancy == QLatin1String("Tenant Occupied") || occupancy == QLatin1String("Partly Tenant Occupied");
+}
+
+void checkRealEstate(StatementQueries &queries, Form form, std::vector<ReadinessFinding> &findings)
+{
+    const std::vector<RealEstateRow> rows = realEstateRows(queries);
+    const bool sba = form == Form::Sba413;
+    const auto add = [&](const QString &text, StatementWindow window) {
+        findings.push_back({text, Fix::OpenWindow, window});
+    };
+    const auto hasLien = [](const RealEstateRow &row) {
+        return row.balance.value_or(0) > 0 || !row.holder.isEmpty();
+    };
+    std::map<QString, int> named; // property rows of each description
+    std::map<QString, QString> propertyName; // the first of each, as findings name it
+    int number = 0;
+    for (const RealEstateRow &row : rows) {
+        if (!row.lienOn.isEmpty())
+            continue;
+        const QString name = QStringLiteral("Property %1, \"%2\",").arg(++number).arg(row.description);
+        if (named[row.description]++ == 0)
+            propertyName[row.description] = name;
+        const auto propertyFinding = [&](const QString &what) { add(name + u' ' + what, StatementWindow::RealEstate); };
+        if (row.address.isEmpty() || row.city.isEmpty() || row.state.isEmpty() || row.zip.isEmpty())
+            propertyFinding(QStringLiteral("has no address."));
+        if (row.occupancy.isEmpty())
+            propertyFinding(QStringLiteral("has no occupancy."));
+        if (row.purchased.isEmpty())
+            propertyFinding(QStringLiteral("has no purchase date."));
+        if (!row.originalCost)
+            propertyFinding(QStringLiteral("has no original cost."));
+        if (sba && !row.purchased.isEmpty() && !row.yearAcquired.isEmpty())
+            if (const std::optional<QDate> date = Dates::parse(row.purchased);
+                date && QString::number(date->year()) != row.yearAcquired)
+                propertyFinding(QStringLiteral("was purchased on %1, not in its year acquired, %2.")
+                                    .arg(Dates::format(*date), row.yearAcquired));
+        if (isRented(row.occupancy) && !row.rent)
+            propertyFinding(QStringLiteral("is rented but has no monthly rent."));
+        if (row.rent.value_or(0) > 0
+            && (row.occupancy == QLatin1String("Owner Occupied") || row.occupancy == QLatin1String("Second Home")))
+            propertyFinding(QStringLiteral("has a monthly rent but is not rented."));
+        const bool encumbered = hasLien(row) || std::any_of(rows.begin(), rows.end(), [&](const RealEstateRow &lien) {
+                                    return lien.lienOn == row.description && hasLien(lien);
+                                });
+        if (!encumbered && !row.taxes && !row.insurance)
+            propertyFinding(QStringLiteral("has no mortgage to pay its taxes and insurance, and no monthly taxes or "
+                                           "insurance."));
+    }
+
+    // Each lien with a balance: the property's own first, then the further liens.
+    struct Needed
+    {
+        std::optional<double> RealEstateRow::*number;
+        QString RealEstateRow::*text;
+        const char *what;
+        bool sbaOnly;
+    };
+    static const Needed needed[] = {
+        {nullptr, &RealEstateRow::account, "account number", false},
+        {&RealEstateRow::payment, nullptr, "monthly payment", false},
+        {&RealEstateRow::rate, nullptr, "interest rate", false},
+        {nullptr, &RealEstateRow::status, "status", false},
+        {nullptr, &RealEstateRow::holderAddress, "holder's address", true},
+    };
+    std::vector<ReadinessFinding> liens;
+    for (const RealEstateRow &row : rows) {
+        if (row.balance.value_or(0) <= 0)
+            continue;
+        const QString who = row.lienOn.isEmpty()
+            ? QStringLiteral("The mortgage of %1").arg(propertyName[row.description])
+            : QStringLiteral("The lien \"%1\"").arg(row.description);
+        for (const Needed &n : needed) {
+            if (n.sbaOnly && !sba)
+                continue;
+            const bool missing = n.number ? !(row.*n.number) : (row.*n.text).isEmpty();
+            if (missing)
+                add(who + QStringLiteral(" has no %1.").arg(QLatin1String(n.what)), StatementWindow::Mortgages);
+        }
+    }
+    std::set<QString> ambiguous;
+    for (const RealEstateRow &row : rows) {
+        if (row.lienOn.isEmpty())
+            continue;
+        const auto found = named.find(row.lienOn);
+        if (found == named.end())
+            add(QStringLiteral("The lien \"%1\" is on \"%2\", which is not a property of this statement.")
+                    .arg(row.description, row.lienOn),
+                StatementWindow::Mortgages);
+        else if (found->second > 1 && ambiguous.insert(row.lienOn).second)
+            add(QStringLiteral("%1 properties are named \"%2\"; a lien on that name cannot tell them apart.")
+                    .arg(found->second == 2 ? QStringLiteral("Two") : QString::number(found->second), row.lienOn),
+                StatementWindow::RealEstate);
+        if (row.marketValue.value_or(0) != 0)
+            add(QStringLiteral("The lien \"%1\" has a market value; a lien's property is valued on the property's "
+                               "own row.")
+                    .arg(row.description),
+                StatementWindow::RealEstate);
+    }
+}
+
+void checkUnpaidTaxes(StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+{
+    queries.rows("SELECT Description, PayableTo, DueDate FROM Taxes WHERE ClientId = ?1 "
+                 "ORDER BY Description COLLATE NOCASE, rowid",
+                 [&](Query &q) {
+                     if (emptyText(q, 1))
+                         findings.push_back({QStringLiteral("The tax \"%1\" has no payee.").arg(q.text(0)),
+                                             Fix::OpenWindow, StatementWindow::Taxes});
+                     if (emptyText(q, 2))
+                         findings.push_back({QStringLiteral("The tax \"%1\" has no due date.").arg(q.text(0)),
+                                             Fix::OpenWindow, StatementWindow::Taxes});
+                 });
+}
+
+// A contingent row's kind on the form: its category when one is chosen, else its type's.
+QString contingentCategory(const QString &category, const QString &type)
+{
+    if (!category.trimmed().isEmpty())
+        return category;
+    if (type == QLatin1String("Endorser or Co-Maker") || type == QLatin1String("Guarantor"))
+        return QStringLiteral("As Endorser or Co-Maker");
+    if (type == QLatin1String("Involvement in Pending Legal Action"))
+        return QStringLiteral("Legal Claims & Judgments");
+    return QStringLiteral("Other Special Debt");
+}
+
+void checkLegalClaims(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
+{
+    Table &legal = dm.tblLegal;
+    legal.First();
+    if (legal.Eof())
+        return;
+    const QString claims = QStringLiteral("Legal Claims & Judgments");
+    bool listed = false;
+    queries.rows("SELECT Category, Description FROM Contingent WHERE ClientId = ?1",
+                 [&](Query &q) { listed = listed || contingentCategory(q.text(0), q.text(1)) == claims; });
+    if (listed)
+        return;
+    for (const char *question : {"Judgement", "Defendant"})
+        if (legal.FieldByName(QLatin1String(question)).AsString() == QLatin1String("Yes"))
+            findings.push_back({QStringLiteral("The legal question \"%1\" is answered \"Yes\" but no contingent "
+                                               "liability is listed under %2.")
+                                    .arg(QLatin1String(question), claims),
+                                Fix::OpenWindow, StatementWindow::Contingent});
+}
+
+void checkForm(Tdm1 &dm, StatementQueries &queries, Form form, std::vector<ReadinessFinding> &findings)
+{
+    std::vector<ReadinessFinding> found;
+    if (form == Form::Sba413) {
+        checkBusiness(dm, found);
+        checkQuotations(dm, queries, found);
+    }
+    checkRealEstate(queries, form, found);
+    if (form == Form::Sba413) {
+        checkNotes(queries, found);
+        checkUnpaidTaxes(queries, found);
+        checkLegalClaims(dm, queries, found);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const ReadinessFinding &a, const ReadinessFinding &b) { return a.window < b.window; });
+    findings.insert(findings.end(), found.begin(), found.end());
+}
+
 } // namespace
 
 int readinessMaximumAgeDays(ReadinessForm form)
@@ -424,5 +705,7 @@ std::vector<ReadinessFinding> CheckReadiness(Tdm1 &dm, const QDate &today, Readi
     const std::vector<PropertyShares> properties = propertyShares(dm, queries);
     checkTotals(dm, queries, properties, findings);
     checkPropertyShares(properties, findings);
+    if (form != ReadinessForm::Statement)
+        checkForm(dm, queries, form, findings);
     return findings;
 }

@@ -1,5 +1,6 @@
 #include "readiness_window.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -117,6 +118,8 @@ void ReadinessPanel::refresh()
         layout->addWidget(label, 1);
         layout->addWidget(button, 0, Qt::AlignTop);
         m_rowsLayout->addWidget(row);
+        // Rows made again while the panel is shown are shown at once.
+        row->show();
         const ReadinessFinding copy = finding;
         connect(button, &QPushButton::clicked, this, guard([this, copy] { fix(copy); }));
     }
@@ -173,6 +176,19 @@ TfrmReadiness::TfrmReadiness(Tdm1 &dm, Navigator &navigator, QWidget *parent)
     m_panel = new ReadinessPanel(dm, navigator, this, {}, this);
     QPushButton *close = addButton("btnClose", QStringLiteral("Close"), {451, ButtonRow});
     close->raise();
+    // What the statement is checked for, in the order of ReadinessForm.
+    auto *formLabel = new QLabel(QStringLiteral("Check for:"), this);
+    formLabel->setGeometry(16, ButtonRow, 70, 25);
+    m_form = new QComboBox(this);
+    m_form->setObjectName(QStringLiteral("cbForm"));
+    m_form->addItems({QStringLiteral("Personal Financial Statement"), QStringLiteral("SBA Form 413"),
+                      QStringLiteral("Schedule of Real Estate Owned")});
+    m_form->setGeometry(90, ButtonRow, 230, 25);
+    formLabel->setBuddy(m_form);
+    formLabel->raise();
+    m_form->raise();
+    connect(m_form, &QComboBox::currentIndexChanged, this,
+            guard([this](int index) { m_panel->setForm(static_cast<ReadinessForm>(index)); }));
     connect(close, &QPushButton::clicked, this, guard([this] { btnCloseClick(); }));
 }
 

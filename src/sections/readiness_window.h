@@ -9,6 +9,7 @@
 #include "ui/section_frame.h"
 
 class Navigator;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -73,4 +74,5 @@ private:
     Tdm1 &m_dm;
     Navigator &m_navigator;
     ReadinessPanel *m_panel;
+    QComboBox *m_form = nullptr;
 };

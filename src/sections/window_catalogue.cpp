@@ -9,7 +9,7 @@ const std::vector<CatalogueEntry> &windowCatalogue()
          .window = W::PersonalInformation, .link = "lblPersonalInformation", .linkCaption = "Information",
          .linkRow = 0, .next = "TfrmPersonalEmployment"},
         {.className = "TfrmPersonalEmployment", .caption = "Personal Employment", .family = F::Particulars,
-         .link = "lblPersonalEmployment", .linkCaption = "Employment", .linkRow = 0, .next = "TfrmPersonalContacts",
+         .window = W::PersonalEmployment, .link = "lblPersonalEmployment", .linkCaption = "Employment", .linkRow = 0, .next = "TfrmPersonalContacts",
          .previous = "TfrmPersonalInfo"},
         // On a joint statement the spouse's windows lie between the person's contacts and cash.
         {.className = "TfrmPersonalContacts", .caption = "Personal Contacts", .family = F::Particulars,

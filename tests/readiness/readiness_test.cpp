@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/table.h"
+#include "base/dates.h"
 #include "readiness/readiness.h"
 #include "support/totals_fixture.h"
 #include "totals/totals.h"
@@ -279,6 +280,217 @@ TEST_F(ReadinessTest, ADateThatIsNoDateIsFoundAndNinetyDaysOldIsRecentEnough)
     EXPECT_EQ(checkAfter(id, "UPDATE FSPro SET Date = '13/45/2027' WHERE ClientId = '%1'").at(0).text,
               "The statement's date \"13/45/2027\" is not a date. Copy it as of today on the Overview.");
     EXPECT_TRUE(checkAfter(id, "UPDATE FSPro SET Date = '04/01/2027' WHERE ClientId = '%1'").empty());
+}
+
+// What each lender's form asks beyond the statement, on a statement complete for the forms
+// with just that fault: the findings of each form (none, or the texts listed), each with the
+// window that fixes it.
+TEST_F(ReadinessTest, EachFormFindsWhatItStillNeedsAndNothingElse)
+{
+    // The statement as above with everything the forms print.
+    const QString complete =
+        "UPDATE Client SET BusinessName = 'Avery Tools', BusinessType = 'LLC', ProgramLoans = 'Yes' WHERE Id = %1; "
+        "UPDATE RealEstate SET YearAcquired = '2015', Address = '1 Main St', City = 'Springfield', State = 'IL', "
+        "Zip = '62701', DatePurchased = '05/01/2015', OriginalCost = 210000, Occupancy = 'Owner Occupied', "
+        "LienHolderAddress = 'PO Box 1', LienAccountNumber = 'M-1', MonthlyPayment = 1100, InterestRate = 4.5, "
+        "LienStatus = 'Current' WHERE ClientId = '%1'; ";
+    const QString lien = "INSERT INTO RealEstate (ClientId, Description, Type, YearAcquired, PercentOwned, "
+                         "MarketValue, LienHolder, CurrentBalance, PercentLiability, LienOnProperty, "
+                         "LienHolderAddress, LienAccountNumber, MonthlyPayment, InterestRate, LienStatus) VALUES "
+                         "('%1', 'Home HELOC', '', '2015', 100, %2, 'Second Bank', 10000, 100, '%3', 'PO Box 2', "
+                         "'H-2', 90, 8, 'Current'); ";
+    using Texts = std::vector<const char *>;
+    struct Case
+    {
+        const char *name;
+        QString sql;
+        Texts statement, sba, schedule;
+        StatementWindow window;
+    };
+    const char *stale119 = "The statement is dated 03/03/2027, 119 days ago; lenders want one dated within the last 90 "
+                           "days. Copy it as of today on the Overview.";
+    const std::vector<Case> cases = {
+        {"complete", "", {}, {}, {}, W::None},
+        {"119 days old", "UPDATE FSPro SET Date = '03/03/2027' WHERE ClientId = '%1'", {stale119}, {}, {stale119},
+         W::None},
+        {"120 days old", "UPDATE FSPro SET Date = '03/02/2027' WHERE ClientId = '%1'",
+         {"The statement is dated 03/02/2027, 120 days ago; lenders want one dated within the last 90 days. Copy it "
+          "as of today on the Overview."},
+         {},
+         {"The statement is dated 03/02/2027, 120 days ago; lenders want one dated within the last 90 days. Copy it "
+          "as of today on the Overview."},
+         W::None},
+        {"121 days old", "UPDATE FSPro SET Date = '03/01/2027' WHERE ClientId = '%1'",
+         {"The statement is dated 03/01/2027, 121 days ago; lenders want one dated within the last 90 days. Copy it "
+          "as of today on the Overview."},
+         {"The statement is dated 03/01/2027, 121 days ago; lenders want one dated within the last 120 days. Copy "
+          "it as of today on the Overview."},
+         {"The statement is dated 03/01/2027, 121 days ago; lenders want one dated within the last 90 days. Copy it "
+          "as of today on the Overview."},
+         W::None},
+        {"dated tomorrow", "UPDATE FSPro SET Date = '07/01/2027' WHERE ClientId = '%1'", {},
+         {"The statement is dated 07/01/2027, after today; the form's figures must be as of a day that has passed."},
+         {}, W::None},
+        {"a finding of the statement", "UPDATE Client SET SSN = '' WHERE Id = %1",
+         {"The holder's social security number is missing."}, {"The holder's social security number is missing."},
+         {"The holder's social security number is missing."}, W::PersonalInformation},
+        {"no business", "UPDATE Client SET BusinessName = ' ' WHERE Id = %1", {},
+         {"The business applying for the loan is not named."}, {}, W::PersonalEmployment},
+        {"no entity", "UPDATE Client SET BusinessType = '' WHERE Id = %1", {},
+         {"The business's type of entity is not chosen."}, {}, W::PersonalEmployment},
+        {"no program", "UPDATE Client SET ProgramLoans = 'No', Program8a = 'No' WHERE Id = %1", {},
+         {"No program is chosen for the form (7(a), 504 or surety bond; 8(a); WOSB; disaster loan)."}, {},
+         W::PersonalEmployment},
+        {"another program", "UPDATE Client SET ProgramLoans = '', ProgramDisaster = 'Yes' WHERE Id = %1", {}, {}, {},
+         W::None},
+        {"a bare note", "INSERT INTO Bank (ClientId, Description, Bank) VALUES ('%1', 'Line of credit', 'First Bank')",
+         {},
+         {"The note \"Line of credit\" has no original balance.", "The note \"Line of credit\" has no payment amount.",
+          "The note \"Line of credit\" has no payment frequency.", "The note \"Line of credit\" has no collateral.",
+          "The note \"Line of credit\" has no noteholder's address."},
+         {}, W::BankNotes},
+        {"a complete note", "INSERT INTO Bank (ClientId, Description, OriginalBalance, PaymentAmount, "
+                            "PaymentFrequency, Collateral, BankAddress) VALUES ('%1', 'Note', 5, 1, 'Monthly', "
+                            "'Unsecured', '2 Main St')",
+         {}, {}, {}, W::None},
+        {"no quotation", "INSERT INTO Investments (ClientId, Description, InvestmentType) VALUES ('%1', 'Acme Corp', "
+                         "'Stock')",
+         {}, {"The security \"Acme Corp\" has no date of quotation."}, {}, W::Investments},
+        {"a retirement account is no security",
+         "INSERT INTO Investments (ClientId, Description, InvestmentType) VALUES ('%1', 'Plan', '401K')", {}, {}, {},
+         W::None},
+        {"quoted 122 days before", "INSERT INTO Investments (ClientId, Description, InvestmentType, QuotationDate) "
+                                   "VALUES ('%1', 'Acme Corp', 'Bond', '01/30/2027')",
+         {}, {"The security \"Acme Corp\" was quoted on 01/30/2027, more than 120 days before the statement's date."},
+         {}, W::Investments},
+        {"quoted 120 days before", "INSERT INTO Investments (ClientId, Description, InvestmentType, QuotationDate) "
+                                   "VALUES ('%1', 'Acme Corp', 'Bond', '02/01/2027')",
+         {}, {}, {}, W::None},
+        {"quoted after", "INSERT INTO Investments (ClientId, Description, InvestmentType, QuotationDate) "
+                         "VALUES ('%1', 'Acme Corp', 'Stock', '06/02/2027')",
+         {}, {"The security \"Acme Corp\" was quoted after the statement's date."}, {}, W::Investments},
+        {"no zip", "UPDATE RealEstate SET Zip = '' WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", has no address."}, {"Property 1, \"Home\", has no address."}, W::RealEstate},
+        {"no occupancy", "UPDATE RealEstate SET Occupancy = '' WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", has no occupancy."}, {"Property 1, \"Home\", has no occupancy."}, W::RealEstate},
+        {"no purchase date", "UPDATE RealEstate SET DatePurchased = '' WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", has no purchase date."}, {"Property 1, \"Home\", has no purchase date."},
+         W::RealEstate},
+        {"no original cost", "UPDATE RealEstate SET OriginalCost = NULL WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", has no original cost."}, {"Property 1, \"Home\", has no original cost."},
+         W::RealEstate},
+        {"bought in another year", "UPDATE RealEstate SET DatePurchased = '05/01/2016' WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", was purchased on 05/01/2016, not in its year acquired, 2015."}, {}, W::RealEstate},
+        {"rented without rent", "UPDATE RealEstate SET Occupancy = 'Partly Tenant Occupied' WHERE ClientId = '%1'", {},
+         {"Property 1, \"Home\", is rented but has no monthly rent."},
+         {"Property 1, \"Home\", is rented but has no monthly rent."}, W::RealEstate},
+        {"rent without tenants", "UPDATE RealEstate SET MonthlyRent = 900, Occupancy = 'Second Home' "
+                                 "WHERE ClientId = '%1'",
+         {}, {"Property 1, \"Home\", has a monthly rent but is not rented."},
+         {"Property 1, \"Home\", has a monthly rent but is not rented."}, W::RealEstate},
+        {"vacant without rent", "UPDATE RealEstate SET Occupancy = 'Vacant' WHERE ClientId = '%1'", {}, {}, {},
+         W::None},
+        {"free and clear without taxes", "UPDATE RealEstate SET LienHolder = '', CurrentBalance = NULL "
+                                         "WHERE ClientId = '%1'",
+         {},
+         {"Property 1, \"Home\", has no mortgage to pay its taxes and insurance, and no monthly taxes or insurance."},
+         {"Property 1, \"Home\", has no mortgage to pay its taxes and insurance, and no monthly taxes or insurance."},
+         W::RealEstate},
+        {"free and clear with insurance", "UPDATE RealEstate SET LienHolder = '', CurrentBalance = NULL, "
+                                          "MonthlyInsurance = 80 WHERE ClientId = '%1'",
+         {}, {}, {}, W::None},
+        {"no account number", "UPDATE RealEstate SET LienAccountNumber = '' WHERE ClientId = '%1'", {},
+         {"The mortgage of Property 1, \"Home\", has no account number."},
+         {"The mortgage of Property 1, \"Home\", has no account number."}, W::Mortgages},
+        {"no payment", "UPDATE RealEstate SET MonthlyPayment = NULL WHERE ClientId = '%1'", {},
+         {"The mortgage of Property 1, \"Home\", has no monthly payment."},
+         {"The mortgage of Property 1, \"Home\", has no monthly payment."}, W::Mortgages},
+        {"no rate", "UPDATE RealEstate SET InterestRate = NULL WHERE ClientId = '%1'", {},
+         {"The mortgage of Property 1, \"Home\", has no interest rate."},
+         {"The mortgage of Property 1, \"Home\", has no interest rate."}, W::Mortgages},
+        {"no status", "UPDATE RealEstate SET LienStatus = '' WHERE ClientId = '%1'", {},
+         {"The mortgage of Property 1, \"Home\", has no status."},
+         {"The mortgage of Property 1, \"Home\", has no status."}, W::Mortgages},
+        {"no holder's address", "UPDATE RealEstate SET LienHolderAddress = '' WHERE ClientId = '%1'", {},
+         {"The mortgage of Property 1, \"Home\", has no holder's address."}, {}, W::Mortgages},
+        {"a sound further lien", lien.arg("%1", "0", "Home"), {}, {}, {}, W::None},
+        {"a lien on no property", lien.arg("%1", "0", "Hom"),
+         {},
+         {"The lien \"Home HELOC\" is on \"Hom\", which is not a property of this statement."},
+         {"The lien \"Home HELOC\" is on \"Hom\", which is not a property of this statement."}, W::Mortgages},
+        {"a lien valued", lien.arg("%1", "5000", "Home"),
+         {},
+         {"The lien \"Home HELOC\" has a market value; a lien's property is valued on the property's own row."},
+         {"The lien \"Home HELOC\" has a market value; a lien's property is valued on the property's own row."},
+         W::RealEstate},
+        {"a lien without an account", lien.arg("%1", "0", "Home") + "UPDATE RealEstate SET LienAccountNumber = '' "
+                                                                     "WHERE Description = 'Home HELOC'",
+         {}, {"The lien \"Home HELOC\" has no account number."}, {"The lien \"Home HELOC\" has no account number."},
+         W::Mortgages},
+        {"two homes and a lien on the name",
+         lien.arg("%1", "0", "Home") + "INSERT INTO RealEstate (ClientId, Description, Type, YearAcquired, "
+                                       "PercentOwned, MarketValue, Address, City, State, Zip, DatePurchased, "
+                                       "OriginalCost, Occupancy, MonthlyTaxes) SELECT ClientId, Description, Type, "
+                                       "YearAcquired, PercentOwned, 1000, Address, City, State, Zip, DatePurchased, "
+                                       "OriginalCost, Occupancy, 50 FROM RealEstate WHERE Description = 'Home'",
+         {}, {"Two properties are named \"Home\"; a lien on that name cannot tell them apart."},
+         {"Two properties are named \"Home\"; a lien on that name cannot tell them apart."}, W::RealEstate},
+        {"a bare tax", "INSERT INTO Taxes (ClientId, Description, Explanation) VALUES ('%1', 'Property tax', 'x')", {},
+         {"The tax \"Property tax\" has no payee.", "The tax \"Property tax\" has no due date."}, {}, W::Taxes},
+        {"a judgement not listed", "UPDATE Legal SET Judgement = 'Yes', JudgementExplanation = 'x' "
+                                   "WHERE ClientId = '%1'",
+         {},
+         {"The legal question \"Judgement\" is answered \"Yes\" but no contingent liability is listed under Legal "
+          "Claims & Judgments."},
+         {}, W::Contingent},
+        {"a judgement listed by its type",
+         "UPDATE Legal SET Judgement = 'Yes', JudgementExplanation = 'x' WHERE ClientId = '%1'; "
+         "INSERT INTO Contingent (ClientId, Description, ToWhom) VALUES ('%1', 'Involvement in Pending Legal Action', "
+         "'Court')",
+         {}, {}, {}, W::None},
+        {"a suit listed under another kind",
+         "UPDATE Legal SET Defendant = 'Yes', DefendantExplanation = 'x' WHERE ClientId = '%1'; "
+         "INSERT INTO Contingent (ClientId, Description, ToWhom, Category) VALUES ('%1', 'Involvement in Pending "
+         "Legal Action', 'Court', 'Other Special Debt')",
+         {},
+         {"The legal question \"Defendant\" is answered \"Yes\" but no contingent liability is listed under Legal "
+          "Claims & Judgments."},
+         {}, W::Contingent},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString clear = "DELETE FROM Client;";
+        for (const QString &table : statementTableNames())
+            clear += QString(" DELETE FROM \"%1\";").arg(table);
+        db.exec(clear);
+        reopen();
+        const QString id = addCompleteStatement();
+        db.exec((complete + c.sql).arg(id));
+        reopen();
+        select(id);
+        // The rows changed behind the program's back are added up again, so no total is stale.
+        RecalcAllTotals(*dm);
+        select(id);
+        const std::pair<ReadinessForm, const Texts *> forms[] = {
+            {ReadinessForm::Statement, &c.statement}, {ReadinessForm::Sba413, &c.sba},
+            {ReadinessForm::RealEstateSchedule, &c.schedule}};
+        for (const auto &[form, texts] : forms) {
+            SCOPED_TRACE(int(form));
+            QStringList found, expected;
+            for (const ReadinessFinding &f : CheckReadiness(*dm, Today, form)) {
+                found << f.text;
+                if (c.window != W::None)
+                    EXPECT_EQ(f.window, c.window) << f.text.toStdString();
+            }
+            for (const char *text : *texts)
+                expected << QString::fromUtf8(text);
+            EXPECT_EQ(found, expected);
+        }
+        // The print window's "current until" says the same as the form's check.
+        const QDate dated = *Dates::parseExact(dm->tblFSPro.FieldByName("Date").AsString());
+        const bool stale = c.sba.size() == 1 && QString(c.sba[0]).contains(" days ago;");
+        EXPECT_EQ(stale, Today > sba413CurrentUntil(dated));
+    }
 }
 
 } // namespace

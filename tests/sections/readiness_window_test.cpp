@@ -2,6 +2,7 @@
 // right, and the check the print window makes before a statement is previewed or printed.
 #include <set>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -110,6 +111,7 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
         const char *sql;
         const char *text;
         const char *call;
+        ReadinessForm form = ReadinessForm::Statement; // chosen in the window
     };
     const std::vector<Case> cases = {
         {"UPDATE Client SET SSN = '' WHERE Id = %1", "The holder's social security number is missing.",
@@ -132,6 +134,11 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
          "TotalLiabilities = -1, NetWorth = 1 WHERE ClientId = '%1'",
          "1 row with a negative amount where only positive ones make sense: a tax owed.", "open TfrmTax_Liabilities"},
         {"UPDATE FSPro SET Date = '01/01/2000' WHERE ClientId = '%1'", "", "open TfrmStatementDate"},
+        {"UPDATE Client SET BusinessType = 'LLC', ProgramWOSB = 'Yes' WHERE Id = %1",
+         "The business applying for the loan is not named.", "open TfrmPersonalEmployment", ReadinessForm::Sba413},
+        {"INSERT INTO RealEstate (ClientId, Description, Address, City, State, Zip, DatePurchased, OriginalCost, "
+         "MonthlyTaxes) VALUES ('%1', 'Lot', 'a', 'c', 'IL', '1', '01/02/2003', 1, 1)",
+         "Property 1, \"Lot\", has no occupancy.", "open TfrmRealEstate", ReadinessForm::RealEstateSchedule},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sql);
@@ -144,6 +151,9 @@ TEST_F(ReadinessWindowTest, EachFindingsButtonOpensTheWindowWhereItIsFixed)
         select();
         navigator.calls.clear();
         openReadiness();
+        if (c.form != ReadinessForm::Statement)
+            readiness->findChild<QComboBox *>("cbForm")->setCurrentIndex(int(c.form));
+        ASSERT_EQ(readiness->panel()->form(), c.form);
         ASSERT_EQ(readiness->panel()->findings().size(), 1u) << finding(1).toStdString();
         if (*c.text)
             EXPECT_EQ(finding(1), c.text);
