@@ -21,6 +21,7 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"CopyStatementAsOfToday", "copy a statement of 10,000 detail rows as of today (ms)", 300},
         {"OpenComparison", "open the comparison of two full statements (ms)", 50},
         {"ReadinessCheck", "readiness check of a full statement (ms)", 20},
+        {"MigrateVersion1File", "bring the 10,000-statement file of version 1 to version 2 (ms)", 5000},
         {"ExportStatementJson", "export a full statement as a statement file (ms)", 50},
         {"ImportStatementJson", "import a full statement file with its totals (ms)", 50},
         {"CommandLinePdf", "worthsheet --pdf of a full statement, whole process (ms)", 150},

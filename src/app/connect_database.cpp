@@ -2,7 +2,13 @@
 
 #include <cstdio>
 
+#include <memory>
+
+#include <QApplication>
 #include <QDir>
+#include <QScopeGuard>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 
 #include "base/messages.h"
 #include "base/pending_messages.h"
@@ -20,6 +26,45 @@ QString damagedFileText(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+const QString UpgradeProgressText =
+    QStringLiteral("Bringing the statement file up to date. A copy of it is kept first, in case anything goes wrong.");
+
+namespace {
+
+// The window that shows how far the copy kept aside before the file is brought up to date
+// has come. It appears only once the copy has run a moment, and is repainted a few times a
+// second, so a small file shows nothing and a large one is copied as fast as without it.
+class UpgradeProgressWindow
+{
+public:
+    void show(qint64 copied, qint64 total)
+    {
+        if (!m_dialog) {
+            m_dialog = std::make_unique<QProgressDialog>(UpgradeProgressText, QString(), 0, 1000);
+            m_dialog->setObjectName(QStringLiteral("dlgUpgradeProgress"));
+            m_dialog->setWindowTitle(QStringLiteral("Worthsheet"));
+            m_dialog->setCancelButton(nullptr);
+            m_dialog->setMinimumDuration(300);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            m_shown.start();
+        }
+        const int permille = total > 0 ? int(copied * 1000 / total) : 1000;
+        if (copied < total && m_shown.elapsed() < 50 && m_dialog->value() >= 0)
+            return;
+        m_shown.restart();
+        m_dialog->setValue(permille);
+        // Only painting: nothing the user does reaches the program before it is connected.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    std::unique_ptr<QProgressDialog> m_dialog;
+    QElapsedTimer m_shown;
+};
+
+} // namespace
+
 Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
 {
     auto *dm1 = new Tdm1(owner);
@@ -33,6 +78,10 @@ Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
         dm1->db1.SetDatabaseFileName(path);
         dm1->db1.SetDatabaseName(QStringLiteral("wks.ABS"));
         dm1->db1.SetKeepConnection(false);
+        UpgradeProgressWindow progress;
+        if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+            dm1->db1.SetUpgradeProgress([&progress](qint64 copied, qint64 total) { progress.show(copied, total); });
+        const auto noMoreProgress = qScopeGuard([dm1] { dm1->db1.SetUpgradeProgress({}); });
         dm1->db1.SetConnected(true);
         dm1->OpenTables();
     } catch (const EngineError &e) {

@@ -7,6 +7,8 @@ class QObject;
 class Tdm1;
 
 extern const QString ConnectionErrorText;
+// What the window says while the file is brought to the current version.
+extern const QString UpgradeProgressText;
 // Shown when the full check finds the file damaged: names it and says what to do.
 QString damagedFileText(const QString &path);
 

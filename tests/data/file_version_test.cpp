@@ -96,10 +96,15 @@ QString newFileSchema()
     return schemaText(path);
 }
 
-void connectAndClose(const QString &path)
+// Each report of the copy kept aside before the step: bytes copied, bytes in all.
+using Progress = std::vector<std::pair<qint64, qint64>>;
+
+void connectAndClose(const QString &path, Progress *progress = nullptr)
 {
     Tdm1 dm;
     dm.db1.SetDatabaseFileName(path);
+    if (progress)
+        dm.db1.SetUpgradeProgress([progress](qint64 copied, qint64 total) { progress->push_back({copied, total}); });
     dm.db1.SetConnected(true);
     dm.OpenTables();
     dm.CloseTables();
@@ -130,7 +135,17 @@ TEST(FileVersion, AVersion1FileOfEveryKindIsBroughtToVersion2OnceKeepingEveryVal
         // What restore and merge take: a file of version 1 is a statement database.
         EXPECT_EQ(checkStatementDatabase(path), "");
 
-        ASSERT_NO_THROW(connectAndClose(path));
+        const qint64 size = QFileInfo(path).size();
+        Progress progress;
+        ASSERT_NO_THROW(connectAndClose(path, &progress));
+        // The copy's progress rises to the whole file, in steps of no more than a chunk.
+        ASSERT_FALSE(progress.empty());
+        EXPECT_EQ(progress.back(), std::make_pair(size, size));
+        for (size_t i = 0; i < progress.size(); ++i) {
+            EXPECT_EQ(progress[i].second, size);
+            EXPECT_GT(progress[i].first, i ? progress[i - 1].first : 0);
+            EXPECT_LE(progress[i].first - (i ? progress[i - 1].first : 0), 1 << 20);
+        }
         EXPECT_EQ(userVersion(path), Database::UserVersion);
         EXPECT_EQ(schemaText(path).toStdString(), current.toStdString()) << "a migrated file has the schema of a new one";
         EXPECT_EQ(version1Dump(path).toStdString(), before.toStdString());
@@ -141,8 +156,10 @@ TEST(FileVersion, AVersion1FileOfEveryKindIsBroughtToVersion2OnceKeepingEveryVal
 
         // The step runs once: connecting again writes nothing.
         const QByteArray migrated = fileDigest(path);
-        ASSERT_NO_THROW(connectAndClose(path));
+        progress.clear();
+        ASSERT_NO_THROW(connectAndClose(path, &progress));
         EXPECT_EQ(fileDigest(path), migrated);
+        EXPECT_TRUE(progress.empty()) << "no copy is kept aside for a file up to date";
     }
 }
 

@@ -255,7 +255,7 @@ void Database::upgrade(int fromVersion)
     // a way SQLite cannot undo, the file as it was is beside it.
     const QString kept = m_fileName + QLatin1String(UpgradeCopySuffix);
     QString error;
-    if (!copyFileReplacing(m_fileName, kept, &error))
+    if (!copyFileReplacing(m_fileName, kept, &error, {}, m_upgradeProgress))
         throw EngineError(QStringLiteral("The database file cannot be copied aside before it is brought to "
                                          "version %1 (%2): %3")
                               .arg(UserVersion)

@@ -73,6 +73,13 @@ public:
     // transaction on it, and the copy is removed once they have committed: a failure or a
     // kill leaves the file of its version, whole, or of the current one.
     void SetConnected(bool connected);
+    // Hears how far the copy kept aside before a step to the current version has come (bytes
+    // copied, bytes in all); the copy is the long part of the step, the step itself one
+    // schema write.
+    void SetUpgradeProgress(std::function<void(qint64 copied, qint64 total)> progress)
+    {
+        m_upgradeProgress = std::move(progress);
+    }
     bool Connected() const { return m_sql != nullptr; }
     void Close() { SetConnected(false); }
 
@@ -181,6 +188,7 @@ private:
     // The steps, and the schema of each version they make (the steps up to it).
     std::vector<std::string> m_steps;
     std::vector<std::string> m_schemas;
+    std::function<void(qint64, qint64)> m_upgradeProgress;
     std::unique_ptr<IntegrityCheck> m_integrity;
     QString m_writeRefusal;
     int m_depth = 0;

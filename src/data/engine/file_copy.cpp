@@ -39,7 +39,7 @@ bool makePrivateFolders(const QString &folder)
 }
 
 bool copyFileReplacing(const QString &source, const QString &target, QString *error,
-                       const std::function<QString(const QString &copy)> &verify)
+                       const std::function<QString(const QString &copy)> &verify, const CopyProgress &progress)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -68,6 +68,8 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
         return fail(noRoom);
 
     QString readFailure;
+    const qint64 total = in.size();
+    qint64 copied = 0;
     const auto copy = [&](QFile &out, QString *why) {
         while (!in.atEnd()) {
             const QByteArray chunk = in.read(ChunkSize);
@@ -80,6 +82,9 @@ bool copyFileReplacing(const QString &source, const QString &target, QString *er
             }
             if (out.write(chunk) != chunk.size())
                 return false;
+            copied += chunk.size();
+            if (progress)
+                progress(copied, total);
         }
         return true;
     };
