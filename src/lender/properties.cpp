@@ -36,6 +36,17 @@ bool isRentalOccupancy(const QString &occupancy)
            || occupancy == QLatin1String("Vacant");
 }
 
+std::optional<double> loanToValue(double balance, double value)
+{
+    if (!(value > 0))
+        return std::nullopt;
+    // Tenths of a percent in one division, so a ratio that falls on a half stays exact.
+    const double tenths = std::floor(balance * 1000.0 / value + 0.5);
+    if (!std::isfinite(tenths))
+        return std::nullopt;
+    return tenths / 10.0;
+}
+
 namespace {
 
 void formFigures(Property &property)
@@ -52,12 +63,7 @@ void formFigures(Property &property)
         add(lien);
     property.equity = property.ownedShare - property.owedShare;
 
-    if (property.marketValue > 0) {
-        // Tenths of a percent in one division, so a ratio that falls on a half stays exact.
-        const double tenths = std::floor(property.balance * 1000.0 / property.marketValue + 0.5);
-        if (std::isfinite(tenths))
-            property.loanToValue = tenths / 10.0;
-    }
+    property.loanToValue = loanToValue(property.balance, property.marketValue);
 
     const RealEstateRow &p = property.row;
     if (isRentalOccupancy(p.occupancy)) {

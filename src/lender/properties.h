@@ -64,6 +64,10 @@ struct StatementProperties
 // Whether the occupancy is one for which net rental income is shown.
 bool isRentalOccupancy(const QString &occupancy);
 
+// A combined loan-to-value: balance ÷ value as a percentage, rounded half up to one decimal;
+// empty when the value is not above 0.
+std::optional<double> loanToValue(double balance, double value);
+
 // Groups rows given in grid order into properties and their liens. A lien names its
 // property by the property's Description, exactly; when two properties share the name the
 // first in grid order takes the lien.

@@ -96,7 +96,11 @@ void buildPage(const PageSpec &table, Tdm1 &dm, Report::ReportPage &page)
         Band &band = page.addBand(bandSpec.kind, bandSpec.height);
         fill(band, bandSpec, dm);
         if (bandSpec.kind == BandKind::SubDetail) {
-            band.setDataSet(&(dm.*bandSpec.dataSet));
+            // Without a data set the group header is a block printed once, kept whole on a sheet.
+            if (bandSpec.dataSet)
+                band.setDataSet(&(dm.*bandSpec.dataSet));
+            else
+                band.setPrintIfEmpty(true);
             band.setRepeatHeaderOnNewSheet(bandSpec.repeatHeaderOnNewSheet);
             if (pendingHeader)
                 fill(band.addGroupHeader(pendingHeader->height), *pendingHeader, dm);

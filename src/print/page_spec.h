@@ -77,7 +77,7 @@ struct BandSpec
     double frame = 0; // the width of a line on all four sides, 0 for none
     std::vector<ItemSpec> items;
     // A sub-detail's table; a group header belongs to the sub-detail after it, a group
-    // footer to the one before it.
+    // footer to the one before it. A sub-detail without one prints its group header once.
     TableRef dataSet = nullptr;
     bool repeatHeaderOnNewSheet = false;
 };
