@@ -28,9 +28,11 @@ std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
     case ItemSpec::Kind::Caption:
     case ItemSpec::Kind::Field: {
         std::unique_ptr<TextItem> text;
-        if (entry.kind == ItemSpec::Kind::Caption)
-            text = std::make_unique<Label>(entry.text, geometry);
-        else
+        if (entry.kind == ItemSpec::Kind::Caption) {
+            auto label = std::make_unique<Label>(entry.text, geometry);
+            label->setAmount(entry.amount);
+            text = std::move(label);
+        } else
             text = boundText(entry, dm.*entry.table, geometry);
         ReportFont font;
         font.pointSize = entry.style.size;

@@ -73,8 +73,8 @@ TEST_F(RealEstateScheduleTest, PrintsEachPropertyWithItsLiensEquityLoanToValueAn
 
     // Columns' right edges on the sheet (48 px margin): the figures line and the lien line.
     constexpr double Margin = 48, Line = 14;
-    constexpr double OwnedValue = Margin + 225, NetRental = Margin + 590, Equity = Margin + 675, Ltv = Margin + 720;
-    constexpr double Balance = Margin + 530, Payment = Margin + 720, MarketValue = Margin + 720;
+    constexpr double OwnedValue = Margin + 160, NetRental = Margin + 585, Equity = Margin + 670, Ltv = Margin + 720;
+    constexpr double Balance = Margin + 510, Payment = Margin + 720, MarketValue = Margin + 720;
     struct Figure
     {
         QString property;
@@ -118,7 +118,7 @@ TEST_F(RealEstateScheduleTest, PrintsEachPropertyWithItsLiensEquityLoanToValueAn
     ASSERT_TRUE(home);
     for (const QString &text : {"Credit Union", "CU-2002", "8.25%"})
         EXPECT_NEAR(findPhrase(words, 1, text, {Margin, home->box.top() + 3 * Line})->box.top(), home->box.top() + 3 * Line, 2);
-    EXPECT_TRUE(findPhrase(words, 1, "30 Days Past Due", {Margin + 350, home->box.top() + 4 * Line}));
+    EXPECT_TRUE(findPhrase(words, 1, "30 Days Past Due", {Margin + 345, home->box.top() + 4 * Line}));
 
     // Totals: value 750,000 (400,000 + 300,000 + 50,000); owned 200,000 + 300,000 + 50,000;
     // balances 200,000 + 150,000 + 40,000 + 10,000 = 400,000, owed 100,000 + 200,000;
@@ -129,7 +129,7 @@ TEST_F(RealEstateScheduleTest, PrintsEachPropertyWithItsLiensEquityLoanToValueAn
     const std::vector<Figure> totalFigures = {
         {"", 0, MarketValue, "750,000.00"}, {"", 1, OwnedValue, "550,000.00"}, {"", 1, Equity, "250,000.00"},
         {"", 1, NetRental, "545.00"},       {"", 1, Ltv, "53.3%"},             {"", 2, Balance, "400,000.00"},
-        {"", 2, Payment, "3,150.00"},       {"", 2, Margin + 650, "300,000.00"},
+        {"", 2, Payment, "3,150.00"},       {"", 2, Margin + 635, "300,000.00"},
     };
     for (const Figure &f : totalFigures) {
         SCOPED_TRACE(f.text.toStdString());

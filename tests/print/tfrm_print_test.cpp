@@ -21,6 +21,9 @@ const QStringList PersonalRun = {"TqrCont_Single", "TqrCont_Single_Sect4", "TqrC
                                  "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
 const QStringList JointRun = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
                               "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+// A statement with a property: the schedule of real estate owned after the liabilities.
+const QStringList JointRunWithProperty = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
+                                          "TqrCont_Joint_Details_L", "TqrRealEstateOwned", "TqrCont_Joint_Details_Inc"};
 const QStringList BlankRun = {"TqrBlank_Cont",          "TqrBlank_Cont_Sect4",    "TqrBlank_Cont_Assets_A",
                               "TqrBlank_Cont_Assets_B", "TqrBlank_Cont_Assets_C", "TqrBlank_Cont_Assets_D",
                               "TqrBlank_Cont_L_A",      "TqrBlank_Cont_L_B",      "TqrBlank_Cont_L_C",
@@ -253,7 +256,7 @@ TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelecte
 
     // Back to the statement: its own pages again.
     QTest::mouseClick(child<QRadioButton>("rbFS"), Qt::LeftButton, {}, {10, 8});
-    EXPECT_EQ(previewed(), JointRun);
+    EXPECT_EQ(previewed(), JointRunWithProperty);
 }
 
 TEST_F(PrintRunTest, WithNoPrinterInstalledPrintSaysSoAndWritesNoFile)

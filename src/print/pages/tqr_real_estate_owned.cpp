@@ -28,6 +28,7 @@ struct Column
     Qt::Alignment alignment;
     std::function<QString(const Of &)> text;
     const char *name = ""; // items the masked copy finds
+    bool amount = false;   // printed as money
 };
 
 QString money(double amount)
@@ -67,17 +68,20 @@ QString address(const RealEstateRow &row)
     return joined({row.address, row.city, joined({row.state, row.zip}, QStringLiteral(" "))}, QStringLiteral(", "));
 }
 
+// Every amount column is 80 wide: the largest amount an amount control takes prints whole in
+// it at the smallest size, clear of its neighbours.
 const std::vector<Column<Property>> &propertyLine()
 {
     static const std::vector<Column<Property>> columns = {
-        {"Property", 0, 140, L,
+        {"Property", 0, 115, L,
          [](const Property &p) { return joined({QStringLiteral("Property %1").arg(p.number), p.row.description}, QStringLiteral(": ")); }},
-        {"Address", 145, 200, L, [](const Property &p) { return address(p.row); }},
-        {"Type", 350, 70, L, [](const Property &p) { return p.row.type; }},
-        {"Occupancy", 425, 95, L, [](const Property &p) { return p.row.occupancy; }},
-        {"Owned", 525, 40, R, [](const Property &p) { return percentage(p.row.percentOwned); }},
-        {"Purchased", 570, 60, C, [](const Property &p) { return p.row.datePurchased; }},
-        {"Market value", 635, 85, R, [](const Property &p) { return money(p.marketValue); }},
+        {"Address", 120, 170, L, [](const Property &p) { return address(p.row); }},
+        {"Type", 295, 55, L, [](const Property &p) { return p.row.type; }},
+        {"Occupancy", 355, 75, L, [](const Property &p) { return p.row.occupancy; }},
+        {"Owned", 435, 32, R, [](const Property &p) { return percentage(p.row.percentOwned); }},
+        {"Purchased", 472, 56, C, [](const Property &p) { return p.row.datePurchased; }},
+        {"Original cost", 555, 80, R, [](const Property &p) { return money(p.row.originalCost); }, "", true},
+        {"Market value", 640, 80, R, [](const Property &p) { return money(p.marketValue); }, "", true},
     };
     return columns;
 }
@@ -85,15 +89,14 @@ const std::vector<Column<Property>> &propertyLine()
 const std::vector<Column<Property>> &figuresLine()
 {
     static const std::vector<Column<Property>> columns = {
-        {"Original cost", 50, 85, R, [](const Property &p) { return money(p.row.originalCost); }},
-        {"Owned value", 140, 85, R, [](const Property &p) { return money(p.ownedShare); }},
-        {"Rent/mo", 230, 70, R, [](const Property &p) { return money(p.row.monthlyRent); }},
-        {"Taxes/mo", 305, 65, R, [](const Property &p) { return money(p.row.monthlyTaxes); }},
-        {"Insurance/mo", 375, 65, R, [](const Property &p) { return money(p.row.monthlyInsurance); }},
-        {"Dues/mo", 445, 60, R, [](const Property &p) { return money(p.row.monthlyDues); }},
-        {"Net rental/mo", 510, 80, R, [](const Property &p) { return optionalMoney(p.netRentalIncome); }},
-        {"Equity", 595, 80, R, [](const Property &p) { return money(p.equity); }},
-        {"LTV", 680, 40, R, [](const Property &p) { return ratio(p.loanToValue); }},
+        {"Owned value", 80, 80, R, [](const Property &p) { return money(p.ownedShare); }, "", true},
+        {"Rent/mo", 165, 80, R, [](const Property &p) { return money(p.row.monthlyRent); }, "", true},
+        {"Taxes/mo", 250, 80, R, [](const Property &p) { return money(p.row.monthlyTaxes); }, "", true},
+        {"Insurance/mo", 335, 80, R, [](const Property &p) { return money(p.row.monthlyInsurance); }, "", true},
+        {"Dues/mo", 420, 80, R, [](const Property &p) { return money(p.row.monthlyDues); }, "", true},
+        {"Net rental/mo", 505, 80, R, [](const Property &p) { return optionalMoney(p.netRentalIncome); }, "", true},
+        {"Equity", 590, 80, R, [](const Property &p) { return money(p.equity); }, "", true},
+        {"LTV", 675, 45, R, [](const Property &p) { return ratio(p.loanToValue); }},
     };
     return columns;
 }
@@ -101,16 +104,16 @@ const std::vector<Column<Property>> &figuresLine()
 const std::vector<Column<RealEstateRow>> &lienLine()
 {
     static const std::vector<Column<RealEstateRow>> columns = {
-        {"Lien holder", 15, 190, L,
+        {"Lien holder", 15, 195, L,
          [](const RealEstateRow &r) { return joined({r.lienHolder, r.lienHolderAddress}, QStringLiteral(", ")); }},
-        {"Account", 210, 90, L, [](const RealEstateRow &r) { return r.lienAccountNumber; }, "LienAccountNumber"},
+        {"Account", 215, 85, L, [](const RealEstateRow &r) { return r.lienAccountNumber; }, "LienAccountNumber"},
         {"Rate", 305, 35, R,
          [](const RealEstateRow &r) { return r.interestRate ? Field::formatFloat(*r.interestRate) + u'%' : QString(); }},
-        {"Status", 350, 90, L, [](const RealEstateRow &r) { return r.lienStatus; }},
-        {"Balance", 445, 85, R, [](const RealEstateRow &r) { return money(r.currentBalance); }},
-        {"Owed", 535, 35, R, [](const RealEstateRow &r) { return percentage(r.percentLiability); }},
-        {"Owed share", 575, 75, R, [](const RealEstateRow &r) { return money(r.owedShare()); }},
-        {"Payment/mo", 655, 65, R, [](const RealEstateRow &r) { return money(r.monthlyPayment); }},
+        {"Status", 345, 80, L, [](const RealEstateRow &r) { return r.lienStatus; }},
+        {"Balance", 430, 80, R, [](const RealEstateRow &r) { return money(r.currentBalance); }, "", true},
+        {"Owed", 515, 35, R, [](const RealEstateRow &r) { return percentage(r.percentLiability); }},
+        {"Owed share", 555, 80, R, [](const RealEstateRow &r) { return money(r.owedShare()); }, "", true},
+        {"Payment/mo", 640, 80, R, [](const RealEstateRow &r) { return money(r.monthlyPayment); }, "", true},
     };
     return columns;
 }
@@ -119,9 +122,11 @@ template <class Of>
 void addLine(std::vector<ItemSpec> &items, const std::vector<Column<Of>> &columns, const Of &of, double top,
              TextStyle style = regular(8))
 {
-    for (const Column<Of> &column : columns)
-        items.push_back(caption(column.text(of), column.left, top, column.width, column.alignment, style)
-                            .named(QLatin1String(column.name)));
+    for (const Column<Of> &column : columns) {
+        ItemSpec item = caption(column.text(of), column.left, top, column.width, column.alignment, style)
+                            .named(QLatin1String(column.name));
+        items.push_back(column.amount ? item.asAmount() : item);
+    }
 }
 
 template <class Of>
@@ -217,7 +222,8 @@ BandSpec totalsBand(const StatementProperties &properties, Tdm1 &dm)
     band.height = 6 + 3 * LineHeight;
     band.items.push_back(hrule(0, 1, BandWidth, 1));
     const auto put = [&band](const auto &column, double top, const QString &text) {
-        band.items.push_back(caption(text, column.left, top, column.width, column.alignment, bold(8)));
+        const ItemSpec item = caption(text, column.left, top, column.width, column.alignment, bold(8));
+        band.items.push_back(column.amount ? item.asAmount() : item);
     };
     const double first = 4, second = first + LineHeight, third = second + LineHeight;
     band.items.push_back(caption(QStringLiteral("Totals"), 0, first, 0, L, bold(8)));
