@@ -1,4 +1,5 @@
 // The print window, driven as a user drives it.
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
@@ -230,6 +231,21 @@ TEST_F(PrintWindowTest, CloseClearsEveryStatementFilterAndReturnsToTheOverview)
     for (Table *table : dm->unfilterOrder())
         EXPECT_FALSE(table->Filtered()) << table->TableName().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }, 1000));
+}
+
+TEST_F(PrintRunTest, TheScheduleOfRealEstateOwnedPrintsAloneWhenChosen)
+{
+    addFilledStatement(true);
+    addDetailRows();
+    open();
+    auto *schedule = child<QRadioButton>("rbRealEstate");
+    QTest::mouseClick(schedule, Qt::LeftButton, {}, {10, 8});
+    ASSERT_TRUE(schedule->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("chkMask")->isEnabled());
+    EXPECT_EQ(previewed(), QStringList({"TqrRealEstateOwned"}));
+    EXPECT_NE(dialogs.previews.back().pages[0].findText("Schedule of Real Estate Owned"), nullptr);
+    EXPECT_EQ(dialogs.pagesAlive.back(), 1);
+    EXPECT_EQ(window->pageObjectCount(), 0);
 }
 
 TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelected)
