@@ -83,7 +83,7 @@ QString usageText()
         text += QStringLiteral("  ") + call.leftJustified(VerbColumn - 1) + u' ' + QLatin1String(verb.meaning) + u'\n';
     }
     return text + QStringLiteral(R"(
-Options of --pdf:
+Options of --pdf and --reo:
   --pdf-password-file FILE   the PDF opens only with the password on the first line of FILE
   --mask                     social security, licence and account numbers masked (XXX-XX-6104)
 Option of --export-json and --import-json:
@@ -118,6 +118,15 @@ const ToolkitOption *findToolkitOption(const char *argument)
         if (std::strcmp(argument, option.name) == 0)
             return &option;
     return nullptr;
+}
+
+// The verbs that print a statement's figures, which the PDF options protect and mask.
+bool printsStatementPdf(const Verb &verb)
+{
+    for (const char *name : {"--pdf", "--reo"})
+        if (QLatin1String(verb.name) == QLatin1String(name))
+            return true;
+    return false;
 }
 
 struct Request
@@ -172,11 +181,11 @@ Request parse(const QStringList &arguments)
     }
     if (!request.verb)
         throw Refusal{Usage, QStringLiteral("no verb given")};
-    const bool pdf = QLatin1String(request.verb->name) == QLatin1String("--pdf");
+    const bool pdf = printsStatementPdf(*request.verb);
     if (!pdf && !request.options.pdfPasswordFile.isEmpty())
-        throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf")};
+        throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf and --reo")};
     if (!pdf && request.options.mask)
-        throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf")};
+        throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf and --reo")};
     const QLatin1String name(request.verb->name);
     if (name != QLatin1String("--export-json") && name != QLatin1String("--import-json")
         && !request.options.jsonPasswordFile.isEmpty())
@@ -341,6 +350,13 @@ const std::vector<Verb> &verbs()
          [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) {
              selectStatement(*dm, operands[0]);
              writeRunPdf(statementRun(*dm), *dm, QStringLiteral("Financial Statement"), operands[1], options);
+         }},
+        {"--reo", "ID FILE", "the schedule of real estate owned of statement ID as a PDF file", Needs::OpenDatabase,
+         true,
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) {
+             selectStatement(*dm, operands[0]);
+             writeRunPdf(PrintRun::RealEstateSchedule, *dm, QStringLiteral("Schedule of Real Estate Owned"), operands[1],
+                         options);
          }},
         {"--blank-form", "FILE", "the blank statement form as a PDF file", Needs::KeptDatabase, true,
          [](Tdm1 *, const QStringList &operands, const Options &, QTextStream &) {

@@ -4,6 +4,7 @@
 #include "data/tdm1.h"
 #include "print/engine/band.h"
 #include "print/engine/db_text.h"
+#include "print/engine/label.h"
 
 namespace {
 
@@ -77,6 +78,19 @@ Report::DBText::ShownAs shownMasked(const MaskedField &masked, Table &table)
     };
 }
 
+// Pages that print their figures as captions name the items of such numbers.
+void maskScheduleNumbers(const RunPages &pages)
+{
+    for (const auto &page : pages)
+        for (const auto &band : page->bands())
+            for (Report::Band *holder : {band.get(), band->groupHeader(), band->groupFooter()})
+                if (holder)
+                    for (const auto &item : holder->items())
+                        if (auto *label = dynamic_cast<Report::Label *>(item.get());
+                            label && label->name() == QLatin1String("LienAccountNumber"))
+                            label->setCaption(maskedNumber(label->caption(), MaskedNumber::Identifier));
+}
+
 } // namespace
 
 QString maskedNumber(const QString &number, MaskedNumber kind)
@@ -95,4 +109,5 @@ void maskRunNumbers(const RunPages &pages, Tdm1 &dm)
                     for (const MaskedField &masked : MaskedFields)
                         if (text->dataSet() == &(dm.*masked.table) && text->dataField() == QLatin1String(masked.field))
                             text->setShownAs(shownMasked(masked, dm.*masked.table));
+    maskScheduleNumbers(pages);
 }

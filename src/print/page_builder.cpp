@@ -28,9 +28,11 @@ std::unique_ptr<ReportItem> makeItem(const ItemSpec &entry, Tdm1 &dm)
     case ItemSpec::Kind::Caption:
     case ItemSpec::Kind::Field: {
         std::unique_ptr<TextItem> text;
-        if (entry.kind == ItemSpec::Kind::Caption)
-            text = std::make_unique<Label>(entry.text, geometry);
-        else
+        if (entry.kind == ItemSpec::Kind::Caption) {
+            auto label = std::make_unique<Label>(entry.text, geometry);
+            label->setAmount(entry.amount);
+            text = std::move(label);
+        } else
             text = boundText(entry, dm.*entry.table, geometry);
         ReportFont font;
         font.pointSize = entry.style.size;
@@ -96,7 +98,11 @@ void buildPage(const PageSpec &table, Tdm1 &dm, Report::ReportPage &page)
         Band &band = page.addBand(bandSpec.kind, bandSpec.height);
         fill(band, bandSpec, dm);
         if (bandSpec.kind == BandKind::SubDetail) {
-            band.setDataSet(&(dm.*bandSpec.dataSet));
+            // Without a data set the group header is a block printed once, kept whole on a sheet.
+            if (bandSpec.dataSet)
+                band.setDataSet(&(dm.*bandSpec.dataSet));
+            else
+                band.setPrintIfEmpty(true);
             band.setRepeatHeaderOnNewSheet(bandSpec.repeatHeaderOnNewSheet);
             if (pendingHeader)
                 fill(band.addGroupHeader(pendingHeader->height), *pendingHeader, dm);

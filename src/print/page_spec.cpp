@@ -7,6 +7,13 @@ ItemSpec ItemSpec::named(const QString &itemName) const
     return copy;
 }
 
+ItemSpec ItemSpec::asAmount() const
+{
+    ItemSpec copy = *this;
+    copy.amount = true;
+    return copy;
+}
+
 ItemSpec ItemSpec::asPlainNumber() const
 {
     ItemSpec copy = *this;

@@ -50,12 +50,15 @@ struct ItemSpec
     QString name; // for the before-print event
     // A float or currency field prints as money unless it holds a plain number (a share).
     bool plainNumber = false;
+    // A caption that is an amount already printed as money.
+    bool amount = false;
     // A text kept to its row (rowHeight > 0): its lines share the row rather than grow the band.
     double rowTop = 0;
     double rowHeight = 0;
 
     ItemSpec named(const QString &itemName) const;
     ItemSpec asPlainNumber() const;
+    ItemSpec asAmount() const;
     // The text keeps to the row between `top` and `bottom`, the rules around it.
     ItemSpec keptInRow(double top, double bottom) const;
 };
@@ -77,7 +80,7 @@ struct BandSpec
     double frame = 0; // the width of a line on all four sides, 0 for none
     std::vector<ItemSpec> items;
     // A sub-detail's table; a group header belongs to the sub-detail after it, a group
-    // footer to the one before it.
+    // footer to the one before it. A sub-detail without one prints its group header once.
     TableRef dataSet = nullptr;
     bool repeatHeaderOnNewSheet = false;
 };

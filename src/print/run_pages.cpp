@@ -1,5 +1,7 @@
 #include "run_pages.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 
 #include "data/particulars.h"
@@ -22,6 +24,7 @@
 #include "pages/tqr_cont_joint_sect4.h"
 #include "pages/tqr_cont_single.h"
 #include "pages/tqr_cont_single_sect4.h"
+#include "pages/tqr_real_estate_owned.h"
 
 namespace {
 
@@ -35,7 +38,22 @@ RunPages create(Tdm1 &dm)
 
 } // namespace
 
-RunPages createRunPages(PrintRun run, Tdm1 &dm)
+namespace {
+
+// The schedule of real estate owned follows the liability schedules, when there is a
+// property to list.
+RunPages withRealEstateSchedule(RunPages pages, Tdm1 &dm)
+{
+    if (TqrRealEstateOwned::hasProperties(dm)) {
+        const auto liabilities = std::find_if(pages.begin(), pages.end(), [](const auto &page) {
+            return page->name() == QLatin1String("TqrCont_Joint_Details_L");
+        });
+        pages.insert(liabilities == pages.end() ? pages.end() : liabilities + 1, std::make_unique<TqrRealEstateOwned>(dm));
+    }
+    return pages;
+}
+
+RunPages createStatementRun(PrintRun run, Tdm1 &dm)
 {
     switch (run) {
     // The schedule pages serve both statement runs.
@@ -49,8 +67,19 @@ RunPages createRunPages(PrintRun run, Tdm1 &dm)
         return create<TqrBlank_Cont, TqrBlank_Cont_Sect4, TqrBlank_Cont_Assets_A, TqrBlank_Cont_Assets_B,
                       TqrBlank_Cont_Assets_C, TqrBlank_Cont_Assets_D, TqrBlank_Cont_L_A, TqrBlank_Cont_L_B,
                       TqrBlank_Cont_L_C, TqrBlank_Cont_L_D, TqrBlank_Cont_Income>(dm);
+    case PrintRun::RealEstateSchedule:
+        return create<TqrRealEstateOwned>(dm);
     }
     return {};
+}
+
+} // namespace
+
+RunPages createRunPages(PrintRun run, Tdm1 &dm)
+{
+    if (run == PrintRun::Personal || run == PrintRun::Joint)
+        return withRealEstateSchedule(createStatementRun(run, dm), dm);
+    return createStatementRun(run, dm);
 }
 
 void freeRunPages(RunPages &pages)
@@ -89,6 +118,8 @@ Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm)
 {
     if (run == PrintRun::Blank)
         return {};
+    if (run == PrintRun::RealEstateSchedule)
+        run = statementRun(dm);
     return {sheetHolder(run, currentHolderNames(dm)), dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed()};
 }
 
@@ -100,6 +131,8 @@ QString runFileName(PrintRun run, Tdm1 &dm)
     } else {
         const Report::SheetFooter footer = runSheetFooter(run, dm);
         name = (footer.holder + u' ' + footer.statementDate).trimmed();
+        if (run == PrintRun::RealEstateSchedule)
+            name = (name + QStringLiteral(" Real Estate Owned")).trimmed();
     }
     // Path separators, characters other systems refuse, and control characters become
     // hyphens; a name of nothing but dots or blanks falls back to a plain one.

@@ -10,7 +10,8 @@ class Tdm1;
 
 // The three print runs and the report page objects of each, in printing order; each page
 // object starts on a new sheet.
-enum class PrintRun { Personal, Joint, Blank };
+// The schedule of real estate owned also prints alone, as a run of its own.
+enum class PrintRun { Personal, Joint, Blank, RealEstateSchedule };
 
 using RunPages = std::vector<std::unique_ptr<Report::ReportPage>>;
 

@@ -127,12 +127,58 @@ void TfrmPrint::build()
     m_qrComp.setSheetFooter([this] { return runSheetFooter(PrintRun::Personal, m_dm); });
     m_qrCompJoint.setSheetFooter([this] { return runSheetFooter(PrintRun::Joint, m_dm); });
     m_qrCompBlank.setSheetFooter([this] { return runSheetFooter(PrintRun::Blank, m_dm); });
+    addRealEstateScheduleOption();
+}
+
+void TfrmPrint::addRealEstateScheduleOption()
+{
+    m_rbRealEstate = radioButton(this, QStringLiteral("rbRealEstate"), QStringLiteral("Print Schedule of Real Estate Owned"),
+                                 {152, 310, 260, 17});
+    m_qrCompRealEstate.setTitle(QStringLiteral("Schedule of Real Estate Owned"));
+    m_qrCompRealEstate.setAddReports([this](Report::CompositeReport &composite) {
+        for (const auto &page : m_realEstatePages)
+            composite.addReport(page.get());
+    });
+    m_qrCompRealEstate.setSheetFooter([this] { return runSheetFooter(PrintRun::RealEstateSchedule, m_dm); });
+    // The account numbers of its liens are masked as the statement's are.
+    for (QRadioButton *option : {m_rbRealEstate, m_rbFS})
+        connect(option, &QRadioButton::toggled, m_chkMask, [this](bool) { m_chkMask->setEnabled(!m_rbBlank->isChecked()); });
+}
+
+bool TfrmPrint::realEstateScheduleChosen() const
+{
+    return m_rbRealEstate->isChecked();
+}
+
+void TfrmPrint::withRealEstateSchedule(const std::function<void(Report::CompositeReport &composite)> &use)
+{
+    m_realEstatePages = createRunPages(PrintRun::RealEstateSchedule, m_dm);
+    if (masksNumbers())
+        maskRunNumbers(m_realEstatePages, m_dm);
+    m_qrCompRealEstate.setFileName(runFileName(PrintRun::RealEstateSchedule, m_dm));
+    const auto free = qScopeGuard([this] {
+        m_qrCompRealEstate.clearReports();
+        freeRunPages(m_realEstatePages);
+    });
+    use(m_qrCompRealEstate);
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::PreviewRealEstateSchedule()
+{
+    withRealEstateSchedule([this](Report::CompositeReport &composite) { m_dialogs.preview(composite, this); });
+}
+
+void TfrmPrint::PrintRealEstateSchedule()
+{
+    withRealEstateSchedule([this](Report::CompositeReport &composite) { printDialog(composite); });
 }
 
 void TfrmPrint::chooseBlankForm()
 {
     m_rbBlank->setChecked(true);
     m_rbFS->setEnabled(m_dm.HasStatement() == QLatin1String("Yes"));
+    m_rbRealEstate->setEnabled(m_rbFS->isEnabled());
 }
 
 void TfrmPrint::placeFullName()
@@ -223,7 +269,9 @@ bool TfrmPrint::printsAsJoint() const
 
 void TfrmPrint::PreviewStatement()
 {
-    if (m_rbFS->isChecked()) {
+    if (realEstateScheduleChosen()) {
+        PreviewRealEstateSchedule();
+    } else if (m_rbFS->isChecked()) {
         PreviewSingleorJointStatement();
     } else {
         {
@@ -243,7 +291,9 @@ void TfrmPrint::PreviewSingleorJointStatement()
 
 void TfrmPrint::PrintStatement()
 {
-    if (m_rbFS->isChecked()) {
+    if (realEstateScheduleChosen()) {
+        PrintRealEstateSchedule();
+    } else if (m_rbFS->isChecked()) {
         PrintSingleorJointStatement();
     } else {
         {
@@ -360,5 +410,5 @@ void TfrmPrint::printDialog(Report::CompositeReport &composite)
 
 int TfrmPrint::pageObjectCount() const
 {
-    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size());
+    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size() + m_realEstatePages.size());
 }

@@ -72,6 +72,12 @@ public:
     // How many report page objects exist: none outside a run.
     int pageObjectCount() const;
 
+    // The schedule of real estate owned, chosen beside the statement and the blank form:
+    // previewed or printed alone, its sheets named as the statement's.
+    bool realEstateScheduleChosen() const;
+    void PreviewRealEstateSchedule();
+    void PrintRealEstateSchedule();
+
     // What runs before a statement is previewed or printed: true when it holds the run
     // back, calling proceed itself to go on. The program sets the readiness check here;
     // without one, a statement goes straight on.
@@ -83,6 +89,9 @@ protected:
 
 private:
     void build();
+    void addRealEstateScheduleOption();
+    // Creates the schedule's page, lets `use` show or print its composite, and frees it.
+    void withRealEstateSchedule(const std::function<void(Report::CompositeReport &composite)> &use);
     // Creates the pages of the personal or the joint run, lets `use` show or print its
     // composite, and frees the pages again.
     void withStatementRun(const std::function<void(Report::CompositeReport &composite, bool joint)> &use);
@@ -103,6 +112,9 @@ private:
     RunPages m_singlePages;
     RunPages m_jointPages;
     RunPages m_blankPages;
+    Report::CompositeReport m_qrCompRealEstate;
+    RunPages m_realEstatePages;
+    QRadioButton *m_rbRealEstate = nullptr;
 
     Picture *m_imBackground = nullptr;
     DBText *m_DBText19 = nullptr;

@@ -382,6 +382,38 @@ TEST_F(CommandLineTest, PdfForTheLenderOpensOnlyWithItsPasswordAndAMaskedOneShow
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.pdf"))));
 }
 
+TEST_F(CommandLineTest, ReoWritesTheScheduleOfRealEstateOwnedAloneMaskedWhenAsked)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"));
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("UPDATE RealEstate SET LienOnProperty = '', LienAccountNumber = 'AC-99887766'");
+    }
+    for (const bool masked : {false, true}) {
+        SCOPED_TRACE(masked);
+        const QString pdf = path(QStringLiteral("reo.pdf"));
+        QStringList arguments{QStringLiteral("--reo"), id, pdf};
+        if (masked)
+            arguments << QStringLiteral("--mask");
+        const Outcome printed = run(arguments);
+        ASSERT_EQ(printed.code, 0) << printed.err.toStdString();
+        const QStringList pages = pdfPages(pdf);
+        ASSERT_FALSE(pages.isEmpty());
+        const QString text = pages.join(u'\n');
+        EXPECT_TRUE(pages.first().contains(QStringLiteral("Schedule of Real Estate Owned"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Property 1"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("Section 2 - Assets"))); // the schedule alone
+        EXPECT_TRUE(text.contains(QStringLiteral("Okafor")));              // its sheets name the holder
+        EXPECT_EQ(text.contains(QStringLiteral("AC-99887766")), !masked);
+        EXPECT_EQ(text.contains(QStringLiteral("XX-XXXX7766")), masked);
+        ASSERT_TRUE(QFile::remove(pdf));
+    }
+    expectError(run({QStringLiteral("--reo"), QStringLiteral("999"), path(QStringLiteral("x.pdf"))}), CommandLine::Failed,
+                QStringLiteral("there is no statement 999"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.pdf"))));
+}
+
 TEST_F(CommandLineTest, FailuresExitWithOneAndLeaveNoFileBehind)
 {
     const QString pdf = path(QStringLiteral("statement.pdf"));

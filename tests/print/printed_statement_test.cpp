@@ -130,6 +130,15 @@ TEST_F(PrintedStatementTest, EveryAmountOfEveryPagePrintsWholeAtItsRightEdgeClea
             int found = 0;
             for (const DocumentPage &sheet : doc.pages)
                 for (const TextPrimitive *t : sheet.texts()) {
+                    // The schedule of real estate owned prints figures it forms from these
+                    // amounts (shares, sums, differences): each whole, clear of the others.
+                    if (sheet.report == QLatin1String("TqrRealEstateOwned")) {
+                        EXPECT_GE(t->font.pointSize, 6) << t->text.toStdString();
+                        EXPECT_GE(ink(*t).first, Left) << t->text.toStdString();
+                        EXPECT_LE(ink(*t).second, FrameRight) << t->text.toStdString();
+                        EXPECT_EQ(crowding(sheet, *t), QStringList()) << t->text.toStdString();
+                        continue;
+                    }
                     if (t->text != printed)
                         continue;
                     ++found;
@@ -146,7 +155,7 @@ TEST_F(PrintedStatementTest, EveryAmountOfEveryPagePrintsWholeAtItsRightEdgeClea
             if (std::string(stored) == "-999999999999.99") {
                 int words = 0;
                 for (const PdfWord &word : pdfWords(pdfOf(doc, dir, joint ? "joint.pdf" : "personal.pdf")))
-                    words += word.text == printed;
+                    words += word.text == printed && doc.pages[size_t(word.page - 1)].report != QLatin1String("TqrRealEstateOwned");
                 EXPECT_EQ(words, int(edges.size()));
             }
         }

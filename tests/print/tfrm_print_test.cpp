@@ -1,4 +1,5 @@
 // The print window, driven as a user drives it.
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
@@ -21,6 +22,9 @@ const QStringList PersonalRun = {"TqrCont_Single", "TqrCont_Single_Sect4", "TqrC
                                  "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
 const QStringList JointRun = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
                               "TqrCont_Joint_Details_L", "TqrCont_Joint_Details_Inc"};
+// A statement with a property: the schedule of real estate owned after the liabilities.
+const QStringList JointRunWithProperty = {"TqrCont_Joint", "TqrCont_Joint_Sect4", "TqrCont_Joint_Details",
+                                          "TqrCont_Joint_Details_L", "TqrRealEstateOwned", "TqrCont_Joint_Details_Inc"};
 const QStringList BlankRun = {"TqrBlank_Cont",          "TqrBlank_Cont_Sect4",    "TqrBlank_Cont_Assets_A",
                               "TqrBlank_Cont_Assets_B", "TqrBlank_Cont_Assets_C", "TqrBlank_Cont_Assets_D",
                               "TqrBlank_Cont_L_A",      "TqrBlank_Cont_L_B",      "TqrBlank_Cont_L_C",
@@ -229,6 +233,21 @@ TEST_F(PrintWindowTest, CloseClearsEveryStatementFilterAndReturnsToTheOverview)
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }, 1000));
 }
 
+TEST_F(PrintRunTest, TheScheduleOfRealEstateOwnedPrintsAloneWhenChosen)
+{
+    addFilledStatement(true);
+    addDetailRows();
+    open();
+    auto *schedule = child<QRadioButton>("rbRealEstate");
+    QTest::mouseClick(schedule, Qt::LeftButton, {}, {10, 8});
+    ASSERT_TRUE(schedule->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("chkMask")->isEnabled());
+    EXPECT_EQ(previewed(), QStringList({"TqrRealEstateOwned"}));
+    EXPECT_NE(dialogs.previews.back().pages[0].findText("Schedule of Real Estate Owned"), nullptr);
+    EXPECT_EQ(dialogs.pagesAlive.back(), 1);
+    EXPECT_EQ(window->pageObjectCount(), 0);
+}
+
 TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelected)
 {
     addFilledStatement(true);
@@ -253,7 +272,7 @@ TEST_F(PrintRunTest, TheBlankFormPrintsItsElevenSheetsWhateverStatementIsSelecte
 
     // Back to the statement: its own pages again.
     QTest::mouseClick(child<QRadioButton>("rbFS"), Qt::LeftButton, {}, {10, 8});
-    EXPECT_EQ(previewed(), JointRun);
+    EXPECT_EQ(previewed(), JointRunWithProperty);
 }
 
 TEST_F(PrintRunTest, WithNoPrinterInstalledPrintSaysSoAndWritesNoFile)
