@@ -21,13 +21,14 @@ BEGIN {
     rules["copy"] = "base data totals copy"
     rules["comparison"] = "base data totals comparison"
     rules["readiness"] = "base data totals readiness"
+    rules["lender"] = "base data totals lender"
     rules["ui"] = "base data ui"
     rules["sections"] = "base data totals readiness ui sections"
     rules["print/engine"] = "base data print/engine"
-    rules["print"] = "base data totals comparison ui print"
+    rules["print"] = "base data totals comparison lender ui print"
     rules["exchange"] = "base crypt data totals exchange"
     rules["tools"] = "base data"
-    layers = "|base|crypt|data|totals|copy|comparison|readiness|exchange|ui|sections|print|app|tools|"
+    layers = "|base|crypt|data|totals|copy|comparison|readiness|lender|exchange|ui|sections|print|app|tools|"
     status = 0
 }
 {
