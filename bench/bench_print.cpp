@@ -4,6 +4,8 @@
 //    rows) with the joint pages, and with the personal pages, sheet footers included.
 //    Budget: 40 ms (median).
 //  - BlankFormPdf: the eleven sheets of the blank form. Budget: 30 ms (median).
+//  - Sba413Pdf: SBA Form 413 of the full statement, its figures read from the rows, with
+//    the attachment sheets of what the form has no room for. Budget: 40 ms (median).
 #include <memory>
 
 #include <QTemporaryDir>
@@ -67,5 +69,28 @@ void BlankFormPdf(benchmark::State &state)
     writeRun(state, PrintRun::Blank, *dm);
 }
 BENCHMARK(BlankFormPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Sba413Pdf(benchmark::State &state)
+{
+    auto dm = fullStatementSelected();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sba413.pdf"));
+    int sheets = 0;
+    for (auto _ : state) {
+        RunPages pages = createSba413Pages(*dm);
+        Report::CompositeReport composite;
+        prepareSba413Composite(composite, *dm, pages);
+        if (!composite.writePdf(path)) {
+            state.SkipWithError("the PDF could not be written");
+            break;
+        }
+        state.PauseTiming();
+        sheets = composite.layout().pageCount();
+        state.ResumeTiming();
+    }
+    state.counters["sheets"] = sheets;
+    state.SetLabel(QStringLiteral("Id %1").arg(fullStatementId()).toStdString());
+}
+BENCHMARK(Sba413Pdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

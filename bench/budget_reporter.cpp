@@ -18,6 +18,7 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"WalkStep/", "one step of the walk (ms)", 40},
         {"StatementPdf/", "lay out and write a full statement PDF (ms)", 40},
         {"BlankFormPdf", "lay out and write the blank form PDF (ms)", 30},
+        {"Sba413Pdf", "SBA Form 413 of a full statement as PDF (ms)", 40},
         {"CopyStatementAsOfToday", "copy a statement of 10,000 detail rows as of today (ms)", 300},
         {"OpenComparison", "open the comparison of two full statements (ms)", 50},
         {"ReadinessCheck", "readiness check of a full statement (ms)", 20},

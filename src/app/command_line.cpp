@@ -83,7 +83,7 @@ QString usageText()
         text += QStringLiteral("  ") + call.leftJustified(VerbColumn - 1) + u' ' + QLatin1String(verb.meaning) + u'\n';
     }
     return text + QStringLiteral(R"(
-Options of --pdf and --reo:
+Options of --pdf, --reo and --sba413:
   --pdf-password-file FILE   the PDF opens only with the password on the first line of FILE
   --mask                     social security, licence and account numbers masked (XXX-XX-6104)
 Option of --export-json and --import-json:
@@ -120,15 +120,6 @@ const ToolkitOption *findToolkitOption(const char *argument)
     return nullptr;
 }
 
-// The verbs that print a statement's figures, which the PDF options protect and mask.
-bool printsStatementPdf(const Verb &verb)
-{
-    for (const char *name : {"--pdf", "--reo"})
-        if (QLatin1String(verb.name) == QLatin1String(name))
-            return true;
-    return false;
-}
-
 struct Request
 {
     const Verb *verb = nullptr;
@@ -137,6 +128,13 @@ struct Request
     QString passwordFile;
     Options options;
 };
+
+// The verbs that print a statement for a lender take the options of a printed copy.
+bool printsStatementPdf(const Verb &verb)
+{
+    const QLatin1String name(verb.name);
+    return name == QLatin1String("--pdf") || name == QLatin1String("--reo") || name == QLatin1String("--sba413");
+}
 
 Request parse(const QStringList &arguments)
 {
@@ -183,9 +181,9 @@ Request parse(const QStringList &arguments)
         throw Refusal{Usage, QStringLiteral("no verb given")};
     const bool pdf = printsStatementPdf(*request.verb);
     if (!pdf && !request.options.pdfPasswordFile.isEmpty())
-        throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf and --reo")};
+        throw Refusal{Usage, QStringLiteral("--pdf-password-file goes only with --pdf, --reo and --sba413")};
     if (!pdf && request.options.mask)
-        throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf and --reo")};
+        throw Refusal{Usage, QStringLiteral("--mask goes only with --pdf, --reo and --sba413")};
     const QLatin1String name(request.verb->name);
     if (name != QLatin1String("--export-json") && name != QLatin1String("--import-json")
         && !request.options.jsonPasswordFile.isEmpty())
@@ -284,22 +282,43 @@ QString importJson(Tdm1 &dm, const QString &path, const Options &options)
     return importStatementJson(dm, path, options.jsonPasswordFile.isEmpty() ? QString() : readPassword(options.jsonPasswordFile));
 }
 
-void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path, const Options &options = {})
+// Writes the pages `create` makes, composed by `prepare`.
+void writePagesPdf(const std::function<RunPages()> &create,
+                   const std::function<void(Report::CompositeReport &, const RunPages &)> &prepare, Tdm1 &dm,
+                   const QString &title, const QString &path, const Options &options)
 {
     // The password is read before anything is laid out, so a bad file costs nothing.
     const QString password = options.pdfPasswordFile.isEmpty() ? QString() : readNewPassword(options.pdfPasswordFile);
-    RunPages pages = createRunPages(run, dm);
+    RunPages pages = create();
     if (options.mask)
         maskRunNumbers(pages, dm);
     Report::CompositeReport composite;
     composite.setTitle(title);
-    prepareComposite(composite, run, dm, pages);
+    prepare(composite, pages);
     const Report::Document document = composite.layout();
     composite.clearReports();
     freeRunPages(pages);
     writePrivateFile(path, [&document, &password](QIODevice &device, QString *error) {
         return Report::PdfExport::write(document, device, 1200, error, password);
     });
+}
+
+void writeRunPdf(PrintRun run, Tdm1 &dm, const QString &title, const QString &path, const Options &options = {})
+{
+    writePagesPdf([run, &dm] { return createRunPages(run, dm); },
+                  [run, &dm](Report::CompositeReport &composite, const RunPages &pages) {
+                      prepareComposite(composite, run, dm, pages);
+                  },
+                  dm, title, path, options);
+}
+
+void writeSba413Pdf(Tdm1 &dm, const QString &path, const Options &options)
+{
+    writePagesPdf([&dm] { return createSba413Pages(dm); },
+                  [&dm](Report::CompositeReport &composite, const RunPages &pages) {
+                      prepareSba413Composite(composite, dm, pages);
+                  },
+                  dm, QStringLiteral("SBA Form 413, Personal Financial Statement"), path, options);
 }
 
 // A stored text on one line of the listing: tabs, line breaks and other control characters
@@ -357,6 +376,11 @@ const std::vector<Verb> &verbs()
              selectStatement(*dm, operands[0]);
              writeRunPdf(PrintRun::RealEstateSchedule, *dm, QStringLiteral("Schedule of Real Estate Owned"), operands[1],
                          options);
+         }},
+        {"--sba413", "ID FILE", "SBA Form 413 of statement ID as a PDF file, in whole dollars", Needs::OpenDatabase, true,
+         [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) {
+             selectStatement(*dm, operands[0]);
+             writeSba413Pdf(*dm, operands[1], options);
          }},
         {"--blank-form", "FILE", "the blank statement form as a PDF file", Needs::KeptDatabase, true,
          [](Tdm1 *, const QStringList &operands, const Options &, QTextStream &) {

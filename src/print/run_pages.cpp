@@ -24,6 +24,7 @@
 #include "pages/tqr_cont_joint_sect4.h"
 #include "pages/tqr_cont_single.h"
 #include "pages/tqr_cont_single_sect4.h"
+#include "pages/sba413_sheets.h"
 #include "pages/tqr_real_estate_owned.h"
 
 namespace {
@@ -123,6 +124,13 @@ Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm)
     return {sheetHolder(run, currentHolderNames(dm)), dm.tblFSPro.FieldByName(QStringLiteral("Date")).AsString().trimmed()};
 }
 
+namespace {
+
+// The name as a file name any file system takes, with ".pdf".
+QString safePdfName(QString name);
+
+} // namespace
+
 QString runFileName(PrintRun run, Tdm1 &dm)
 {
     QString name;
@@ -134,6 +142,13 @@ QString runFileName(PrintRun run, Tdm1 &dm)
         if (run == PrintRun::RealEstateSchedule)
             name = (name + QStringLiteral(" Real Estate Owned")).trimmed();
     }
+    return safePdfName(name);
+}
+
+namespace {
+
+QString safePdfName(QString name)
+{
     // Path separators, characters other systems refuse, and control characters become
     // hyphens; a name of nothing but dots or blanks falls back to a plain one.
     static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f\\x7f]"));
@@ -149,6 +164,8 @@ QString runFileName(PrintRun run, Tdm1 &dm)
     return name.trimmed() + QStringLiteral(".pdf");
 }
 
+} // namespace
+
 void prepareComposite(Report::CompositeReport &composite, PrintRun run, Tdm1 &dm, const RunPages &pages)
 {
     composite.setAddReports([&pages](Report::CompositeReport &c) {
@@ -156,4 +173,23 @@ void prepareComposite(Report::CompositeReport &composite, PrintRun run, Tdm1 &dm
             c.addReport(page.get());
     });
     composite.setSheetFooter([run, &dm] { return runSheetFooter(run, dm); });
+}
+
+RunPages createSba413Pages(Tdm1 &dm)
+{
+    RunPages pages;
+    for (const Sba413Sheets::Sheet &sheet : Sba413Sheets::sheets(Sba413::figuresOf(dm)))
+        pages.push_back(std::make_unique<TqrSba413Sheet>(sheet.name, sheet.layout, dm));
+    return pages;
+}
+
+QString sba413FileName(Tdm1 &dm)
+{
+    const Report::SheetFooter footer = runSheetFooter(statementRun(dm), dm);
+    return safePdfName((footer.holder + u' ' + footer.statementDate).trimmed() + QStringLiteral(" SBA Form 413"));
+}
+
+void prepareSba413Composite(Report::CompositeReport &composite, Tdm1 &dm, const RunPages &pages)
+{
+    prepareComposite(composite, statementRun(dm), dm, pages);
 }

@@ -46,3 +46,10 @@ Report::SheetFooter runSheetFooter(PrintRun run, Tdm1 &dm);
 QString runFileName(PrintRun run, Tdm1 &dm);
 // Fills the composite from the pages and gives it the run's sheet footer.
 void prepareComposite(Report::CompositeReport &composite, PrintRun run, Tdm1 &dm, const RunPages &pages);
+
+// SBA Form 413 of the current statement: the form's sheets, then the attachment sheets of the
+// rows beyond its room, every sheet with the statement's footer.
+RunPages createSba413Pages(Tdm1 &dm);
+// "Jane Doe 01-15-2026 SBA Form 413.pdf", as runFileName forms its names.
+QString sba413FileName(Tdm1 &dm);
+void prepareSba413Composite(Report::CompositeReport &composite, Tdm1 &dm, const RunPages &pages);

@@ -106,6 +106,7 @@ void TfrmPrint::build()
     m_chkMask->setFont(pixelFont(13));
     m_chkMask->setGeometry(172, 204, std::max(300, m_chkMask->sizeHint().width()), 18);
     connect(m_rbFS, &QRadioButton::toggled, m_chkMask, &QCheckBox::setEnabled);
+    buildSba413Choice();
 
     m_imPreview = new ImageButton(this, {369, 228}, QStringLiteral("imPreview"), QStringLiteral("imPreview_Up"));
     m_imPrint = new ImageButton(this, {440, 228}, QStringLiteral("imPrint"), QStringLiteral("imPrint_Up"));
@@ -232,7 +233,14 @@ void TfrmPrint::imPrintMouseMove()
 
 void TfrmPrint::imPreview_UpClick()
 {
+    if (m_rbSba413->isChecked()) {
+        if (!m_sba413Check || !m_sba413Check([this] { PreviewSba413(); }))
+            PreviewSba413();
+        return;
+    }
     // A statement is checked first; the check goes on by itself when the user asks it to.
+    if (realEstateScheduleChosen() && m_realEstateCheck && m_realEstateCheck([this] { PreviewStatement(); }))
+        return;
     if (m_rbFS->isChecked() && m_statementCheck && m_statementCheck([this] { PreviewStatement(); }))
         return;
     PreviewStatement();
@@ -240,6 +248,13 @@ void TfrmPrint::imPreview_UpClick()
 
 void TfrmPrint::imPrint_UpClick()
 {
+    if (m_rbSba413->isChecked()) {
+        if (!m_sba413Check || !m_sba413Check([this] { PrintSba413(); }))
+            PrintSba413();
+        return;
+    }
+    if (realEstateScheduleChosen() && m_realEstateCheck && m_realEstateCheck([this] { PrintStatement(); }))
+        return;
     if (m_rbFS->isChecked() && m_statementCheck && m_statementCheck([this] { PrintStatement(); }))
         return;
     PrintStatement();
@@ -255,6 +270,11 @@ void TfrmPrint::btnCloseClick()
 void TfrmPrint::setStatementCheck(StatementCheck check)
 {
     m_statementCheck = std::move(check);
+}
+
+void TfrmPrint::setRealEstateCheck(StatementCheck check)
+{
+    m_realEstateCheck = std::move(check);
 }
 
 bool TfrmPrint::masksNumbers() const
@@ -410,5 +430,69 @@ void TfrmPrint::printDialog(Report::CompositeReport &composite)
 
 int TfrmPrint::pageObjectCount() const
 {
-    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size() + m_realEstatePages.size());
+    return int(m_singlePages.size() + m_jointPages.size() + m_blankPages.size() + m_realEstatePages.size()
+               + m_sba413Pages.size());
+}
+
+void TfrmPrint::buildSba413Choice()
+{
+    m_rbSba413 = radioButton(this, QStringLiteral("rbSba413"), QStringLiteral("Print SBA Form 413"), {152, 226, 160, 17});
+    m_rbSba413->setEnabled(m_dm.HasStatement() == QLatin1String("Yes"));
+    m_lblCurrentUntil = new QLabel(this);
+    m_lblCurrentUntil->setObjectName(QStringLiteral("lblCurrentUntil"));
+    m_lblCurrentUntil->setFont(pixelFont(13));
+    m_lblCurrentUntil->setGeometry(172, 245, 190, 18);
+    m_lblCurrentUntil->hide();
+    // The masked copy is one of the statement and of the form, never of the blank form.
+    const auto maskable = [this] { m_chkMask->setEnabled(!m_rbBlank->isChecked()); };
+    connect(m_rbFS, &QRadioButton::toggled, this, maskable);
+    connect(m_rbSba413, &QRadioButton::toggled, this, maskable);
+    connect(m_rbSba413, &QRadioButton::toggled, this, [this] { showSba413CurrentUntil(); });
+    m_qrCompSba413.setTitle(QStringLiteral("SBA Form 413, Personal Financial Statement"));
+    m_qrCompSba413.setAddReports([this](Report::CompositeReport &composite) {
+        for (const auto &page : m_sba413Pages)
+            composite.addReport(page.get());
+    });
+    m_qrCompSba413.setSheetFooter([this] { return runSheetFooter(statementRun(m_dm), m_dm); });
+}
+
+void TfrmPrint::setSba413Check(StatementCheck check, std::function<QDate()> currentUntil)
+{
+    m_sba413Check = std::move(check);
+    m_sba413CurrentUntil = std::move(currentUntil);
+    showSba413CurrentUntil();
+}
+
+void TfrmPrint::showSba413CurrentUntil()
+{
+    const QDate until = m_sba413CurrentUntil ? m_sba413CurrentUntil() : QDate();
+    m_lblCurrentUntil->setText(until.isValid() ? QStringLiteral("current until ") + until.toString(QStringLiteral("MM/dd/yyyy"))
+                                               : QString());
+    m_lblCurrentUntil->setVisible(m_rbSba413->isChecked() && until.isValid());
+}
+
+void TfrmPrint::withSba413(const std::function<void(Report::CompositeReport &composite)> &use)
+{
+    m_sba413Pages = createSba413Pages(m_dm);
+    if (masksNumbers())
+        maskRunNumbers(m_sba413Pages, m_dm);
+    m_qrCompSba413.setFileName(sba413FileName(m_dm));
+    const auto free = qScopeGuard([this] {
+        m_qrCompSba413.clearReports();
+        freeRunPages(m_sba413Pages);
+        letPendingMessagesRun();
+    });
+    use(m_qrCompSba413);
+}
+
+void TfrmPrint::PreviewSba413()
+{
+    withSba413([this](Report::CompositeReport &composite) { m_dialogs.preview(composite, this); });
+    letPendingMessagesRun();
+}
+
+void TfrmPrint::PrintSba413()
+{
+    withSba413([this](Report::CompositeReport &composite) { printDialog(composite); });
+    letPendingMessagesRun();
 }

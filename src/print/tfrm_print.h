@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include <QDate>
+
 #include "print/engine/composite_report.h"
 #include "run_pages.h"
 #include "ui/section_frame.h"
@@ -83,6 +85,14 @@ public:
     // without one, a statement goes straight on.
     using StatementCheck = std::function<bool(std::function<void()> proceed)>;
     void setStatementCheck(StatementCheck check);
+    // The schedule of real estate owned is checked for its own findings.
+    void setRealEstateCheck(StatementCheck check);
+
+    // SBA Form 413, the third choice: its own readiness check (the form's findings and its
+    // 120 days), and the last day its figures are current, shown beside the choice.
+    void setSba413Check(StatementCheck check, std::function<QDate()> currentUntil);
+    void PreviewSba413();
+    void PrintSba413();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -97,12 +107,17 @@ private:
     void withStatementRun(const std::function<void(Report::CompositeReport &composite, bool joint)> &use);
     void printDialog(Report::CompositeReport &composite);
     void placeFullName();
+    void buildSba413Choice();
+    void showSba413CurrentUntil();
+    // Creates the form's pages, lets `use` show or print its composite, and frees them.
+    void withSba413(const std::function<void(Report::CompositeReport &composite)> &use);
 
     Tdm1 &m_dm;
     Navigator &m_navigator;
     std::unique_ptr<PrintDialogs> m_ownDialogs;
     PrintDialogs &m_dialogs;
     StatementCheck m_statementCheck;
+    StatementCheck m_realEstateCheck;
 
     Report::CompositeReport m_qrComp;
     Report::CompositeReport m_qrCompJoint;
@@ -122,6 +137,12 @@ private:
     QRadioButton *m_rbFS = nullptr;
     QRadioButton *m_rbBlank = nullptr;
     QCheckBox *m_chkMask = nullptr;
+    QRadioButton *m_rbSba413 = nullptr;
+    QLabel *m_lblCurrentUntil = nullptr;
+    StatementCheck m_sba413Check;
+    std::function<QDate()> m_sba413CurrentUntil;
+    Report::CompositeReport m_qrCompSba413;
+    RunPages m_sba413Pages;
     ImageButton *m_imPreview = nullptr;
     ImageButton *m_imPrint = nullptr;
     QPushButton *m_btnClose = nullptr;

@@ -647,3 +647,51 @@ TEST(CommandLineRequest, OnlyTheToolkitsOwnOptionsLeaveTheWindowProgram)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLineTest, Sba413WritesTheFormInWholeDollarsWithTheLendersOptions)
+{
+    createDatabase();
+    const QString id = addStatement(QStringLiteral("Okafor"));
+    {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READWRITE);
+        file.exec("UPDATE Client SET SSN = '123-45-6104'");
+    }
+    const QString passwordFile = path(QStringLiteral("form-password"));
+    {
+        QFile file(passwordFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("form 413\n");
+        ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
+    // Our totals as stored, in whole dollars: cents half up.
+    const auto storedDollars = [this, &id](const char *field) {
+        SQLite::Database file(databasePath.toStdString(), SQLite::OPEN_READONLY);
+        const double amount =
+            file.execAndGet(std::string("SELECT ") + field + " FROM FSPro WHERE ClientId = '" + id.toStdString() + "'").getDouble();
+        const qint64 cents = qint64(std::llround(std::abs(amount) * 100)) * (amount < 0 ? -1 : 1);
+        return QLocale(QLocale::English).toString(cents >= 0 ? (cents + 50) / 100 : -((-cents - 50 + 99) / 100));
+    };
+
+    const QString pdf = path(QStringLiteral("sba413.pdf"));
+    const Outcome written = run({QStringLiteral("--sba413"), id, pdf, QStringLiteral("--mask"),
+                                 QStringLiteral("--pdf-password-file"), passwordFile});
+    ASSERT_EQ(written.code, 0) << written.err.toStdString();
+    EXPECT_TRUE(pdfPages(pdf).isEmpty());
+    const QStringList pages = pdfPages(pdf, QStringLiteral("form 413"));
+    ASSERT_GE(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("PERSONAL FINANCIAL STATEMENT")));
+    EXPECT_TRUE(pages[0].contains(storedDollars("TotalAssets"))) << storedDollars("TotalAssets").toStdString();
+    EXPECT_TRUE(pages[0].contains(storedDollars("NetWorth"))) << storedDollars("NetWorth").toStdString();
+    const QString all = pages.join(u'\n');
+    EXPECT_FALSE(all.contains(QStringLiteral("123-45-6104")));
+    EXPECT_TRUE(all.contains(QStringLiteral("XXX-XX-6104")));
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("Page %1 of %1").arg(pages.size())));
+
+    expectError(run({QStringLiteral("--sba413"), QStringLiteral("999"), path(QStringLiteral("x.pdf"))}), CommandLine::Failed,
+                QStringLiteral("there is no statement 999"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("x.pdf"))));
+}
+
+} // namespace

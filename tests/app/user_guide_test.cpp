@@ -159,7 +159,7 @@ TEST(UserGuideText, NamesTheCommandLineAsTheProgramTakesIt)
     const QStringList inTable = matches(guide, QStringLiteral("<code>worthsheet ([^<]+)</code>"));
     EXPECT_EQ(QSet<QString>(inTable.begin(), inTable.end()), QSet<QString>(verbs.begin(), verbs.end()))
         << inTable.join(" | ").toStdString() << "\n" << verbs.join(" | ").toStdString();
-    for (const QString &option : matches(guide, QStringLiteral("(--[a-z-]+)")))
+    for (const QString &option : matches(guide, QStringLiteral("(--[a-z0-9-]+)")))
         EXPECT_TRUE(usage.contains(option + u' ') || usage.contains(option + u'\n')) << option.toStdString();
 }
 

@@ -362,4 +362,38 @@ TEST(SystemPrintDialogsTest, APrinterNameTheSystemDoesNotKnowGivesNoPrinter)
     EXPECT_EQ(dialogs.printerNamed("No Such Printer Anywhere"), nullptr);
 }
 
+TEST_F(PrintRunTest, SbaForm413IsCheckedForItsOwnRuleAndPreviewsItsSheetsWithTheirName)
+{
+    addFilledStatement(true);
+    addDetailRows();
+    open();
+    int statementChecks = 0;
+    window->setStatementCheck([&statementChecks](std::function<void()>) { return ++statementChecks, false; });
+    std::function<void()> heldBack;
+    window->setSba413Check([&heldBack](std::function<void()> proceed) { return heldBack = std::move(proceed), true; },
+                           [] { return QDate(2024, 7, 13); });
+    auto *label = child<QLabel>("lblCurrentUntil");
+    EXPECT_FALSE(label->isVisible());
+    click("rbSba413");
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "current until 07/13/2024");
+    EXPECT_TRUE(child<QCheckBox>("chkMask")->isEnabled());
+
+    // The form's check holds the run back until it goes on.
+    clickImage("imPreview", "imPreview_Up");
+    EXPECT_TRUE(dialogs.previews.empty());
+    ASSERT_TRUE(heldBack);
+    heldBack();
+    ASSERT_EQ(dialogs.previews.size(), 1u);
+    EXPECT_EQ(statementChecks, 0);
+    EXPECT_EQ(dialogs.previewReports.back().first(), "TqrSba413_Page1");
+    EXPECT_NE(dialogs.previews.back().pages[0].findText("PERSONAL FINANCIAL STATEMENT"), nullptr);
+    EXPECT_EQ(dialogs.proposedNames.back(), "John Q. Smith and Mary A. Smith 03-15-2024 SBA Form 413.pdf");
+    EXPECT_EQ(window->pageObjectCount(), 0);
+
+    click("rbBlank");
+    EXPECT_FALSE(label->isVisible());
+    EXPECT_FALSE(child<QCheckBox>("chkMask")->isEnabled());
+}
+
 } // namespace
