@@ -33,6 +33,9 @@ Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
         dm1->db1.SetDatabaseFileName(path);
         dm1->db1.SetDatabaseName(QStringLiteral("wks.ABS"));
         dm1->db1.SetKeepConnection(false);
+        // An encrypted file waits for its password (EncryptionPage).
+        if (Database::isEncryptedFile(path))
+            return dm1;
         dm1->db1.SetConnected(true);
         dm1->OpenTables();
     } catch (const EngineError &e) {

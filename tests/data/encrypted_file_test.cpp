@@ -131,7 +131,9 @@ TEST_F(EncryptedFileTest, ARoundTripKeepsTheDatabaseByteForByteWithEitherSecret)
     Tdm1 dm;
     open(dm, Password);
     EXPECT_FALSE(dm.db1.UnlockedByRecoveryKey());
-    dm.db1.Decrypt();
+    EXPECT_THROW(dm.db1.Decrypt(QStringLiteral("not it")), EngineError);
+    EXPECT_TRUE(dm.db1.Encrypted());
+    dm.db1.Decrypt(Password);
     EXPECT_FALSE(dm.db1.Encrypted());
     EXPECT_TRUE(fileBytes(m_path) == m_plain) << "the database comes back as it went in";
     // Plain again, the file works as any other.

@@ -28,6 +28,7 @@
 #include "file_identity.h"
 #include "integrity_check.h"
 #include "sqlite_support.h"
+#include "statement_image.h"
 #include "table.h"
 
 namespace {
@@ -78,32 +79,6 @@ const Schema &referenceSchema(const char *schemaSql)
 QString quoted(const SchemaEntry &entry)
 {
     return QString::fromStdString(entry.type + " " + entry.name);
-}
-
-// The first 100 bytes of a database file and the file's size: empty text when they are
-// those of a complete statement database, else the reason.
-QString checkHeaderBytes(const QByteArray &header, qint64 size, bool sizeMustMatch)
-{
-    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return QStringLiteral("The file is not a database");
-    if (qint32(bigEndian(header, 68, 4)) != Database::ApplicationId)
-        return QStringLiteral("The file is not a statement database");
-    // File format versions 1 (rollback journal) and 2 (write-ahead log); a later one was
-    // written by a program this one does not know.
-    const int writeVersion = quint8(header.at(18)), readVersion = quint8(header.at(19));
-    if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
-        return QStringLiteral("The database file has an unknown format version");
-    if (!Database::knownUserVersion(qint32(bigEndian(header, 60, 4))))
-        return QStringLiteral("The database file has a version this program does not know");
-    quint32 pageSize = bigEndian(header, 16, 2);
-    if (pageSize == 1)
-        pageSize = 65536;
-    const quint32 pageCount = bigEndian(header, 28, 4);
-    // The size in the header must match the file: a truncated copy does not, nor does a
-    // file made large to fill the disk.
-    if (sizeMustMatch && (pageCount == 0 || qint64(pageCount) * pageSize != size))
-        return QStringLiteral("The database file is incomplete");
-    return {};
 }
 
 // The database held by a connection as the bytes of a file.
@@ -211,6 +186,30 @@ void Database::SetConnected(bool connected)
         connect();
     else
         disconnect();
+}
+
+QString checkHeaderBytes(const QByteArray &header, qint64 size, bool sizeMustMatch)
+{
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return QStringLiteral("The file is not a database");
+    if (qint32(bigEndian(header, 68, 4)) != Database::ApplicationId)
+        return QStringLiteral("The file is not a statement database");
+    // File format versions 1 (rollback journal) and 2 (write-ahead log); a later one was
+    // written by a program this one does not know.
+    const int writeVersion = quint8(header.at(18)), readVersion = quint8(header.at(19));
+    if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
+        return QStringLiteral("The database file has an unknown format version");
+    if (!Database::knownUserVersion(qint32(bigEndian(header, 60, 4))))
+        return QStringLiteral("The database file has a version this program does not know");
+    quint32 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pageCount = bigEndian(header, 28, 4);
+    // The size in the header must match the file: a truncated copy does not, nor does a
+    // file made large to fill the disk.
+    if (sizeMustMatch && (pageCount == 0 || qint64(pageCount) * pageSize != size))
+        return QStringLiteral("The database file is incomplete");
+    return {};
 }
 
 QString Database::checkFileHeader(const QString &path, bool sizeMustMatch)
@@ -927,12 +926,18 @@ void Database::SetNewPassword(const QString &newPassword)
     QFile::remove(m_fileName + QLatin1String(PreviousGenerationSuffix));
 }
 
-void Database::Decrypt()
+void Database::Decrypt(const QString &password)
 {
     if (!m_session)
         throw EngineError(QStringLiteral("The statement file is not encrypted"));
     if (m_depth > 0)
         throw EngineError(QStringLiteral("The statement file cannot be decrypted in the middle of an action"));
+    try {
+        // Only the one who knows the password takes the encryption off.
+        m_session->withChangedPassword(password, password);
+    } catch (const CryptError &e) {
+        throw engineErrorOf(e);
+    }
     const QByteArray image = m_image;
     const auto fill = [&](QFile &file, QString *) { return fileSystemCalls().write(file, image); };
     QString error;

@@ -107,8 +107,8 @@ public:
     void ChangePassword(const QString &current, const QString &newPassword);
     // After opening with the recovery key.
     void SetNewPassword(const QString &newPassword);
-    // The connected encrypted file written plain in its place.
-    void Decrypt();
+    // The connected encrypted file written plain in its place, once password is its own.
+    void Decrypt(const QString &password);
 
     // Groups the posts of one operation into one commit. Nested scopes join the outermost;
     // a scope left without Commit() (an exception) rolls the whole operation back and
