@@ -30,6 +30,8 @@ const std::vector<BudgetReporter::Budget> &BudgetReporter::budgets()
         {"SealEnvelope/1", "encrypt a 1 MB payload under an unlocked key (ms)", 10},
         {"SealEnvelope/10", "encrypt a 10 MB payload under an unlocked key (ms)", 60},
         {"SealEnvelope/50", "encrypt a 50 MB payload under an unlocked key (ms)", 300},
+        {"EncryptedFileOpen/", "open an encrypted file of 100 statements, derivation included (ms)", 1000},
+        {"EncryptedListWindowOK", "OK on a list window, encrypted file of 100 statements (ms)", 30},
     };
     return list;
 }

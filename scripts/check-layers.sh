@@ -3,7 +3,7 @@
 # a relative path that climbs out of its folder ("../app/shell.h"). The include paths of each
 # library already hide the folders above it from the compiler; this is the second check.
 # Dependencies point one way: app -> sections, print -> totals -> data -> base, crypt -> base,
-# and every window folder -> ui -> data.
+# data/engine -> crypt, and every window folder -> ui -> data.
 set -u
 src=${1:-$(dirname "$0")/../src}
 
@@ -14,7 +14,7 @@ BEGIN {
     # A folder, then the include prefixes it may use. A file is held to the rules of the
     # deepest folder listed that holds it (print/engine rather than print).
     rules["base"] = "base"
-    rules["data/engine"] = "base data/engine"
+    rules["data/engine"] = "base crypt data/engine"
     rules["data"] = "base data"
     rules["crypt"] = "base crypt"
     rules["totals"] = "base data totals"

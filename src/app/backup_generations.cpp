@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "crypt/crypt_error.h"
+#include "crypt/envelope_header.h"
 #include "data/engine/connection.h"
+#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
 #include "data/engine/query.h"
@@ -37,6 +40,19 @@ BackupGeneration readGeneration(const QFileInfo &file)
     generation.fileName = file.fileName();
     generation.made = file.lastModified();
     generation.size = file.size();
+    if (Database::isEncryptedFile(generation.path)) {
+        // Checked whole with its password when it is restored; its header is checked now.
+        generation.encrypted = true;
+        QFile envelope(generation.path);
+        try {
+            if (!envelope.open(QIODevice::ReadOnly))
+                throw CryptError::damaged();
+            EnvelopeHeader::read(envelope.readAll());
+        } catch (const CryptError &e) {
+            generation.refusal = e.message();
+        }
+        return generation;
+    }
     generation.refusal = checkStatementDatabase(generation.path);
     if (!generation.offered())
         return generation;

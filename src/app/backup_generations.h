@@ -16,6 +16,8 @@ struct BackupGeneration
     QDateTime made;
     qint64 size = 0;
     int statements = 0;
+    // An encrypted statement file: its statements are counted only with its password.
+    bool encrypted = false;
     // Why a restore would refuse the file; empty when it is offered.
     QString refusal;
 

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include "app/shell.h"
+#include "data/engine/database.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/file_identity.h"
 #include "data/engine/query.h"
@@ -48,6 +49,9 @@ struct Options
     QString pdfPasswordFile;
     bool mask = false;
     QString jsonPasswordFile;
+    // The password the database opens with (of an encrypted file) and a new one.
+    QString passwordFile;
+    QString newPasswordFile;
 };
 
 // What a verb works on: nothing, the statement database kept from every output while the
@@ -89,9 +93,13 @@ Options of --pdf, --reo and --sba413:
 Option of --export-json and --import-json:
   --json-password-file FILE  the statement file encrypted with, or opened with, the password
                              on the first line of FILE
+Options of --encrypt and --change-password:
+  --new-password-file FILE   the new password, on the first line of FILE (--encrypt takes the
+                             one of --password-file when the database has no stored login)
 
 The statement database is the one the window program opens. A database with a stored login
-is opened only with --user and --password-file (a file whose first line is the password).
+is opened only with --user and --password-file (a file whose first line is the password); an
+encrypted one only with --password-file, its password being its login.
 Exit status: 0 done, 1 refused or failed, 2 arguments not understood.
 )");
 }
@@ -150,6 +158,9 @@ Request parse(const QStringList &arguments)
             request.user = value();
         } else if (argument == QLatin1String("--password-file")) {
             request.passwordFile = value();
+            request.options.passwordFile = request.passwordFile;
+        } else if (argument == QLatin1String("--new-password-file")) {
+            request.options.newPasswordFile = value();
         } else if (argument == QLatin1String("--pdf-password-file")) {
             request.options.pdfPasswordFile = value();
         } else if (argument == QLatin1String("--mask")) {
@@ -188,6 +199,11 @@ Request parse(const QStringList &arguments)
     if (name != QLatin1String("--export-json") && name != QLatin1String("--import-json")
         && !request.options.jsonPasswordFile.isEmpty())
         throw Refusal{Usage, QStringLiteral("--json-password-file goes only with --export-json and --import-json")};
+    if (name != QLatin1String("--encrypt") && name != QLatin1String("--change-password")
+        && !request.options.newPasswordFile.isEmpty())
+        throw Refusal{Usage, QStringLiteral("--new-password-file goes only with --encrypt and --change-password")};
+    if (name == QLatin1String("--change-password") && request.options.newPasswordFile.isEmpty())
+        throw Refusal{Usage, QStringLiteral("--change-password needs --new-password-file FILE")};
     return request;
 }
 
@@ -226,6 +242,13 @@ std::unique_ptr<Tdm1> openDatabase(const Request &request)
         throw Refusal{Failed, QStringLiteral("no statement database found (looked for %1)")
                                   .arg(Tdm1::DatabaseFileCandidates().join(QStringLiteral(" and ")))};
     auto dm = std::make_unique<Tdm1>();
+    const bool encrypted = Database::isEncryptedFile(path);
+    if (encrypted) {
+        if (request.passwordFile.isEmpty())
+            throw Refusal{Failed, QStringLiteral("the statement database is encrypted; give its password with "
+                                                 "--password-file FILE")};
+        dm->db1.SetSecret(Database::Secret::Password, readPassword(request.passwordFile));
+    }
     try {
         dm->db1.SetDatabaseFileName(path);
         dm->db1.SetConnected(true);
@@ -234,6 +257,9 @@ std::unique_ptr<Tdm1> openDatabase(const Request &request)
         dm->db1.SetConnected(false);
         throw Refusal{Failed, QStringLiteral("the statement database cannot be opened: %1").arg(e.message())};
     }
+    // An encrypted file's password is its login.
+    if (encrypted)
+        return dm;
     dm->tblUser.First();
     const QString storedUser = dm->tblUser.FieldByName(QStringLiteral("User")).AsString();
     if (storedUser.isEmpty())
@@ -280,6 +306,25 @@ QString importJson(Tdm1 &dm, const QString &path, const Options &options)
     if (options.jsonPasswordFile.isEmpty() && StatementJson::isEncryptedFile(path))
         throw Refusal{Failed, QStringLiteral("%1 is encrypted; give its password with --json-password-file FILE").arg(path)};
     return importStatementJson(dm, path, options.jsonPasswordFile.isEmpty() ? QString() : readPassword(options.jsonPasswordFile));
+}
+
+void encrypt(Tdm1 &dm, const Options &options, QTextStream &out)
+{
+    if (dm.db1.Encrypted())
+        throw Refusal{Failed, QStringLiteral("the statement database is encrypted already")};
+    const QString passwordFile = options.newPasswordFile.isEmpty() ? options.passwordFile : options.newPasswordFile;
+    if (passwordFile.isEmpty())
+        throw Refusal{Failed, QStringLiteral("give the password to encrypt with in --new-password-file FILE")};
+    const QString recoveryKey = dm.db1.Encrypt(readNewPassword(passwordFile));
+    out << "The statement database is encrypted. Its recovery key opens it when the password is lost; it is\n"
+           "shown only this once. Print it or write it down, and keep it apart from the computer:\n"
+        << recoveryKey << '\n';
+}
+
+void requireEncrypted(Tdm1 &dm)
+{
+    if (!dm.db1.Encrypted())
+        throw Refusal{Failed, QStringLiteral("the statement database is not encrypted")};
 }
 
 // Writes the pages `create` makes, composed by `prepare`.
@@ -381,6 +426,18 @@ const std::vector<Verb> &verbs()
          [](Tdm1 *dm, const QStringList &operands, const Options &options, QTextStream &) {
              selectStatement(*dm, operands[0]);
              writeSba413Pdf(*dm, operands[1], options);
+         }},
+        {"--encrypt", "", "encrypts the statement database; prints its recovery key", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &, const Options &options, QTextStream &out) { encrypt(*dm, options, out); }},
+        {"--decrypt", "", "the encrypted statement database made plain again", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &, const Options &options, QTextStream &) {
+             requireEncrypted(*dm);
+             dm->db1.Decrypt(readPassword(options.passwordFile));
+         }},
+        {"--change-password", "", "a new password for the encrypted statement database", Needs::OpenDatabase, false,
+         [](Tdm1 *dm, const QStringList &, const Options &options, QTextStream &) {
+             requireEncrypted(*dm);
+             dm->db1.ChangePassword(readPassword(options.passwordFile), readNewPassword(options.newPasswordFile));
          }},
         {"--blank-form", "FILE", "the blank statement form as a PDF file", Needs::KeptDatabase, true,
          [](Tdm1 *, const QStringList &operands, const Options &, QTextStream &) {

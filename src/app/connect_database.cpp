@@ -78,6 +78,9 @@ Tdm1 *ConnectDatabase(QObject *owner, Messages &messages)
         dm1->db1.SetDatabaseFileName(path);
         dm1->db1.SetDatabaseName(QStringLiteral("wks.ABS"));
         dm1->db1.SetKeepConnection(false);
+        // An encrypted file waits for its password (EncryptionPage).
+        if (Database::isEncryptedFile(path))
+            return dm1;
         UpgradeProgressWindow progress;
         if (qobject_cast<QApplication *>(QCoreApplication::instance()))
             dm1->db1.SetUpgradeProgress([&progress](qint64 copied, qint64 total) { progress.show(copied, total); });

@@ -14,5 +14,5 @@ QString damagedFileText(const QString &path);
 
 // Creates the data module, finds the database file, connects and opens every table. When
 // no usable file is found it shows the connection error; the module is then returned
-// unconnected.
+// unconnected. An encrypted file is returned unconnected too, to be opened with its password.
 Tdm1 *ConnectDatabase(QObject *owner, Messages &messages);

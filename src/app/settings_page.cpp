@@ -1,6 +1,7 @@
 #include "settings_page.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 
 #include "backup_reminder.h"
 #include "ui/image_button.h"
@@ -26,6 +27,24 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
         if (every != BackupReminder::offeredAtEveryEnd())
             BackupReminder::setOfferedAtEveryEnd(every);
     });
+    const auto command = [this](const char *name, const QString &text, int y) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(115, y, 260, 25);
+        return b;
+    };
+    m_encrypt = command("btnEncrypt", QStringLiteral("Encrypt the statement file\u2026"), 325);
+    m_changeEncryptionPassword =
+        command("btnChangeEncryptionPassword", QStringLiteral("Change the encryption password\u2026"), 325);
+    m_removeEncryption = command("btnRemoveEncryption", QStringLiteral("Remove encryption\u2026"), 358);
+    setEncrypted(false);
+}
+
+void SettingsPage::setEncrypted(bool encrypted)
+{
+    m_encrypt->setVisible(!encrypted);
+    m_changeEncryptionPassword->setVisible(encrypted);
+    m_removeEncryption->setVisible(encrypted);
 }
 
 void SettingsPage::showEvent(QShowEvent *event)

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -20,6 +21,7 @@
 #include "connect_database.h"
 #include "data/engine/table.h"
 #include "data/tdm1.h"
+#include "encryption_page.h"
 #include "login_pages.h"
 #include "overview_page.h"
 #include "print/tfrm_print.h"
@@ -111,6 +113,13 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     for (QWidget *page : {tsLogin, static_cast<QWidget *>(m_overview), static_cast<QWidget *>(m_statement),
                           static_cast<QWidget *>(m_settings), tsSecureLogin, tsForgot})
         m_pc1->addWidget(page);
+    m_encryption = new EncryptionPage(*m_dm1);
+    m_pc1->addWidget(m_encryption);
+    connect(m_encryption, &EncryptionPage::unlocked, this, guard([this] { encryptedFileUnlocked(); }));
+    connect(m_encryption, &EncryptionPage::finished, this, guard([this] {
+                setTabsEnabled(true);
+                ShowSettingsPage();
+            }));
     // No page shows until the login gate has chosen one.
     m_pc1->hide();
     m_login = new LoginPages(*m_dm1, m_pc1, tsLogin, tsSecureLogin, tsForgot);
@@ -133,6 +142,18 @@ TfrmMain::TfrmMain(WindowRegistry registry, QWidget *parent)
     addBeyondCommands(*this, *m_statement);
     connect(m_settings->checkUpdateButton(), &ImageButton::clicked, this, guard([this] { imCheckUpdate_upClick(); }));
     connect(m_settings->updateLoginButton(), &ImageButton::clicked, this, guard([this] { imUpdateLogin_upClick(); }));
+    for (const auto &[button, mode] :
+         {std::pair(m_settings->encryptButton(), EncryptionPage::Mode::Encrypt),
+          std::pair(m_settings->changeEncryptionPasswordButton(), EncryptionPage::Mode::ChangePassword),
+          std::pair(m_settings->removeEncryptionButton(), EncryptionPage::Mode::Remove)})
+        connect(button, &QPushButton::clicked, this, guard([this, mode = mode] {
+                    if (m_loginState.isEmpty() || !m_dm1->db1.Connected())
+                        return;
+                    // Nothing else is used while the file changes its kind.
+                    setTabsEnabled(false);
+                    m_encryption->showMode(mode);
+                    m_pc1->setCurrentWidget(m_encryption);
+                }));
     connect(m_settings->backupButton(), &ImageButton::clicked, this, guard([this] { open(QStringLiteral("TfrmBackup")); }));
     connect(m_settings->restoreButton(), &ImageButton::clicked, this,
             guard([this] { open(QStringLiteral("TfrmRestore")); }));
@@ -308,6 +329,16 @@ void TfrmMain::endProgram()
 
 void TfrmMain::FormShow()
 {
+    if (!m_dm1->db1.Connected() && m_loginState.isEmpty() && !m_dm1->db1.DatabaseFileName().isEmpty()
+        && Database::isEncryptedFile(m_dm1->db1.DatabaseFileName())) {
+        // Its password is its login.
+        tabsAtRest();
+        setTabsEnabled(false);
+        m_encryption->showMode(EncryptionPage::Mode::Unlock);
+        m_pc1->setCurrentWidget(m_encryption);
+        m_pc1->show();
+        return;
+    }
     if (Tdm1::LocateDatabaseFile().isEmpty() || !m_dm1->db1.Connected()) {
         // No usable database file: the connection error has been shown; the program ends.
         endProgram();
@@ -337,6 +368,20 @@ void TfrmMain::startLoginGate()
         return;
     }
     m_pc1->show();
+}
+
+void TfrmMain::encryptedFileUnlocked()
+{
+    const bool passed = guarded([this] {
+        m_dm1->OpenTables();
+        m_dm1->db1.startIntegrityCheck(this, [this](const QString &) { guarded([this] { settleIntegrityCheck(); }); });
+    });
+    if (!passed) {
+        Messages::current().show(Messages::Kind::Error, ConnectionErrorText);
+        endProgram();
+        return;
+    }
+    EnterProgram();
 }
 
 // Runs once, when the check answers or when the program is entered before it has: a file
@@ -434,6 +479,7 @@ void TfrmMain::ShowSettingsPage()
 {
     setPageFlags(false, false, true);
     tabsAtRest();
+    m_settings->setEncrypted(m_dm1->db1.Encrypted());
     m_pc1->setCurrentWidget(m_settings);
     m_settings->restHover();
     updateCommands();
@@ -647,6 +693,16 @@ void TfrmMain::lock()
     setTabsEnabled(false);
     tabsAtRest();
     m_dm1->ClearStatementFilters();
+    if (m_dm1->db1.Encrypted()) {
+        // Its password is its login: the statements leave memory until it is given again,
+        // and the file on disk is the last committed action already.
+        m_dm1->CloseTables();
+        m_dm1->DisconnectDatabase();
+        m_encryption->showMode(EncryptionPage::Mode::Unlock);
+        m_pc1->setCurrentWidget(m_encryption);
+        updateCommands();
+        return;
+    }
     m_login->setChangeMode(false);
     m_login->StartLogin();
     updateCommands();

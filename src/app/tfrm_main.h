@@ -13,6 +13,7 @@ class QAction;
 class QStackedWidget;
 class DBEdit;
 class ImageButton;
+class EncryptionPage;
 class LoginPages;
 class OverviewPage;
 class Picture;
@@ -41,6 +42,7 @@ public:
     bool OnSettings() const { return m_onSettings; }
     QString LoginState() const { return m_loginState; }
     LoginPages &login() const { return *m_login; }
+    EncryptionPage &encryption() const { return *m_encryption; }
     // The secondary window now shown, if any.
     QWidget *shownWindow() const { return m_openWindow; }
     // Whether the full check of the file begun at the first showing has been answered:
@@ -105,6 +107,8 @@ private:
     void setPageFlags(bool overview, bool statement, bool settings);
     void setTabsEnabled(bool enabled);
     void startLoginGate();
+    // The encrypted file opened on its page: its password was the login.
+    void encryptedFileUnlocked();
     void settleIntegrityCheck();
     bool offerBackupAtEnd();
     void dbIDChange();
@@ -139,5 +143,6 @@ private:
     StatementPage *m_statement = nullptr;
     SettingsPage *m_settings = nullptr;
     LoginPages *m_login = nullptr;
+    EncryptionPage *m_encryption = nullptr;
     DBEdit *m_dbID = nullptr;
 };

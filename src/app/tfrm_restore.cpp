@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStandardItemModel>
 
+#include "data/engine/database.h"
 #include "data/schema.h"
 #include "file_copy.h"
 #include "window_parts.h"
@@ -57,7 +60,27 @@ TfrmRestore::TfrmRestore(Tdm1 &dm, Navigator &navigator, QWidget *parent)
     label->setBuddy(m_cbBackups);
     // After the window's own order: folder, OK, Close, Browse, log.
     setTabOrder(findChild<QWidget *>(QStringLiteral("Memo1")), m_cbBackups);
+    m_lblBackupPassword = addLabel(this, QStringLiteral("Backup's password:"), {40, 247});
+    m_lblBackupPassword->setObjectName(QStringLiteral("lblBackupPassword"));
+    m_edBackupPassword = new QLineEdit(this);
+    m_edBackupPassword->setObjectName(QStringLiteral("edBackupPassword"));
+    m_edBackupPassword->setEchoMode(QLineEdit::Password);
+    m_edBackupPassword->setGeometry(165, 243, 338, 22);
+    m_lblBackupPassword->setBuddy(m_edBackupPassword);
+    setTabOrder(m_cbBackups, m_edBackupPassword);
+    connect(m_cbBackups, &QComboBox::currentIndexChanged, this, [this] { showPasswordRow(); });
     listBackups();
+    showPasswordRow();
+}
+
+void TfrmRestore::showPasswordRow()
+{
+    const QString backup = chosenBackup();
+    const bool encrypted = !backup.isEmpty() && Database::isEncryptedFile(backup);
+    m_lblBackupPassword->setVisible(encrypted);
+    m_edBackupPassword->setVisible(encrypted);
+    if (auto *log = findChild<QPlainTextEdit *>(QStringLiteral("Memo1")))
+        log->setGeometry(40, encrypted ? 272 : 240, 463, encrypted ? 105 : 137);
 }
 
 void TfrmRestore::folderChanged()
@@ -72,11 +95,14 @@ void TfrmRestore::listBackups()
     auto *items = qobject_cast<QStandardItemModel *>(m_cbBackups->model());
     int widest = 0;
     for (const BackupGeneration &g : m_generations) {
-        const QString text = g.offered() ? QStringLiteral("%1   %2 statement%3   %4")
-                                               .arg(g.made.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")))
-                                               .arg(g.statements)
-                                               .arg(g.statements == 1 ? QString() : QStringLiteral("s"), g.fileName)
-                                         : QStringLiteral("%1   refused: %2").arg(g.fileName, g.refusal);
+        QString text = g.offered() ? QStringLiteral("%1   %2 statement%3   %4")
+                                         .arg(g.made.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")))
+                                         .arg(g.statements)
+                                         .arg(g.statements == 1 ? QString() : QStringLiteral("s"), g.fileName)
+                                   : QStringLiteral("%1   refused: %2").arg(g.fileName, g.refusal);
+        if (g.offered() && g.encrypted)
+            text = QStringLiteral("%1   encrypted   %2")
+                       .arg(g.made.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")), g.fileName);
         m_cbBackups->addItem(text, g.path);
         const int row = m_cbBackups->count() - 1;
         m_cbBackups->setItemData(row, QDir::toNativeSeparators(g.path), Qt::ToolTipRole);
@@ -120,8 +146,20 @@ DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
     }
     // Everything is checked before anything is copied: a file that is not a complete
     // statement database, or one too large for the disk, never gets a copy beside the database.
-    if (const QString problem = checkStatementDatabase(backup); !problem.isEmpty()) {
+    // An encrypted backup is checked whole with its password, in memory.
+    const bool encrypted = Database::isEncryptedFile(backup);
+    const QString password = m_edBackupPassword->text();
+    if (encrypted && password.isEmpty()) {
+        outcome.note = outcome.failureMessage = QStringLiteral("The backup is encrypted. Please enter its password.");
+        return outcome;
+    }
+    const auto check = [&](const QString &file) {
+        return encrypted ? checkEncryptedStatementDatabase(file, password) : checkStatementDatabase(file);
+    };
+    if (const QString problem = check(backup); !problem.isEmpty()) {
         outcome.note = problem + QStringLiteral(": ") + backup;
+        if (encrypted)
+            outcome.failureMessage = problem;
         return outcome;
     }
     const QString kept = databaseFile + KeptSuffix;
@@ -134,7 +172,7 @@ DatabaseCopyWindow::Outcome TfrmRestore::transfer(const QString &databaseFile)
     // The copy is checked again where it lies beside the database, so the bytes checked are
     // the very bytes that replace it.
     const auto checkAndKeep = [&](const QString &copy) -> QString {
-        if (const QString problem = checkStatementDatabase(copy); !problem.isEmpty())
+        if (const QString problem = check(copy); !problem.isEmpty())
             return problem + QStringLiteral(": ") + backup;
         QString error;
         if (!m_kept && !copyFileReplacing(databaseFile, kept, &error))

@@ -6,6 +6,8 @@
 #include "database_copy_window.h"
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
 
 // Copies a backup from a folder the user picks over the database file, once it is known to
 // be a complete statement database; the file it replaces is kept beside it. The folder's
@@ -29,8 +31,12 @@ protected:
 
 private:
     void listBackups();
+    // The password of an encrypted backup is asked beside the list, above the log.
+    void showPasswordRow();
 
     QComboBox *m_cbBackups;
+    QLabel *m_lblBackupPassword;
+    QLineEdit *m_edBackupPassword;
     std::vector<BackupGeneration> m_generations;
     // The kept copy is made once per window, so a second restore cannot overwrite the data
     // from before the first with the data the first brought.

@@ -30,6 +30,9 @@ FileSystemCalls systemCalls()
         const QStorageInfo storage(folder);
         return storage.isValid() ? storage.bytesAvailable() : -1;
     };
+    calls.write = [](QFile &file, QByteArrayView bytes) {
+        return file.write(bytes.data(), bytes.size()) == bytes.size();
+    };
     return calls;
 }
 
@@ -76,6 +79,8 @@ ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls replacement) : m_sa
         replacement.sync = m_saved.sync;
     if (!replacement.bytesAvailable)
         replacement.bytesAvailable = m_saved.bytesAvailable;
+    if (!replacement.write)
+        replacement.write = m_saved.write;
     currentCalls() = std::move(replacement);
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QByteArrayView>
 #include <QString>
 
 class QFile;
@@ -14,6 +15,8 @@ struct FileSystemCalls
     std::function<bool(int descriptor)> sync;
     // Bytes the user may still write in the folder, or -1 when the system cannot tell.
     std::function<qint64(const QString &folder)> bytesAvailable;
+    // Writes bytes through the open file; false when not all of them were taken.
+    std::function<bool(QFile &file, QByteArrayView bytes)> write;
 };
 
 // The calls in use.

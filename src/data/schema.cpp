@@ -12,6 +12,7 @@
 #include "engine/engine_error.h"
 #include "engine/file_copy.h"
 #include "engine/integrity_check.h"
+#include "engine/statement_image.h"
 #include "schema_step2_text.h"
 #include "schema_text.h"
 
@@ -73,6 +74,38 @@ bool createDatabaseFile(const QString &path, QString *error)
     return writeFileWhole(path, writeSchema, error, AtTarget::Keep);
 }
 
+namespace {
+
+// The schema of its version and SQLite's full check, on an open statement database.
+QString checkOpenDatabase(Connection &file, int userVersion)
+{
+    const int version = Database::versionOf(userVersion);
+    if (const QString difference = Database::compareSchema(file, schemaSqlOfVersion(version)); !difference.isEmpty())
+        return difference;
+    // The full check: it also finds an index that disagrees with its table.
+    if (!IntegrityCheck::problemOf(file).isEmpty())
+        return QStringLiteral("The database file is damaged");
+    return {};
+}
+
+} // namespace
+
+QString checkEncryptedStatementDatabase(const QString &path, const QString &password)
+{
+    try {
+        const QByteArray image = decryptStatementFile(path, password);
+        if (const QString header = checkHeaderBytes(image.left(100), image.size()); !header.isEmpty())
+            return header;
+        const QByteArray version = image.mid(60, 4);
+        const int userVersion = (quint8(version[0]) << 24) | (quint8(version[1]) << 16) | (quint8(version[2]) << 8)
+            | quint8(version[3]);
+        Connection file = Connection::ofImage(image);
+        return checkOpenDatabase(file, userVersion);
+    } catch (const EngineError &e) {
+        return e.message();
+    }
+}
+
 QString checkStatementDatabase(const QString &path)
 {
     // Changes still in a journal beside the file would be lost, or played into it.
@@ -85,13 +118,8 @@ QString checkStatementDatabase(const QString &path)
     try {
         // immutable: the connection neither writes nor plays back a journal.
         Connection file = Connection::immutable(path);
-        const int version = Database::versionOf(Database::fileUserVersion(path));
-        if (const QString difference = Database::compareSchema(file, schemaSqlOfVersion(version));
-            !difference.isEmpty())
-            return difference;
-        // The full check: it also finds an index that disagrees with its table.
-        if (!IntegrityCheck::problemOf(file).isEmpty())
-            return QStringLiteral("The database file is damaged");
+        if (const QString problem = checkOpenDatabase(file, Database::fileUserVersion(path)); !problem.isEmpty())
+            return problem;
     } catch (const EngineError &e) {
         return QStringLiteral("The database file cannot be read: ") + e.message();
     }

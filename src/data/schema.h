@@ -26,3 +26,6 @@ bool createDatabaseFile(const QString &path, QString *error = nullptr);
 // and no trigger or view); intact by SQLite's integrity check. Empty text when it is, else
 // the reason. A file of an earlier version passes: it is brought up to date when connected.
 QString checkStatementDatabase(const QString &path);
+// The same check of the database an encrypted statement file holds, opened with its password
+// in memory (a wrong password is the reason given).
+QString checkEncryptedStatementDatabase(const QString &path, const QString &password);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include "app/backup_generations.h"
 #include "app/backup_reminder.h"
 #include "app/tfrm_restore.h"
+#include "crypt/envelope_seam.h"
 #include "data/schema.h"
 #include "data/tdm1.h"
 #include "data/engine/file_copy.h"
@@ -856,3 +858,41 @@ TEST_F(RestoreTest, ATriggerInABackupNeverReachesTheDatabase)
 }
 
 } // namespace
+
+// A backup of an encrypted file is the encrypted file; restoring it asks for its password
+// and replaces nothing until the password opens it and the database inside is whole.
+TEST_F(BackupTest, AnEncryptedBackupIsRestoredOnlyWithItsPassword)
+{
+    makeBackup(backupFolder.path(), "Encrypted");
+    {
+        Tdm1 dm;
+        dm.db1.SetDatabaseFileName(backupFile(backupFolder.path()));
+        dm.db1.SetConnected(true);
+        const EnvelopeSeam quick{{1, 8192}, std::nullopt};
+        dm.db1.Encrypt("backup secret", &quick);
+    }
+    const QByteArray backup = fileBytes(backupFile(backupFolder.path()));
+    const QByteArray before = fileBytes(databasePath);
+    openWindow(Restore);
+    typeFolder(backupFolder.path());
+    EXPECT_TRUE(control("edBackupPassword")->isVisible());
+    EXPECT_TRUE(control<QComboBox>("cbBackups")->currentText().contains("encrypted"));
+    for (const auto &[password, message] : {std::pair(QString(), QString("The backup is encrypted. Please enter its password.")),
+                                            std::pair(QString("backup secreT"), QString("Wrong password for this statement file."))}) {
+        messages->clear();
+        control<QLineEdit>("edBackupPassword")->setText(password);
+        press("btnOK");
+        EXPECT_EQ(messages->last(), message);
+        EXPECT_TRUE(fileBytes(databasePath) == before) << "nothing is replaced";
+        EXPECT_FALSE(QFileInfo::exists(databasePath + TfrmRestore::KeptSuffix));
+        press("btnClose");
+        ASSERT_TRUE(waitForProgramEnd());
+        openWindow(Restore);
+        typeFolder(backupFolder.path());
+    }
+    messages->clear();
+    control<QLineEdit>("edBackupPassword")->setText("backup secret");
+    press("btnOK");
+    EXPECT_TRUE(messages->last().startsWith("Restore Successful.")) << messages->last().toStdString();
+    EXPECT_TRUE(fileBytes(databasePath) == backup);
+}

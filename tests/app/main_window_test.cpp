@@ -61,7 +61,7 @@ TEST_F(MainWindowPagesTest, WindowHasItsDefaultSizeTitleAndPages)
     for (int i = 0; i < pc1->count(); ++i)
         pages << pc1->widget(i)->objectName();
     EXPECT_EQ(pages, QStringList({"tsLogin", "tsOverview", "tsFinancialStatement", "tsSettings", "tsSecureLogin",
-                                  "tsForgot"}));
+                                  "tsForgot", "tsEncryption"}));
     EXPECT_EQ(child("imover_blue")->geometry(), QRect(9, 80, 161, 48));
     EXPECT_EQ(child("imfs_white")->geometry(), QRect(9, 129, 161, 48));
     EXPECT_EQ(child("imset_orange")->geometry(), QRect(9, 178, 161, 48));

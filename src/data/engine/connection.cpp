@@ -1,5 +1,7 @@
 #include "connection.h"
 
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -77,6 +79,25 @@ Connection Connection::memory()
 {
     try {
         return Connection(std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE));
+    } catch (const SQLite::Exception &e) {
+        throw engineError(e);
+    }
+}
+
+Connection Connection::ofImage(const QByteArray &image)
+{
+    try {
+        auto db = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
+        const auto size = sqlite3_uint64(image.size());
+        auto *bytes = static_cast<unsigned char *>(sqlite3_malloc64(qMax<sqlite3_uint64>(size, 1)));
+        if (!bytes)
+            throw EngineError(QStringLiteral("Not enough memory to read the database"));
+        std::memcpy(bytes, image.constData(), size_t(size));
+        if (sqlite3_deserialize(db->getHandle(), "main", bytes, sqlite3_int64(size), sqlite3_int64(size),
+                                SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY)
+            != SQLITE_OK)
+            throw EngineError(QStringLiteral("The database cannot be read"));
+        return Connection(std::move(db));
     } catch (const SQLite::Exception &e) {
         throw engineError(e);
     }

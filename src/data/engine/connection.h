@@ -25,6 +25,8 @@ public:
     static Connection writable(const QString &path);
     // An empty database in memory.
     static Connection memory();
+    // Read only, in memory: the database whose file holds these bytes.
+    static Connection ofImage(const QByteArray &image);
 
     Connection(Connection &&) noexcept;
     Connection &operator=(Connection &&) noexcept;

@@ -1,23 +1,34 @@
 #include "database.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
 
 #include "connection.h"
+#include "crypt/crypt_error.h"
+#include "crypt/envelope_seam.h"
+#include "crypt/envelope_session.h"
 #include "engine_error.h"
 #include "file_copy.h"
 #include "file_identity.h"
 #include "integrity_check.h"
 #include "sqlite_support.h"
+#include "statement_image.h"
 #include "table.h"
 
 namespace {
@@ -68,6 +79,55 @@ const Schema &referenceSchema(const char *schemaSql)
 QString quoted(const SchemaEntry &entry)
 {
     return QString::fromStdString(entry.type + " " + entry.name);
+}
+
+// The database held by a connection as the bytes of a file.
+QByteArray serializeMain(SQLite::Database &db)
+{
+    sqlite3_int64 size = 0;
+    unsigned char *bytes = sqlite3_serialize(db.getHandle(), "main", &size, 0);
+    if (!bytes)
+        throw EngineError(QStringLiteral("Not enough memory to hold the database"));
+    QByteArray image(reinterpret_cast<const char *>(bytes), qsizetype(size));
+    sqlite3_free(bytes);
+    return image;
+}
+
+// The bytes of a database file as the database of db, in memory SQLite owns and may grow.
+bool deserializeInto(SQLite::Database &db, const QByteArray &image)
+{
+    const auto size = sqlite3_uint64(image.size());
+    auto *bytes = static_cast<unsigned char *>(sqlite3_malloc64(qMax<sqlite3_uint64>(size, 1)));
+    if (!bytes)
+        return false;
+    std::memcpy(bytes, image.constData(), size_t(size));
+    return sqlite3_deserialize(db.getHandle(), "main", bytes, sqlite3_int64(size), sqlite3_int64(size),
+                               SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE)
+        == SQLITE_OK;
+}
+
+// A second name for the file, put in place of keep in one step, so that the generation on
+// disk stays beside the file when the next one takes its name. Where the file system has
+// no links it is copied.
+bool keepGeneration(const QString &path, const QString &keep)
+{
+#ifdef Q_OS_UNIX
+    const QString link = keep + QStringLiteral(".partial-link");
+    QFile::remove(link);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()) == 0) {
+        const bool renamed = ::rename(QFile::encodeName(link).constData(), QFile::encodeName(keep).constData()) == 0;
+        // A rename between two names of one file leaves both.
+        QFile::remove(link);
+        if (renamed)
+            return syncFolder(QFileInfo(path).absolutePath());
+    }
+#endif
+    return copyFileReplacing(path, keep);
+}
+
+EngineError engineErrorOf(const CryptError &e)
+{
+    return EngineError(e.message());
 }
 
 } // namespace
@@ -128,23 +188,18 @@ void Database::SetConnected(bool connected)
         disconnect();
 }
 
-QString Database::checkFileHeader(const QString &path, bool sizeMustMatch)
+QString checkHeaderBytes(const QByteArray &header, qint64 size, bool sizeMustMatch)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The database file cannot be opened");
-    const qint64 size = file.size();
-    const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
         return QStringLiteral("The file is not a database");
-    if (qint32(bigEndian(header, 68, 4)) != ApplicationId)
+    if (qint32(bigEndian(header, 68, 4)) != Database::ApplicationId)
         return QStringLiteral("The file is not a statement database");
     // File format versions 1 (rollback journal) and 2 (write-ahead log); a later one was
     // written by a program this one does not know.
     const int writeVersion = quint8(header.at(18)), readVersion = quint8(header.at(19));
     if (writeVersion < 1 || writeVersion > 2 || readVersion < 1 || readVersion > 2)
         return QStringLiteral("The database file has an unknown format version");
-    if (!knownUserVersion(qint32(bigEndian(header, 60, 4))))
+    if (!Database::knownUserVersion(qint32(bigEndian(header, 60, 4))))
         return QStringLiteral("The database file has a version this program does not know");
     quint32 pageSize = bigEndian(header, 16, 2);
     if (pageSize == 1)
@@ -155,6 +210,21 @@ QString Database::checkFileHeader(const QString &path, bool sizeMustMatch)
     if (sizeMustMatch && (pageCount == 0 || qint64(pageCount) * pageSize != size))
         return QStringLiteral("The database file is incomplete");
     return {};
+}
+
+QString Database::checkFileHeader(const QString &path, bool sizeMustMatch)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The database file cannot be opened");
+    const qint64 size = file.size();
+    return checkHeaderBytes(file.read(100), size, sizeMustMatch);
+}
+
+bool Database::isEncryptedFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && EnvelopeSession::looksEncrypted(file.read(16));
 }
 
 bool Database::hasHotJournal(const QString &path)
@@ -169,10 +239,15 @@ bool Database::hasHotJournal(const QString &path)
 
 QString Database::compareSchema(Connection &file, const char *schemaSql)
 {
+    return compareSchemaOf(file.sql(), schemaSql);
+}
+
+QString Database::compareSchemaOf(SQLite::Database &db, const char *schemaSql)
+{
     const Schema &ours = referenceSchema(schemaSql);
     Schema found;
     try {
-        found = readSchema(file.sql());
+        found = readSchema(db);
     } catch (const SQLite::Exception &e) {
         throw engineError(e);
     }
@@ -194,6 +269,12 @@ void Database::connect()
     if (m_fileName.isEmpty())
         throw EngineError(QStringLiteral("No database file name is set"));
     m_writeRefusal.clear();
+    m_unlockRefusal = UnlockRefusal::None;
+    if (isEncryptedFile(m_fileName)) {
+        connectEncrypted();
+        return;
+    }
+    m_secret.clear();
     if (hasHotJournal(m_fileName))
         recoverFromJournal();
     const QString problem = checkFileHeader(m_fileName);
@@ -375,6 +456,9 @@ void Database::disconnect()
     clearStatements();
     m_sql.reset();
     m_protected.reset();
+    m_session.reset();
+    m_image.clear();
+    m_lock.reset();
 }
 
 void Database::clearStatements()
@@ -428,6 +512,13 @@ void Database::startIntegrityCheck(QObject *receiver, std::function<void(const Q
     if (!m_sql)
         throw EngineError(QStringLiteral("The database is not connected"));
     m_integrity.reset();
+    if (m_session) {
+        // Its envelope has authenticated every byte as the program wrote it; the file on
+        // disk is no database to check.
+        if (receiver && answered)
+            QMetaObject::invokeMethod(receiver, [answered = std::move(answered)] { answered({}); }, Qt::QueuedConnection);
+        return;
+    }
     m_integrity = std::make_unique<IntegrityCheck>(m_fileName);
     if (receiver && answered)
         QObject::connect(m_integrity.get(), &IntegrityCheck::finished, receiver, std::move(answered),
@@ -594,6 +685,284 @@ void Database::Transaction::Commit()
         m_db.rollback();
         throw engineError(e);
     }
+    m_db.persist();
     // The action is done: its listeners hear now what its writes changed.
     m_db.deliverNotifications();
+}
+
+// The encrypted file ------------------------------------------------------------------------
+
+void Database::SetSecret(Secret kind, const QString &text)
+{
+    m_secretKind = kind;
+    m_secret = text;
+}
+
+bool Database::UnlockedByRecoveryKey() const
+{
+    return m_session && m_session->unlockedBy() == EnvelopeSession::UnlockedBy::RecoveryKey;
+}
+
+void Database::lockFile()
+{
+    // Never stale by age: only a lock whose program has ended is taken over.
+    auto lock = std::make_unique<QLockFile>(m_fileName + QLatin1String(LockSuffix));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        throw EngineError(QStringLiteral("The statement file is open in another program: ") + m_fileName);
+    m_lock = std::move(lock);
+}
+
+void Database::openImage(const QByteArray &image)
+{
+    auto db = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    if (!deserializeInto(*db, image))
+        throw EngineError(QStringLiteral("Not enough memory to open the statement file: ") + m_fileName);
+    clearStatements();
+    m_sql = std::move(db);
+    sqlite3_update_hook(m_sql->getHandle(), &Database::noteWrite, this);
+}
+
+void Database::connectEncrypted()
+{
+    const QString secret = std::exchange(m_secret, {});
+    const auto refuse = [&](UnlockRefusal why, const QString &message) {
+        m_unlockRefusal = why;
+        clearStatements();
+        m_sql.reset();
+        m_session.reset();
+        m_image.clear();
+        m_lock.reset();
+        return EngineError(message);
+    };
+    if (secret.isEmpty())
+        throw refuse(UnlockRefusal::SecretNeeded,
+                     QStringLiteral("The statement file is encrypted; it opens with its password: ") + m_fileName);
+    lockFile();
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw refuse(UnlockRefusal::Other, QStringLiteral("The database file cannot be opened: ") + m_fileName);
+    const QByteArray envelope = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw refuse(UnlockRefusal::Other, QStringLiteral("The database file cannot be read: ") + m_fileName);
+    file.close();
+
+    std::optional<OpenedEnvelope> opened;
+    try {
+        if (m_secretKind == Secret::Password)
+            opened.emplace(EnvelopeSession::open(envelope, secret));
+        else
+            opened.emplace(EnvelopeSession::openWithRecoveryKey(envelope, secret));
+    } catch (const CryptError &e) {
+        const bool wrong = e.kind() == CryptError::Kind::WrongPassword || e.kind() == CryptError::Kind::WrongRecoveryKey
+            || e.kind() == CryptError::Kind::MistypedRecoveryKey || e.kind() == CryptError::Kind::EmptyPassword;
+        throw refuse(wrong ? UnlockRefusal::WrongSecret : UnlockRefusal::Other, e.message());
+    }
+    const QByteArray &image = opened->payload;
+    if (const QString problem = checkHeaderBytes(image.left(100), image.size(), true); !problem.isEmpty())
+        throw refuse(UnlockRefusal::Other, problem + QStringLiteral(": ") + m_fileName);
+    try {
+        openImage(image);
+        m_session = std::make_unique<EnvelopeSession>(opened->session);
+        m_image = image;
+        const int version = versionOf(qint32(bigEndian(image, 60, 4)));
+        if (!m_steps.empty()) {
+            if (const QString difference = compareSchemaOf(*m_sql, schemaOfVersion(version)); !difference.isEmpty())
+                throw EngineError(difference + QStringLiteral(": ") + m_fileName);
+            if (version < UserVersion) {
+                // In memory, then written as any action: the generation before stays beside it.
+                m_sql->exec("BEGIN IMMEDIATE");
+                for (int step = version; step < UserVersion; ++step)
+                    m_sql->exec(m_steps[size_t(step)].c_str());
+                if (const QString problem = compareSchemaOf(*m_sql, schemaOfVersion(UserVersion)); !problem.isEmpty())
+                    throw EngineError(QStringLiteral("The database file could not be brought to version %1 (%2); it "
+                                                     "is left as it was: %3")
+                                          .arg(UserVersion)
+                                          .arg(problem, m_fileName));
+                m_sql->exec("COMMIT");
+                persist();
+            }
+        }
+        m_protected = std::make_unique<ProtectedFile>(m_fileName);
+    } catch (const SQLite::Exception &e) {
+        throw refuse(UnlockRefusal::Other, QString::fromUtf8(e.what()) + QStringLiteral(": ") + m_fileName);
+    } catch (const EngineError &e) {
+        throw refuse(UnlockRefusal::Other, e.message());
+    }
+}
+
+void Database::writeEnvelope(const EnvelopeSession &session, const QByteArray &image, bool keepPrevious)
+{
+    struct WriteRefused {};
+    const auto fill = [&](QFile &file, QString *why) {
+        try {
+            session.seal(image, [&](QByteArrayView piece) {
+                if (!fileSystemCalls().write(file, piece))
+                    throw WriteRefused{};
+            });
+        } catch (const WriteRefused &) {
+            *why = file.error() != QFileDevice::NoError ? file.errorString()
+                                                         : QStringLiteral("not every byte reached the disk");
+            return false;
+        }
+        return true;
+    };
+    // Once the new generation is whole on disk, and only then, the one it replaces gets a
+    // name of its own.
+    const auto keep = [&](QFile &) -> QString {
+        const QString previous = m_fileName + QLatin1String(PreviousGenerationSuffix);
+        if (keepPrevious && QFileInfo::exists(m_fileName) && !keepGeneration(m_fileName, previous))
+            return QStringLiteral("The statement file's last generation cannot be kept beside it: ") + m_fileName;
+        return {};
+    };
+    QString error;
+    if (!writeFileWhole(m_fileName, fill, &error, AtTarget::Replace, keep))
+        throw EngineError(error);
+}
+
+void Database::afterWrite()
+{
+    if (m_session && m_depth == 0)
+        persist();
+}
+
+void Database::persist()
+{
+    if (!m_session)
+        return;
+    QByteArray image;
+    try {
+        image = serializeMain(*m_sql);
+        writeEnvelope(*m_session, image, true);
+    } catch (const EngineError &e) {
+        restoreImage();
+        throw EngineError(QStringLiteral("The statement file could not be written, so the last action was undone "
+                                         "and the file keeps what was saved before it.\n\r%1")
+                              .arg(e.message()));
+    }
+    m_image = std::move(image);
+}
+
+void Database::restoreImage()
+{
+    clearStatements();
+    if (!deserializeInto(*m_sql, m_image)) {
+        // Memory and disk would disagree from here on: nothing more is written.
+        m_writeRefusal = QStringLiteral("The statement file could not be put back as it was saved, so nothing more "
+                                        "is written to it: ")
+            + m_fileName;
+        return;
+    }
+    for (Table *table : m_tables) {
+        holdNotifications(table);
+        table->discardAfterRollback();
+    }
+    scheduleDelivery();
+}
+
+QString Database::Encrypt(const QString &password, const EnvelopeSeam *seam)
+{
+    if (!m_sql)
+        throw EngineError(QStringLiteral("The database is not connected"));
+    if (m_session)
+        throw EngineError(QStringLiteral("The statement file is encrypted already"));
+    if (m_depth > 0)
+        throw EngineError(QStringLiteral("The statement file cannot be encrypted in the middle of an action"));
+    requireWritable();
+    const QByteArray image = serializeMain(*m_sql);
+    std::optional<CreatedEnvelope> created;
+    try {
+        created.emplace(seam ? createEnvelopeWith(image, password, *seam) : EnvelopeSession::create(image, password));
+    } catch (const CryptError &e) {
+        throw engineErrorOf(e);
+    }
+    lockFile();
+    try {
+        writeEnvelope(created->session, image, false);
+    } catch (...) {
+        m_lock.reset();
+        throw;
+    }
+    // No generation of another kind stays beside the file: not a plain one, not an older
+    // envelope under other keys.
+    QFile::remove(m_fileName + QLatin1String(PreviousGenerationSuffix));
+    // The plain file the connection had open is gone; the database goes on in memory.
+    openImage(image);
+    m_session = std::make_unique<EnvelopeSession>(created->session);
+    m_image = image;
+    for (Table *table : m_tables) {
+        holdNotifications(table);
+        table->discardAfterRollback();
+    }
+    scheduleDelivery();
+    return created->recoveryKey.text();
+}
+
+void Database::ChangePassword(const QString &current, const QString &newPassword)
+{
+    if (!m_session)
+        throw EngineError(QStringLiteral("The statement file is not encrypted"));
+    try {
+        const EnvelopeSession changed = m_session->withChangedPassword(current, newPassword);
+        writeEnvelope(changed, m_image, false);
+        *m_session = changed;
+    } catch (const CryptError &e) {
+        throw engineErrorOf(e);
+    }
+    QFile::remove(m_fileName + QLatin1String(PreviousGenerationSuffix));
+}
+
+void Database::SetNewPassword(const QString &newPassword)
+{
+    if (!UnlockedByRecoveryKey())
+        throw EngineError(QStringLiteral("A new password is set this way only after opening with the recovery key"));
+    try {
+        const EnvelopeSession changed = m_session->withNewPassword(newPassword);
+        writeEnvelope(changed, m_image, false);
+        *m_session = changed;
+    } catch (const CryptError &e) {
+        throw engineErrorOf(e);
+    }
+    QFile::remove(m_fileName + QLatin1String(PreviousGenerationSuffix));
+}
+
+void Database::Decrypt(const QString &password)
+{
+    if (!m_session)
+        throw EngineError(QStringLiteral("The statement file is not encrypted"));
+    if (m_depth > 0)
+        throw EngineError(QStringLiteral("The statement file cannot be decrypted in the middle of an action"));
+    try {
+        // Only the one who knows the password takes the encryption off.
+        m_session->withChangedPassword(password, password);
+    } catch (const CryptError &e) {
+        throw engineErrorOf(e);
+    }
+    const QByteArray image = m_image;
+    const auto fill = [&](QFile &file, QString *) { return fileSystemCalls().write(file, image); };
+    QString error;
+    if (!writeFileWhole(m_fileName, fill, &error))
+        throw EngineError(error);
+    QFile::remove(m_fileName + QLatin1String(PreviousGenerationSuffix));
+    clearStatements();
+    try {
+        auto sql = std::make_unique<SQLite::Database>(m_fileName.toStdString(), SQLite::OPEN_READWRITE);
+        sql->setBusyTimeout(BusyTimeoutMs);
+        sql->exec("PRAGMA journal_mode = DELETE");
+        sql->exec("PRAGMA synchronous = FULL");
+        m_sql = std::move(sql);
+    } catch (const SQLite::Exception &e) {
+        // The plain file is whole on disk; it opens at the next start.
+        disconnect();
+        throw EngineError(QString::fromUtf8(e.what()) + QStringLiteral(": ") + m_fileName);
+    }
+    sqlite3_update_hook(m_sql->getHandle(), &Database::noteWrite, this);
+    m_session.reset();
+    m_image.clear();
+    m_lock.reset();
+    for (Table *table : m_tables) {
+        holdNotifications(table);
+        table->discardAfterRollback();
+    }
+    scheduleDelivery();
 }

@@ -11,9 +11,12 @@
 #include <QString>
 
 class Connection;
+class EnvelopeSession;
 class IntegrityCheck;
 class ProtectedFile;
+class QLockFile;
 class QObject;
+struct EnvelopeSeam;
 
 namespace SQLite {
 class Database;
@@ -46,6 +49,13 @@ public:
     // Beside a file brought up to the current version: the copy of it as it was, kept until
     // the step has committed.
     static constexpr const char *UpgradeCopySuffix = ".before-upgrade";
+
+    // Beside an encrypted file: the generation before the last one written, and the lock
+    // that keeps a second program off the file while it is open in memory.
+    static constexpr const char *PreviousGenerationSuffix = ".previous";
+    static constexpr const char *LockSuffix = ".lock";
+    // Whether the file at path starts as an encrypted statement file (docs/encrypted-file.md).
+    static bool isEncryptedFile(const QString &path);
 
     Database();
     ~Database();
@@ -82,6 +92,30 @@ public:
     }
     bool Connected() const { return m_sql != nullptr; }
     void Close() { SetConnected(false); }
+
+    // An encrypted file is opened whole into memory with the secret given here (forgotten
+    // once the connection has used it): each committed action then writes the whole file
+    // anew, the generation before it kept beside it, and an action whose file could not be
+    // written is undone in memory too. Connecting refuses an encrypted file without a secret
+    // or with a wrong one; UnlockRefusal says which, for a caller that asks again.
+    enum class Secret { Password, RecoveryKey };
+    void SetSecret(Secret kind, const QString &text);
+    enum class UnlockRefusal { None, SecretNeeded, WrongSecret, Other };
+    UnlockRefusal LastUnlockRefusal() const { return m_unlockRefusal; }
+    bool Encrypted() const { return m_session != nullptr; }
+    // Opened with the recovery key: a new password may be set without the old one.
+    bool UnlockedByRecoveryKey() const;
+
+    // The connected plain file encrypted with password, in its place: no plain copy stays
+    // beside it. Returns the recovery key, to be shown once. The seam is the tests' only.
+    QString Encrypt(const QString &password, const EnvelopeSeam *seam = nullptr);
+    // A new password slot; WrongPassword (an EngineError) when current is not the file's.
+    // No generation sealed with the old password is kept beside the file.
+    void ChangePassword(const QString &current, const QString &newPassword);
+    // After opening with the recovery key.
+    void SetNewPassword(const QString &newPassword);
+    // The connected encrypted file written plain in its place, once password is its own.
+    void Decrypt(const QString &password);
 
     // Groups the posts of one operation into one commit. Nested scopes join the outermost;
     // a scope left without Commit() (an exception) rolls the whole operation back and
@@ -170,6 +204,17 @@ private:
     void recoverFromJournal();
     void clearStatements();
     void refuseWrites();
+    static QString compareSchemaOf(SQLite::Database &db, const char *schemaSql);
+    void connectEncrypted();
+    void openImage(const QByteArray &image);
+    void lockFile();
+    // After a committed write of an encrypted file: the file written anew, or on failure the
+    // database put back to the last image written and an EngineError thrown.
+    void persist();
+    // After a statement that wrote: outside a transaction it is an action of its own.
+    void afterWrite();
+    void writeEnvelope(const EnvelopeSession &session, const QByteArray &image, bool keepPrevious);
+    void restoreImage();
 
     QString m_fileName;
     QString m_databaseName;
@@ -193,4 +238,11 @@ private:
     QString m_writeRefusal;
     int m_depth = 0;
     bool m_doomed = false;
+    // Of an encrypted file: the unlocked envelope, the image last written, the lock.
+    std::unique_ptr<EnvelopeSession> m_session;
+    QByteArray m_image;
+    std::unique_ptr<QLockFile> m_lock;
+    Secret m_secretKind = Secret::Password;
+    QString m_secret;
+    UnlockRefusal m_unlockRefusal = UnlockRefusal::None;
 };

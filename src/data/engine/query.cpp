@@ -123,6 +123,8 @@ bool Query::next()
         // Rows went without a row-by-row account (a table emptied at once).
         m_db->rowsChanged({});
     }
+    if (sqlite3_total_changes64(m_connection->getHandle()) != changedBefore)
+        m_db->afterWrite();
     return row;
 }
 

@@ -553,6 +553,9 @@ void Table::Post()
         throw engineError(e);
     }
 
+    if (m_state == State::Insert || !names.isEmpty())
+        m_db.afterWrite();
+
     // The posted row stays current, even where it falls outside the filter (a new row
     // whose key the filter does not name yet); Next goes on from its place in the order.
     const bool wasEdit = m_state == State::Edit;
@@ -616,6 +619,7 @@ void Table::Delete()
         throw engineError(e);
     }
 
+    m_db.afterWrite();
     m_page.erase(m_page.begin() + qsizetype(m_pos));
     if (m_pos < m_page.size()) {
         m_eof = false;
@@ -649,6 +653,7 @@ void Table::DeleteVisibleRows()
     } catch (const SQLite::Exception &e) {
         throw engineError(e);
     }
+    m_db.afterWrite();
     m_page.clear();
     m_pos = 0;
     m_pageHasMore = false;
