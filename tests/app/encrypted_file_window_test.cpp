@@ -8,6 +8,7 @@
 
 #include "app/encryption_page.h"
 #include "data/engine/database.h"
+#include "data/tdm1.h"
 #include "support/app/main_window_fixture.h"
 #include "support/file_mode.h"
 
