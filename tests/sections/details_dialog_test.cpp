@@ -1,10 +1,11 @@
 // The further fields of the lender's forms, entered as a user enters them: through each
 // window's details dialog, refused when they are no value of their kind, stored by the
-// window's own OK, and carried by the statement file.
+// window's own OK, carried by the statement file and printed on the lender's forms.
 #include <map>
 
 #include <QComboBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,9 +19,12 @@
 #include "exchange/statement_json.h"
 #include "exchange/statement_record.h"
 #include "list_window_fixture.h"
+#include "print/engine/composite_report.h"
+#include "print/run_pages.h"
 #include "sections/details_dialog.h"
 #include "sections/list_members.h"
 #include "sections/window_catalogue.h"
+#include "support/pdf_reader.h"
 
 namespace {
 
@@ -89,6 +93,45 @@ const Typed TypedValues[] = {
     {"Taxes", "PayableTo", "Travis County", "Travis County"},
     {"Taxes", "DueDate", "01/31/2027", "01/31/2027"},
 };
+
+// The printed text of entered values on the lender's forms, whole dollars on SBA Form 413.
+struct Printed
+{
+    const char *form; // "SBA 413" or "REO"
+    const char *text;
+};
+const Printed PrintedValues[] = {
+    {"SBA 413", "Avery Tools"},    {"SBA 413", "9 Mill Road"}, {"SBA 413", "1 Shore Lane"},
+    {"SBA 413", "06/15/2018"},     {"SBA 413", "310,001"},     {"SBA 413", "HL-0042"},
+    {"SBA 413", "612/mo"},  {"SBA 413", "Status of Mortgage Current"},     {"SBA 413", "2 Main St"},
+    {"SBA 413", "25,000"},         {"SBA 413", "480 Monthly"},
+    {"SBA 413", "Unsecured"},      {"SBA 413", "Travis County"},
+    {"REO", "1 Shore Lane"},       {"REO", "Lakeway"},         {"REO", "06/15/2018"},
+    {"REO", "310,000.50"},         {"REO", "Tenant Occupied"}, {"REO", "2,400.00"},
+    {"REO", "410.25"},             {"REO", "95.00"},           {"REO", "40.00"},
+    {"REO", "HL-0042"},            {"REO", "612.40"},          {"REO", "7.25"},
+    {"REO", "Current"},
+    // The lake house's net rental income a month: half of 2,400 - 410.25 - 95 - 40 owned, less
+    // the lien's 612.40 owed whole.
+    {"REO", "314.98"},
+};
+
+// The text of a PDF written from pages, its words joined by blanks.
+QString printedText(RunPages pages, const std::function<void(Report::CompositeReport &, const RunPages &)> &prepare,
+                    const QString &path)
+{
+    Report::CompositeReport composite;
+    prepare(composite, pages);
+    QString error;
+    const bool written = composite.writePdf(path, &error);
+    composite.clearReports();
+    freeRunPages(pages);
+    EXPECT_TRUE(written) << error.toStdString();
+    QStringList words;
+    for (const PdfWord &word : pdfWords(path))
+        words << word.text;
+    return words.join(u' ');
+}
 
 const Typed *typedValue(const DetailField &f)
 {
@@ -167,7 +210,7 @@ protected:
     }
 };
 
-TEST_F(DetailsDialogTest, EveryFieldIsEnteredThroughItsWindowRefusedByItsRuleAndStoredAndExported)
+TEST_F(DetailsDialogTest, EveryFieldIsEnteredThroughItsWindowRefusedByItsRuleStoredExportedAndPrinted)
 {
     // Every field of the dialogs has its value here, and the windows together offer them all.
     std::map<QString, int> offered;
@@ -263,6 +306,23 @@ TEST_F(DetailsDialogTest, EveryFieldIsEnteredThroughItsWindowRefusedByItsRuleAnd
         }
         EXPECT_TRUE(exported.contains(t.stored)) << exported.join('|').toStdString();
     }
+
+    // And the lender's forms print them.
+    Tdm1 &dm = main->dm1();
+    QTemporaryDir dir;
+    const QString sba413 = printedText(
+        createSba413Pages(dm),
+        [&dm](Report::CompositeReport &composite, const RunPages &pages) { prepareSba413Composite(composite, dm, pages); },
+        dir.filePath("sba413.pdf"));
+    const QString reo = printedText(
+        createRunPages(PrintRun::RealEstateSchedule, dm),
+        [&dm](Report::CompositeReport &composite, const RunPages &pages) {
+            prepareComposite(composite, PrintRun::RealEstateSchedule, dm, pages);
+        },
+        dir.filePath("reo.pdf"));
+    for (const Printed &p : PrintedValues)
+        EXPECT_TRUE((qstrcmp(p.form, "REO") == 0 ? reo : sba413).contains(QString::fromUtf8(p.text)))
+            << p.form << ": " << p.text;
 }
 
 TEST_F(DetailsDialogTest, CancelDropsOnlyWhatWasTypedInTheDialog)
