@@ -134,7 +134,7 @@ void TfrmPrint::build()
 void TfrmPrint::addRealEstateScheduleOption()
 {
     m_rbRealEstate = radioButton(this, QStringLiteral("rbRealEstate"), QStringLiteral("Print Schedule of Real Estate Owned"),
-                                 {152, 310, 260, 17});
+                                 {152, 298, 260, 17});
     m_qrCompRealEstate.setTitle(QStringLiteral("Schedule of Real Estate Owned"));
     m_qrCompRealEstate.setAddReports([this](Report::CompositeReport &composite) {
         for (const auto &page : m_realEstatePages)

@@ -394,6 +394,24 @@ TEST_F(PrintRunTest, SbaForm413IsCheckedForItsOwnRuleAndPreviewsItsSheetsWithThe
     click("rbBlank");
     EXPECT_FALSE(label->isVisible());
     EXPECT_FALSE(child<QCheckBox>("chkMask")->isEnabled());
+
+    // Every choice but the blank form can be masked, whichever was chosen before it; the
+    // choices, the mask and the date under the form take places of their own.
+    for (const auto &[choice, maskable] : {std::pair{"rbRealEstate", true}, std::pair{"rbBlank", false},
+                                           std::pair{"rbSba413", true}, std::pair{"rbFS", true},
+                                           std::pair{"rbBlank", false}, std::pair{"rbRealEstate", true}}) {
+        click(choice);
+        EXPECT_EQ(child<QCheckBox>("chkMask")->isEnabled(), maskable) << choice;
+    }
+    const char *placed[] = {"rbFS", "rbBlank", "chkMask", "rbSba413", "lblCurrentUntil", "rbRealEstate",
+                            "imPreview", "imPrint"};
+    for (const char *one : placed)
+        for (const char *other : placed)
+            if (qstrcmp(one, other) < 0)
+                EXPECT_FALSE(child<QWidget>(one)->geometry().intersects(child<QWidget>(other)->geometry()))
+                    << one << " and " << other;
+    if (const QByteArray folder = qgetenv("WORTHSHEET_SHOTS"); !folder.isEmpty())
+        window->grab().save(QString::fromLocal8Bit(folder) + "/print_window.png");
 }
 
 } // namespace
