@@ -101,6 +101,17 @@ const QStringList &contingentCategories()
     return list;
 }
 
+QString contingentCategoryOf(const QString &category, const QString &description)
+{
+    if (contingentCategories().contains(category))
+        return category;
+    if (description == QLatin1String("Endorser or Co-Maker") || description == QLatin1String("Guarantor"))
+        return contingentCategories()[0];
+    if (description == QLatin1String("Involvement in Pending Legal Action"))
+        return contingentCategories()[1];
+    return contingentCategories()[3];
+}
+
 const QStringList &otherLiabilityCategories()
 {
     static const QStringList list = {"Other Liability", "Installment Account", "Loan Against Life Insurance"};

@@ -63,6 +63,9 @@ const QStringList &lienStatuses();
 const QStringList &paymentFrequencies();
 // The form's four kinds of contingent liability.
 const QStringList &contingentCategories();
+// A contingent liability's kind: its category when that is one of the four, else the kind its
+// type (Description) falls under.
+QString contingentCategoryOf(const QString &category, const QString &description);
 // The page 1 line another liability belongs to; empty reads as the first.
 const QStringList &otherLiabilityCategories();
 // Every "Pledged?" list, the legal answers and the programs of the lender's forms.

@@ -187,15 +187,7 @@ bool isRetirement(const QString &type)
 
 ContingentLine contingentLine(const QString &category, const QString &description)
 {
-    const QStringList &categories = EntryLists::contingentCategories();
-    const qsizetype chosen = categories.indexOf(category);
-    if (chosen >= 0)
-        return ContingentLine(chosen);
-    if (isOneOf(description, {"Endorser or Co-Maker", "Guarantor"}))
-        return ContingentLine::Endorser;
-    if (isOneOf(description, {"Involvement in Pending Legal Action"}))
-        return ContingentLine::LegalClaims;
-    return ContingentLine::SpecialDebt;
+    return ContingentLine(EntryLists::contingentCategories().indexOf(EntryLists::contingentCategoryOf(category, description)));
 }
 
 std::optional<LiabilityLine> otherCategoryLine(const QString &category)

@@ -624,18 +624,6 @@ void checkUnpaidTaxes(StatementQueries &queries, std::vector<ReadinessFinding> &
                  });
 }
 
-// A contingent row's kind on the form: its category when one is chosen, else its type's.
-QString contingentCategory(const QString &category, const QString &type)
-{
-    if (!category.trimmed().isEmpty())
-        return category;
-    if (type == QLatin1String("Endorser or Co-Maker") || type == QLatin1String("Guarantor"))
-        return QStringLiteral("As Endorser or Co-Maker");
-    if (type == QLatin1String("Involvement in Pending Legal Action"))
-        return QStringLiteral("Legal Claims & Judgments");
-    return QStringLiteral("Other Special Debt");
-}
-
 void checkLegalClaims(Tdm1 &dm, StatementQueries &queries, std::vector<ReadinessFinding> &findings)
 {
     Table &legal = dm.tblLegal;
@@ -645,7 +633,7 @@ void checkLegalClaims(Tdm1 &dm, StatementQueries &queries, std::vector<Readiness
     const QString claims = QStringLiteral("Legal Claims & Judgments");
     bool listed = false;
     queries.rows("SELECT Category, Description FROM Contingent WHERE ClientId = ?1",
-                 [&](Query &q) { listed = listed || contingentCategory(q.text(0), q.text(1)) == claims; });
+                 [&](Query &q) { listed = listed || EntryLists::contingentCategoryOf(q.text(0), q.text(1)) == claims; });
     if (listed)
         return;
     for (const char *question : {"Judgement", "Defendant"})
