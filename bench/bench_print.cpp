@@ -6,6 +6,7 @@
 //  - BlankFormPdf: the eleven sheets of the blank form. Budget: 30 ms (median).
 //  - Sba413Pdf: SBA Form 413 of the full statement, its figures read from the rows, with
 //    the attachment sheets of what the form has no room for. Budget: 40 ms (median).
+#include <functional>
 #include <memory>
 
 #include <QTemporaryDir>
@@ -33,15 +34,17 @@ std::unique_ptr<Tdm1> fullStatementSelected()
     return dm;
 }
 
-void writeRun(benchmark::State &state, PrintRun run, Tdm1 &dm)
+// Lays out and writes the pages `create` makes, composed by `prepare`, once per iteration.
+void writePages(benchmark::State &state, const std::function<RunPages()> &create,
+                const std::function<void(Report::CompositeReport &, const RunPages &)> &prepare)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("statement.pdf"));
     int sheets = 0;
     for (auto _ : state) {
-        RunPages pages = createRunPages(run, dm);
+        RunPages pages = create();
         Report::CompositeReport composite;
-        prepareComposite(composite, run, dm, pages);
+        prepare(composite, pages);
         if (!composite.writePdf(path)) {
             state.SkipWithError("the PDF could not be written");
             break;
@@ -51,6 +54,13 @@ void writeRun(benchmark::State &state, PrintRun run, Tdm1 &dm)
         state.ResumeTiming();
     }
     state.counters["sheets"] = sheets;
+}
+
+void writeRun(benchmark::State &state, PrintRun run, Tdm1 &dm)
+{
+    writePages(
+        state, [run, &dm] { return createRunPages(run, dm); },
+        [run, &dm](Report::CompositeReport &composite, const RunPages &pages) { prepareComposite(composite, run, dm, pages); });
 }
 
 void StatementPdf(benchmark::State &state)
@@ -73,22 +83,9 @@ BENCHMARK(BlankFormPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 void Sba413Pdf(benchmark::State &state)
 {
     auto dm = fullStatementSelected();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sba413.pdf"));
-    int sheets = 0;
-    for (auto _ : state) {
-        RunPages pages = createSba413Pages(*dm);
-        Report::CompositeReport composite;
-        prepareSba413Composite(composite, *dm, pages);
-        if (!composite.writePdf(path)) {
-            state.SkipWithError("the PDF could not be written");
-            break;
-        }
-        state.PauseTiming();
-        sheets = composite.layout().pageCount();
-        state.ResumeTiming();
-    }
-    state.counters["sheets"] = sheets;
+    writePages(
+        state, [&dm] { return createSba413Pages(*dm); },
+        [&dm](Report::CompositeReport &composite, const RunPages &pages) { prepareSba413Composite(composite, *dm, pages); });
     state.SetLabel(QStringLiteral("Id %1").arg(fullStatementId()).toStdString());
 }
 BENCHMARK(Sba413Pdf)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -160,16 +160,6 @@ protected:
         ASSERT_TRUE(button) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    static void typeIn(QWidget *control, const QString &text)
-    {
-        QLineEdit *edit = qobject_cast<QLineEdit *>(control);
-        if (auto *list = qobject_cast<QComboBox *>(control))
-            edit = list->lineEdit();
-        ASSERT_TRUE(edit);
-        control->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
     // Fills the window's required fields but those listed, so its own check passes.
     void fillRequired(const ListMember &member, const QStringList &skipped = {}, const QString &description = "Kept")
     {

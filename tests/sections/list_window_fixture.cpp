@@ -43,6 +43,11 @@ void ListWindowTest::typeInto(const QString &field, const QString &text)
 {
     QWidget *control = window() ? window()->controlOf(field) : nullptr;
     ASSERT_TRUE(control) << field.toStdString();
+    typeIn(control, text);
+}
+
+void ListWindowTest::typeIn(QWidget *control, const QString &text)
+{
     QLineEdit *edit = qobject_cast<QLineEdit *>(control);
     if (auto *list = qobject_cast<QComboBox *>(control))
         edit = list->lineEdit();

@@ -20,6 +20,8 @@ protected:
     void clickButton(const QString &name);
     // Types into the control bound to the field: keys into an edit or a list's edit.
     void typeInto(const QString &field, const QString &text);
+    // Types text into a field or a list's edit, replacing what it shows.
+    static void typeIn(QWidget *control, const QString &text);
     QString totalLabel() const;
     double storedTotal(const QString &field);
     // The window that is shown now, after a step of the walk.
